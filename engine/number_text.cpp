@@ -1,0 +1,85 @@
+#include "engine/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+#include "engine/number_reader.h"
+
+namespace velmora {
+namespace {
+
+// Enough for the fixed text of the largest double (309 digits) and its decimals.
+using TextBuffer = std::array<char, 400>;
+
+std::string toFixedChars(double value, int decimals) {
+  TextBuffer buffer{};
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
+  return std::string(buffer.data(), result.ptr);
+}
+
+/// "-0.000" and "-0" become "0.000" and "0": a rounded zero has no sign.
+std::string withoutNegativeZero(std::string text) {
+  if (!text.empty() && text.front() == '-' && text.find_first_not_of("0.", 1) == std::string::npos) {
+    text.erase(0, 1);
+  }
+  return text;
+}
+
+std::string withoutTrailingZeros(std::string text) {
+  if (text.find('.') == std::string::npos) return text;
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  return text;
+}
+
+}  // namespace
+
+std::string fixedText(double value, int decimals) {
+  return withoutNegativeZero(toFixedChars(value, decimals));
+}
+
+double roundHalfEven(double value, int decimals) {
+  const std::string text = toFixedChars(value, decimals);
+  double rounded = 0.0;
+  std::from_chars(text.data(), text.data() + text.size(), rounded);
+  return rounded == 0.0 ? 0.0 : rounded;
+}
+
+std::string plainText(double value) {
+  TextBuffer buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+  return withoutNegativeZero(withoutTrailingZeros(std::string(buffer.data(), result.ptr)));
+}
+
+std::string plainRoundedText(double value, int decimals) {
+  return withoutNegativeZero(withoutTrailingZeros(toFixedChars(value, decimals)));
+}
+
+std::string plainSingleText(float value) {
+  const double wide = value;
+  if (std::fabs(wide) >= 1e7) return fixedText(std::nearbyint(wide), 0);
+  if (wide == 0.0) return "0";
+  // Seven significant digits: the decimal exponent of the value, read off its
+  // correctly rounded scientific text, says how many decimals they reach.
+  TextBuffer buffer{};
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), wide, std::chars_format::scientific, 6);
+  const std::string_view scientific(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+  int exponent = 0;
+  const std::string_view exponentText = scientific.substr(scientific.find('e') + 1);
+  std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
+                  exponentText.data() + exponentText.size(), exponent);
+  return plainRoundedText(wide, std::max(0, 6 - exponent));
+}
+
+std::string typedValueText(const std::string& typed, int decimals) {
+  const ReadNumber number = readNumber(typed);
+  if (number.reading != NumberReading::Number) return typed;
+  return fixedText(number.value, decimals);
+}
+
+}  // namespace velmora

@@ -1,0 +1,16 @@
+// How a Compute run ended: complete after its last field, stopped at a step
+// that cannot be computed, or cut off because the scripted replies ran out.
+#pragma once
+
+#include <string>
+
+namespace velmora {
+
+enum class RunEnd { Complete, CannotCompute, RepliesRanOut };
+
+struct RunOutcome {
+  RunEnd end = RunEnd::Complete;
+  std::string message;  ///< for the operator, in Chinese; empty when complete
+};
+
+}  // namespace velmora
