@@ -1,0 +1,120 @@
+#include "engine/known_side_geometry.h"
+
+#include <cmath>
+#include <string>
+
+#include "engine/arithmetic_checks.h"
+#include "engine/constants.h"
+
+namespace velmora {
+namespace {
+
+constexpr const char* kKnownSideStep = "已知边长与方位角计算";
+constexpr const char* kProvisionalStep = "待定点近似边长计算";
+
+double azimuthOf(double dx, double dy, double length) {
+  if (dx == 0.0) return dy > 0.0 ? 90.0 : 270.0;
+  if (dy == 0.0) return dx < 0.0 ? 180.0 : 0.0;
+  const double s = dy / length;
+  const double cosineSquared = 1.0 - s * s;
+  // Nearly due east or west: the arcsine formula would divide by zero.
+  if (cosineSquared <= 0.0) return dy > 0.0 ? 90.0 : 270.0;
+  double a = std::atan(s / std::sqrt(cosineSquared)) / kDegreeFactor;
+  if (dx < 0.0) a = 180.0 - a;
+  if (dx > 0.0 && dy < 0.0) a = a + 360.0;
+  return a;
+}
+
+/// One reduction by a full circle, as the classical method does it.
+double reducedOnce(double degrees) { return degrees >= 360.0 ? degrees - 360.0 : degrees; }
+
+struct Point {
+  double x = 0.0;
+  double y = 0.0;
+};
+
+StageOutcome readPoint(const std::string& typedX, const std::string& typedY, const char* letter, Point& point) {
+  const std::string name(letter);
+  if (StageOutcome outcome = readTypedValue(typedX, name + " 点的纵座标 X" + name, kKnownSideStep, point.x)) {
+    return outcome;
+  }
+  return readTypedValue(typedY, name + " 点的横座标 Y" + name, kKnownSideStep, point.y);
+}
+
+StageOutcome sideBetween(const Point& from, const Point& to, const char* name, double& length, double& azimuth) {
+  const DirectedSide side = directedSide(from.x, from.y, to.x, to.y);
+  if (StageOutcome outcome = requireFinite(side.length, std::string("已知边 ") + name + " 的边长", kKnownSideStep)) {
+    return outcome;
+  }
+  length = side.length;
+  azimuth = side.azimuth;
+  return done();
+}
+
+StageOutcome sineRuleSide(double knownSide, double advanceAngle, double centralAngle, const std::string& sideName,
+                          const std::string& centralName, double& distance) {
+  const double centralSine = std::sin(centralAngle * kDegreeFactor);
+  if (StageOutcome outcome = requireNonZeroDivisor(centralSine, centralName + " 的正弦", kProvisionalStep)) {
+    return outcome;
+  }
+  distance = (knownSide * std::sin(advanceAngle * kDegreeFactor)) / centralSine;
+  return requireFinite(distance, "近似边长 " + sideName, kProvisionalStep);
+}
+
+}  // namespace
+
+DirectedSide directedSide(double x1, double y1, double x2, double y2) {
+  const double dx = x2 - x1;
+  const double dy = y2 - y1;
+  const double length = std::sqrt(dx * dx + dy * dy);
+  if (!std::isfinite(length)) return {length, 0.0};
+  return {length, azimuthOf(dx, dy, length)};
+}
+
+StageOutcome knownSideStep(const AdjustmentState& state, KnownSideGeometry& geometry) {
+  Point a, b, c;
+  if (StageOutcome outcome = readPoint(state.xa, state.ya, "A", a)) return outcome;
+  if (StageOutcome outcome = readPoint(state.xb, state.yb, "B", b)) return outcome;
+  if (StageOutcome outcome = readPoint(state.xc, state.yc, "C", c)) return outcome;
+  if (StageOutcome outcome = sideBetween(a, b, "AB", geometry.sideAB, geometry.azimuthAB)) return outcome;
+  if (StageOutcome outcome = sideBetween(b, c, "BC", geometry.sideBC, geometry.azimuthBC)) return outcome;
+  if (StageOutcome outcome = sideBetween(c, a, "CA", geometry.sideCA, geometry.azimuthCA)) return outcome;
+
+  const double azimuthAC = reducedOnce(geometry.azimuthCA + 180.0);
+  geometry.knownAngleA = reducedOnce((azimuthAC + 360.0) - geometry.azimuthAB);
+  const double azimuthBA = reducedOnce(geometry.azimuthAB + 180.0);
+  geometry.knownAngleB = reducedOnce((azimuthBA + 360.0) - geometry.azimuthBC);
+  return done();
+}
+
+StageOutcome provisionalDistanceStep(const AdjustmentState& state, const KnownSideGeometry& geometry,
+                                     ProvisionalDistances& provisional) {
+  if (StageOutcome outcome = sineRuleSide(geometry.sideAB, state.advanceAngle[1], state.centralAngle[1], "PA",
+                                          "中心角 C(1)", provisional.distancePA)) {
+    return outcome;
+  }
+  if (StageOutcome outcome = sineRuleSide(geometry.sideBC, state.advanceAngle[2], state.centralAngle[2], "PB",
+                                          "中心角 C(2)", provisional.distancePB)) {
+    return outcome;
+  }
+  if (StageOutcome outcome = sineRuleSide(geometry.sideCA, state.advanceAngle[3], state.centralAngle[3], "PC",
+                                          "中心角 C(3)", provisional.distancePC)) {
+    return outcome;
+  }
+  const double pa = provisional.distancePA;
+  const double pb = provisional.distancePB;
+  const double pc = provisional.distancePC;
+  if (pa >= pb && pa >= pc) {
+    provisional.chosenTriangle = 1;
+    provisional.longestSide = pa;
+  } else if (pb >= pc) {
+    provisional.chosenTriangle = 2;
+    provisional.longestSide = pb;
+  } else {
+    provisional.chosenTriangle = 3;
+    provisional.longestSide = pc;
+  }
+  return done();
+}
+
+}  // namespace velmora

@@ -1,0 +1,139 @@
+#include "engine/normal_equations.h"
+
+#include <array>
+#include <string>
+
+#include "engine/arithmetic_checks.h"
+#include "engine/number_text.h"
+#include "engine/point_coordinates.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kUnknowns = 4;     // correlates
+constexpr int kConstantColumn = 5;
+constexpr const char* kCorrectionStep = "改正数计算";
+
+std::string pivotName(int p) { return "法方程式第 " + std::to_string(p) + " 个主元"; }
+
+/// Reduces rows 2..4 of the upper triangle of `n`, columns up to the constant column.
+StageOutcome reduceUpperTriangle(NormalMatrix& n, const std::string& step) {
+  for (std::size_t i = 2; i <= kUnknowns; ++i) {
+    for (std::size_t j = i; j <= kConstantColumn; ++j) {
+      double t = n[i][j];
+      for (std::size_t p = 1; p < i; ++p) {
+        if (StageOutcome outcome = requireNonZeroDivisor(n[p][p], pivotName(static_cast<int>(p)), step)) {
+          return outcome;
+        }
+        t = t - n[p][i] * n[p][j] / n[p][p];
+      }
+      if (StageOutcome outcome = requireFinite(t, "约化后的法方程式系数", step)) return outcome;
+      n[i][j] = t;
+    }
+  }
+  return done();
+}
+
+/// Back substitution of the reduced system into `x` (1..4).
+StageOutcome backSubstitute(const NormalMatrix& n, std::array<double, 5>& x, const std::string& step) {
+  for (std::size_t i = kUnknowns; i >= 1; --i) {
+    double t = n[i][kConstantColumn];
+    for (std::size_t j = i + 1; j <= kUnknowns; ++j) t = t + n[i][j] * x[j];
+    if (StageOutcome outcome = requireNonZeroDivisor(n[i][i], pivotName(static_cast<int>(i)), step)) {
+      return outcome;
+    }
+    x[i] = -t / n[i][i];
+    if (StageOutcome outcome = requireFinite(x[i], "法方程式的解", step)) return outcome;
+  }
+  return done();
+}
+
+StageOutcome weightReciprocal(RunValues& run, const std::int16_t& column, const char* name, double& reciprocal) {
+  const std::string step = std::string("权倒数 ") + name + " 计算";
+  double r = 0.0;
+  if (StageOutcome outcome = cm1(run.normalsWork, run.normals, column, r)) return outcome;
+  const auto c = static_cast<std::size_t>(column);
+  reciprocal = run.normals[c][c] + r;
+  return requireFinite(reciprocal, std::string("权倒数 ") + name, step);
+}
+
+/// Step 2 reduced the working copy: restore every element cm1 reads, with the
+/// log-side function in the constant column.
+void refreshWorkingCopy(RunValues& run) {
+  NormalMatrix& work = run.normalsWork;
+  for (std::size_t i = 1; i <= kUnknowns; ++i) {
+    work[i][kConstantColumn] = work[i][6];
+    for (std::size_t j = 1; j <= kUnknowns; ++j) {
+      work[i][j] = run.normals[i][j];
+      work[j][i] = run.normals[j][i];
+    }
+  }
+}
+
+}  // namespace
+
+void formNormals(RunValues& run) {
+  const ConditionMatrix& a = run.conditionMatrix;
+  for (std::size_t i = 1; i <= 6; ++i) {
+    for (std::size_t j = 1; j <= 6; ++j) {
+      double s = 0.0;
+      for (std::size_t c = 1; c <= 9; ++c) s = s + a[i][c] * a[j][c];
+      run.normalsWork[i][j] = s;
+      run.normalsWork[j][i] = s;
+      run.normals[i][j] = s;
+      run.normals[j][i] = s;
+    }
+  }
+}
+
+StageOutcome cm1(NormalMatrix& work, const NormalMatrix& reference, const std::int16_t& column, double& result) {
+  const std::string step = "法方程式约化（权函数第 " + std::to_string(column) + " 列）";
+  if (StageOutcome outcome = reduceUpperTriangle(work, step)) return outcome;
+  std::array<double, 5> x{};
+  if (StageOutcome outcome = backSubstitute(work, x, step)) return outcome;
+  double r = 0.0;
+  for (std::size_t i = 1; i <= kUnknowns; ++i) r = r + x[i] * reference[i][static_cast<std::size_t>(column)];
+  result = r;
+  return requireFinite(result, "权函数的二次项", step);
+}
+
+StageOutcome weightReciprocalStep(AdjustmentState& state, RunValues& run, ResultDisplay& display) {
+  state.functionColumn = 5;
+  if (StageOutcome outcome = weightReciprocal(run, state.functionColumn, "1/Pb", state.invPb)) return outcome;
+  display.setFieldText("Text15", " " + plainRoundedText(state.invPb, 6));
+  refreshWorkingCopy(run);
+  state.functionColumn = 6;
+  if (StageOutcome outcome = weightReciprocal(run, state.functionColumn, "1/Ps", state.invPs)) return outcome;
+  display.setFieldText("Text16", " " + plainRoundedText(state.invPs, 6));
+  return done();
+}
+
+StageOutcome correlateStep(AdjustmentState& state, RunValues& run) {
+  const std::string step = "法方程式联系数计算";
+  NormalMatrix& n = run.normals;
+  for (std::size_t i = 1; i <= kUnknowns; ++i) n[i][kConstantColumn] = state.secondGroupW[i];
+  if (StageOutcome outcome = reduceUpperTriangle(n, step)) return outcome;
+  std::array<double, 5> k{};
+  if (StageOutcome outcome = backSubstitute(n, k, step)) return outcome;
+  for (std::size_t i = 1; i <= kUnknowns; ++i) state.k[i] = k[i];
+  return done();
+}
+
+StageOutcome correctionStep(AdjustmentState& state, RunValues& run) {
+  const ConditionMatrix& a = run.conditionMatrix;
+  const ConditionArray<double>& k = state.k;
+  for (int t = 1; t <= 3; ++t) {
+    const auto first = static_cast<std::size_t>(3 * t - 2);
+    for (std::size_t c = first; c <= first + 2; ++c) {
+      run.v[c] = ((k[1] * a[1][c] + k[2] * a[2][c]) + k[3] * a[3][c]) + k[4] * a[4][c];
+      if (StageOutcome outcome = requireFinite(run.v[c], "改正数 v", kCorrectionStep)) return outcome;
+    }
+    correctTriangleAngles(state, run.v, t);
+    run.secondGroupVv =
+        ((run.secondGroupVv + run.v[first] * run.v[first]) + run.v[first + 1] * run.v[first + 1]) +
+        run.v[first + 2] * run.v[first + 2];
+  }
+  return requireFinite(run.secondGroupVv, "改正数平方和", kCorrectionStep);
+}
+
+}  // namespace velmora

@@ -1,0 +1,105 @@
+#include "engine/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "engine/number_reader.h"
+
+namespace velmora {
+namespace {
+
+TEST(FixedText, PatternsPadRoundAndDropTheSignOfZero) {
+  EXPECT_EQ(fixedText(3456.78, 3), "3456.780");
+  EXPECT_EQ(fixedText(45.3012, 5), "45.30120");
+  EXPECT_EQ(fixedText(2500.12345, 3), "2500.123");
+  EXPECT_EQ(fixedText(-12.3456, 3), "-12.346");
+  EXPECT_EQ(fixedText(0.5, 2), "0.50");
+  EXPECT_EQ(fixedText(-0.0001, 3), "0.000");
+  EXPECT_EQ(fixedText(-0.0, 2), "0.00");
+  EXPECT_EQ(fixedText(1e20, 2), "100000000000000000000.00");
+}
+
+TEST(RoundHalfEven, ExactHalvesGoToTheEvenDigit) {
+  EXPECT_EQ(roundHalfEven(0.125, 2), 0.12);
+  EXPECT_EQ(roundHalfEven(0.375, 2), 0.38);
+  EXPECT_EQ(roundHalfEven(2.5, 0), 2.0);
+  EXPECT_EQ(roundHalfEven(-3.456, 2), -3.46);
+  EXPECT_FALSE(std::signbit(roundHalfEven(-0.001, 2)));
+}
+
+TEST(PlainText, ShortestWithoutTrailingZerosOrExponent) {
+  EXPECT_EQ(plainText(4.0), "4");
+  EXPECT_EQ(plainText(0.1), "0.1");
+  EXPECT_EQ(plainText(1e21), "1000000000000000000000");
+  EXPECT_EQ(plainText(1.5e-7), "0.00000015");
+  EXPECT_EQ(plainText(-0.0), "0");
+  EXPECT_EQ(plainRoundedText(-3.456, 2), "-3.46");
+  EXPECT_EQ(plainRoundedText(4.0, 2), "4");
+  EXPECT_EQ(plainRoundedText(-0.004, 2), "0");
+  EXPECT_EQ(plainRoundedText(1.2345675, 6), "1.234568");
+}
+
+TEST(PlainSingleText, AtMostSevenSignificantDigits) {
+  EXPECT_EQ(plainSingleText(93169.0F), "93169");
+  EXPECT_EQ(plainSingleText(12.35F), "12.35");
+  EXPECT_EQ(plainSingleText(123456.79F), "123456.8");
+  EXPECT_EQ(plainSingleText(-812345.67F), "-812345.7");
+  EXPECT_EQ(plainSingleText(0.0012345678F), "0.001234568");
+  EXPECT_EQ(plainSingleText(-0.0F), "0");
+  // From 10^7 up, the whole number the single holds, in full digits.
+  EXPECT_EQ(plainSingleText(123456792.0F), "123456792");
+  EXPECT_EQ(plainSingleText(3.0e38F), "300000000549775575777803994281145270272");
+}
+
+TEST(TypedValueText, NumbersUnderThePatternOtherTextsAsTyped) {
+  EXPECT_EQ(typedValueText("100", 3), "100.000");
+  EXPECT_EQ(typedValueText(" 45.3 ", 5), "45.30000");
+  EXPECT_EQ(typedValueText("abc", 3), "abc");
+  EXPECT_EQ(typedValueText("", 3), "");
+  EXPECT_EQ(typedValueText("1e400", 3), "1e400");
+}
+
+struct ReadCase {
+  const char* text;
+  NumberReading reading;
+  double value;
+};
+
+TEST(ReadNumber, AcceptsOnlyPlainDecimalNotation) {
+  const ReadCase cases[] = {
+      {"45.3012", NumberReading::Number, 45.3012},
+      {"  -12.5  ", NumberReading::Number, -12.5},
+      {"+7", NumberReading::Number, 7.0},
+      {"5.", NumberReading::Number, 5.0},
+      {".5", NumberReading::Number, 0.5},
+      {"1e3", NumberReading::Number, 1000.0},
+      {"2.5E-2", NumberReading::Number, 0.025},
+      {"-0", NumberReading::Number, 0.0},
+      {"", NumberReading::NotANumber, 0.0},
+      {"   ", NumberReading::NotANumber, 0.0},
+      {"-", NumberReading::NotANumber, 0.0},
+      {".", NumberReading::NotANumber, 0.0},
+      {"1e", NumberReading::NotANumber, 0.0},
+      {"inf", NumberReading::NotANumber, 0.0},
+      {"nan", NumberReading::NotANumber, 0.0},
+      {"0x10", NumberReading::NotANumber, 0.0},
+      {"1,5", NumberReading::NotANumber, 0.0},
+      {"１２３", NumberReading::NotANumber, 0.0},
+      {"1 2", NumberReading::NotANumber, 0.0},
+      {"--1", NumberReading::NotANumber, 0.0},
+      {"1e400", NumberReading::OutOfRange, 0.0},
+      {"-1e400", NumberReading::OutOfRange, 0.0},
+  };
+  for (const ReadCase& c : cases) {
+    const ReadNumber read = readNumber(c.text);
+    EXPECT_EQ(read.reading, c.reading) << '"' << c.text << '"';
+    if (c.reading == NumberReading::Number) {
+      EXPECT_EQ(read.value, c.value) << '"' << c.text << '"';
+    }
+  }
+}
+
+}  // namespace
+}  // namespace velmora

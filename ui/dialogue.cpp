@@ -1,0 +1,156 @@
+#include "ui/dialogue.h"
+
+#include <array>
+
+#include "engine/number_reader.h"
+#include "engine/number_text.h"
+
+namespace velmora {
+namespace {
+
+const std::string kEnterOrZero = " ?  输入正确单击 Enter 键 ;  错误输入零 ( 即:0 )";
+
+EntrySpec scalarEntry(std::string entryPrompt, std::string_view field, DisplayKind kind,
+                      const std::string& confirmation, std::string correctionPrompt) {
+  return EntrySpec{std::move(entryPrompt), field,        kind,
+                   {},                     {},           confirmation,
+                   confirmation,           std::move(correctionPrompt)};
+}
+
+/// The scalar rows, each with its own texts exactly as the operator has always seen them.
+std::array<EntrySpec, 7> scalarEntries() {
+  using K = DisplayKind;
+  return {
+      scalarEntry("输入三角形顶点 A 点的纵座标 :", "Text1", K::Coordinate, "确认 A 点的纵座标输入是否正确" + kEnterOrZero,
+                  "输入正确的纵座标 :"),
+      scalarEntry("输入三角形顶点 A 点的横座标 :", "Text2", K::Coordinate, "确认 A 点的横座标输入是否正确" + kEnterOrZero,
+                  "输入正确的横座标 :"),
+      scalarEntry("输入三角形顶点 B 点的纵座标 :", "Text3", K::Coordinate, "确认 B 点的纵座标输入是否正确" + kEnterOrZero,
+                  "输入正确的纵座标 Xb :"),
+      scalarEntry("输入三角形顶点 B 点的横座标 :", "Text4", K::Coordinate, "确认 B 点的横座标输入是否正确" + kEnterOrZero,
+                  "输入三角形顶点 B 点正确的横座标 Yb :"),
+      scalarEntry("输入三角形顶点 C 点的纵座标 :", "Text9", K::Coordinate, "确认 C 点的纵座标输入是否正确" + kEnterOrZero,
+                  "输入正确的纵座标 :"),
+      // The east coordinate of C is confirmed with the north coordinate's question.
+      scalarEntry("请输入三角形顶点 C 点的横座标 Yc:", "Text10", K::Coordinate,
+                  "确认 C 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的横座标 :"),
+      scalarEntry("请输入待定点的点名 :", "Text18", K::Name, "确认待定点的点名输入是否正确" + kEnterOrZero,
+                  "请输入待定点正确的点名 :"),
+  };
+}
+
+EntrySpec distanceAngleEntry(const std::string& n) {
+  return EntrySpec{"请按三角形编号输入第 " + n + " 个三角形求距角 A(" + n + ") 的观测值:",
+                   "Text6",
+                   DisplayKind::Angle,
+                   "Label12",
+                   "A(" + n + ")",
+                   "确认求距角 A(" + n + ") 的观测值输入是否正确" + kEnterOrZero,
+                   "确认求距角 A( " + n + " ) 的观测值输入是否正确" + kEnterOrZero,
+                   "输入求距角正确的观测值 :"};
+}
+
+EntrySpec advanceAngleEntry(const std::string& n) {
+  const std::string confirmation = "确认前进角 B(" + n + ") 的观测值输入是否正确" + kEnterOrZero;
+  return EntrySpec{"按三角形编号输入第 " + n + " 个三角形前进角 B(" + n + ") 的观测值 :",
+                   "Text7",
+                   DisplayKind::Angle,
+                   "Label13",
+                   "B(" + n + ")",
+                   confirmation,
+                   confirmation,
+                   "输入前进角正确的观测值 :"};
+}
+
+EntrySpec centralAngleEntry(const std::string& n) {
+  const std::string confirmation = "确认中心角 C(" + n +
+                                   ") 的观测值输入是否正确 ?  输入正确按 Enter 键或 OK 键(  即:Enter 键或 OK 键);  "
+                                   "错误输入按零 ( 即:0 )";
+  return EntrySpec{"按三角形编号输入第 " + n + " 个三角形中心角的观测值 C(" + n + ") 的观测值 :",
+                   "Text8",
+                   DisplayKind::Angle,
+                   "Label14",
+                   "C(" + n + ")",
+                   confirmation,
+                   confirmation,
+                   "输入中心角正确的观测值 :"};
+}
+
+std::string clearText(DisplayKind kind) { return kind == DisplayKind::Angle ? " " : ""; }
+
+}  // namespace
+
+ConfirmationAnswer classifyConfirmation(std::string_view reply) {
+  if (reply.empty()) return ConfirmationAnswer::Accept;
+  const ReadNumber number = readNumber(reply);
+  if (number.reading != NumberReading::Number) return ConfirmationAnswer::AskAgain;
+  return number.value == 0.0 ? ConfirmationAnswer::Reject : ConfirmationAnswer::Accept;
+}
+
+std::string displayText(DisplayKind kind, const std::string& typed) {
+  switch (kind) {
+    case DisplayKind::Coordinate:
+      return " " + typedValueText(typed, 3);
+    case DisplayKind::Angle:
+      return " " + typedValueText(typed, 5);
+    case DisplayKind::Name:
+      break;
+  }
+  return " " + typed;
+}
+
+DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& spec, std::string& member) {
+  std::optional<std::string> reply = window.askOperator(spec.entryPrompt);
+  if (!reply) return {false, spec.entryPrompt};
+  member = *reply;
+  if (!spec.label.empty()) window.setLabelCaption(spec.label, spec.caption);
+  window.setFieldText(spec.field, displayText(spec.kind, member));
+  const std::string* confirmation = &spec.firstConfirmation;
+  for (;;) {
+    const std::optional<std::string> answer = window.askOperator(*confirmation);
+    if (!answer) return {false, *confirmation};
+    switch (classifyConfirmation(*answer)) {
+      case ConfirmationAnswer::Accept:
+        window.setFieldText(spec.field, displayText(spec.kind, member));
+        return {};
+      case ConfirmationAnswer::AskAgain:
+        continue;
+      case ConfirmationAnswer::Reject:
+        break;
+    }
+    window.setFieldText(spec.field, clearText(spec.kind));
+    reply = window.askOperator(spec.correctionPrompt);
+    if (!reply) return {false, spec.correctionPrompt};
+    member = *reply;
+    window.setFieldText(spec.field, displayText(spec.kind, member));
+    confirmation = &spec.repeatedConfirmation;
+  }
+}
+
+DialogueEnd enterScalars(WindowOperations& window, AdjustmentState& state) {
+  const std::array<std::string*, 7> members{&state.xa, &state.ya, &state.xb, &state.yb,
+                                            &state.xc, &state.yc, &state.pointName};
+  const std::array<EntrySpec, 7> entries = scalarEntries();
+  for (std::size_t row = 0; row < entries.size(); ++row) {
+    const DialogueEnd end = confirmedEntry(window, entries[row], *members[row]);
+    if (!end.entered) return end;
+  }
+  return {};
+}
+
+DialogueEnd enterTriangleAngles(WindowOperations& window, AdjustmentState& state, int i) {
+  const std::string n = std::to_string(i);
+  const auto index = static_cast<std::size_t>(i);
+  if (DialogueEnd end = confirmedEntry(window, distanceAngleEntry(n), state.distanceAngleDms[index]); !end.entered) {
+    return end;
+  }
+  window.setFieldText("Text7", "");
+  window.setFieldText("Text8", "");
+  window.setFieldText("Text11", "");
+  if (DialogueEnd end = confirmedEntry(window, advanceAngleEntry(n), state.advanceAngleDms[index]); !end.entered) {
+    return end;
+  }
+  return confirmedEntry(window, centralAngleEntry(n), state.centralAngleDms[index]);
+}
+
+}  // namespace velmora

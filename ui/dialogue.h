@@ -1,0 +1,53 @@
+// The prompt-and-confirm dialogue: every typed value is echoed into its field
+// and confirmed before the chain moves on; a value answered with zero is typed
+// again. Replies are stored exactly as typed; nothing is validated at entry.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/adjustment_state.h"
+#include "ui/window_operations.h"
+
+namespace velmora {
+
+enum class DisplayKind { Coordinate, Angle, Name };
+
+/// One entry with confirmation: its prompts, field, and (angles only) label.
+struct EntrySpec {
+  std::string entryPrompt;
+  std::string_view field;
+  DisplayKind kind = DisplayKind::Coordinate;
+  std::string_view label;  ///< empty for the scalar entries
+  std::string caption;
+  std::string firstConfirmation;
+  std::string repeatedConfirmation;
+  std::string correctionPrompt;
+};
+
+/// How a dialogue piece ended: every value entered, or the scripted replies
+/// ran out at `unansweredPrompt`.
+struct DialogueEnd {
+  bool entered = true;
+  std::string unansweredPrompt;
+};
+
+enum class ConfirmationAnswer { Accept, Reject, AskAgain };
+
+/// Empty or a non-zero number accepts; a number equal to zero rejects;
+/// anything else (a letter, a number beyond range) asks the same question again.
+ConfirmationAnswer classifyConfirmation(std::string_view reply);
+
+/// The text a field shows for a typed value: one blank, then the value under
+/// "0.000" (coordinate) or "0.00000" (angle), or the name as typed.
+std::string displayText(DisplayKind kind, const std::string& typed);
+
+DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& spec, std::string& member);
+
+/// The seven scalar entries: xa, ya, xb, yb, xc, yc, pointName.
+DialogueEnd enterScalars(WindowOperations& window, AdjustmentState& state);
+
+/// The three angles of triangle i (1..3), with the clears of Text7, Text8, Text11.
+DialogueEnd enterTriangleAngles(WindowOperations& window, AdjustmentState& state, int i);
+
+}  // namespace velmora

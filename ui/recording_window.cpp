@@ -1,0 +1,31 @@
+#include "ui/recording_window.h"
+
+#include <utility>
+
+namespace velmora {
+
+RecordingWindow::RecordingWindow(std::vector<std::string> replies) : replies_(std::move(replies)) {}
+
+std::optional<std::string> RecordingWindow::askOperator(const std::string& prompt) {
+  if (nextReply_ >= replies_.size()) return std::nullopt;
+  const std::string& reply = replies_[nextReply_++];
+  operations_.push_back({WindowOperation::Kind::Ask, "", prompt, reply});
+  return reply;
+}
+
+void RecordingWindow::setFieldText(std::string_view field, const std::string& text) {
+  operations_.push_back({WindowOperation::Kind::Field, std::string(field), text, ""});
+  lastTexts_.insert_or_assign(std::string(field), text);
+}
+
+void RecordingWindow::setLabelCaption(std::string_view label, const std::string& text) {
+  operations_.push_back({WindowOperation::Kind::Label, std::string(label), text, ""});
+  lastTexts_.insert_or_assign(std::string(label), text);
+}
+
+std::string RecordingWindow::lastText(const std::string& control) const {
+  const auto found = lastTexts_.find(control);
+  return found == lastTexts_.end() ? std::string() : found->second;
+}
+
+}  // namespace velmora
