@@ -2,10 +2,14 @@
 
 #include <fstream>
 #include <memory>
+#include <sstream>
+#include <string>
 
 #include "engine/adjustment_state.h"
 #include "line_reply_source.h"
 #include "person_console.h"
+#include "report/report_writer.h"
+#include "report/text_sink.h"
 #include "trace_window.h"
 #include "ui/compute_run.h"
 
@@ -52,12 +56,28 @@ class ConsoleSession {
   }
 
   int print() {
-    if (!state_.lastRunComplete) {
-      err_ << "velmora-cli: 没有可打印的计算结果：请先完成一次计算。\n";
+    std::ostringstream document;
+    TextSink sink(document);
+    const PrintOutcome outcome = printReport(state_, sink);
+    if (!outcome.printed) {
+      err_ << "velmora-cli: " << outcome.message << '\n';
       return kExitPrintRefused;
     }
-    err_ << "velmora-cli: the report is not available yet\n";
-    return kExitPrintRefused;
+    return writeReport(document.str());
+  }
+
+  /// Appends one whole report to the --report file, or writes it to standard output.
+  int writeReport(const std::string& document) {
+    if (!cli_.reportFile) {
+      out_ << document << std::flush;
+      return kExitCompleted;
+    }
+    std::ofstream file(*cli_.reportFile, std::ios::binary | std::ios::app);
+    if (!(file << document << std::flush)) {
+      err_ << "velmora-cli: cannot write the report to " << *cli_.reportFile << '\n';
+      return kExitPrintRefused;
+    }
+    return kExitCompleted;
   }
 
   WindowOperations& window() { return cli_.trace ? static_cast<WindowOperations&>(trace_) : person_; }
