@@ -15,6 +15,8 @@ TEST(FixedText, PatternsPadRoundAndDropTheSignOfZero) {
   EXPECT_EQ(fixedText(45.3012, 5), "45.30120");
   EXPECT_EQ(fixedText(2500.12345, 3), "2500.123");
   EXPECT_EQ(fixedText(-12.3456, 3), "-12.346");
+  EXPECT_EQ(fixedText(1234.56749, 3), "1234.567");
+  EXPECT_EQ(fixedText(17.0, 3), "17.000");
   EXPECT_EQ(fixedText(0.5, 2), "0.50");
   EXPECT_EQ(fixedText(-0.0001, 3), "0.000");
   EXPECT_EQ(fixedText(-0.0, 2), "0.00");

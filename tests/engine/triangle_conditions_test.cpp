@@ -1,0 +1,182 @@
+#include "engine/triangle_conditions.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "ui/recording_window.h"
+
+namespace velmora {
+namespace {
+
+constexpr double kK = 3.1415926535 / 180.0;
+
+struct TriangleStepFixture : testing::Test {
+  void setTriangle(int i, double distance, double advance, double central) {
+    const auto ti = static_cast<std::size_t>(i);
+    state.distanceAngle[ti] = distance;
+    state.advanceAngle[ti] = advance;
+    state.centralAngle[ti] = central;
+  }
+  AdjustmentState state;
+  RunValues run;
+  RecordingWindow window;
+};
+
+TEST_F(TriangleStepFixture, ExactSumLeavesTheAnglesAndShowsZero) {
+  setTriangle(1, 50.0, 60.0, 70.0);
+  ASSERT_FALSE(triangleStep(state, run, window, 1));
+  EXPECT_EQ(state.w[1], 0.0F);
+  EXPECT_EQ(window.lastText("Text11"), "  0 秒");
+  EXPECT_EQ(window.lastText("Label17"), "w(1)");
+  EXPECT_EQ(state.distanceAngle[1], 50.0);
+  EXPECT_EQ(run.firstGroupVv, 0.0);
+}
+
+TEST_F(TriangleStepFixture, SixSecondsOverTakeTwoFromEachAngle) {
+  setTriangle(2, 50.0, 60.0, 70.0 + 6.0 / 3600.0);
+  ASSERT_FALSE(triangleStep(state, run, window, 2));
+  EXPECT_NEAR(state.w[2], 6.0F, 1e-6F);
+  EXPECT_NEAR(state.distanceAngle[2], 50.0 - 2.0 / 3600.0, 1e-12);
+  EXPECT_NEAR(state.centralAngle[2], 70.0 + 4.0 / 3600.0, 1e-12);
+  EXPECT_NEAR(run.firstGroupVv, 12.0, 1e-8);
+  EXPECT_EQ(window.lastText("Text11"), "  6 秒");
+  EXPECT_EQ(window.lastText("Label17"), "w(2)");
+}
+
+TEST_F(TriangleStepFixture, NegativeMisclosureRoundedToTwoDecimals) {
+  setTriangle(1, 50.0, 60.0, 70.0 - 3.456 / 3600.0);
+  ASSERT_FALSE(triangleStep(state, run, window, 1));
+  EXPECT_EQ(window.lastText("Text11"), "  -3.46 秒");
+}
+
+TEST_F(TriangleStepFixture, LogSineCoefficientsAndRunningSums) {
+  setTriangle(1, 40.0, 60.0, 80.0);
+  ASSERT_FALSE(triangleStep(state, run, window, 1));
+  EXPECT_DOUBLE_EQ(run.distanceDelta[1], 2.1055 / std::tan(40.0 * kK));
+  EXPECT_DOUBLE_EQ(run.centralDelta[1], 2.1055 / std::tan(80.0 * kK));
+  const double expected = std::log10(std::sin(40.0 * kK)) - std::log10(std::sin(60.0 * kK));
+  EXPECT_NEAR(run.logSineSum, expected, 1e-9);
+  EXPECT_EQ(run.centralAngleSum, 80.0);
+}
+
+TEST_F(TriangleStepFixture, ZeroAngleCannotComputeItsCoefficient) {
+  setTriangle(3, 0.0, 90.0, 90.0);
+  const StageOutcome outcome = triangleStep(state, run, window, 3);
+  ASSERT_TRUE(outcome);
+  EXPECT_NE(outcome->reason.find("求距角 A(3)"), std::string::npos);
+  EXPECT_FALSE(std::isinf(run.distanceDelta[3]));
+}
+
+TEST_F(TriangleStepFixture, AngleBeyondHalfCircleCannotTakeTheLogarithm) {
+  setTriangle(1, 200.0, -10.0, -10.0);
+  const StageOutcome outcome = triangleStep(state, run, window, 1);
+  ASSERT_TRUE(outcome);
+  EXPECT_NE(outcome->reason.find("不能取对数"), std::string::npos) << outcome->reason;
+}
+
+TEST(ConvertTriangleAngles, TypedAnglesBecomeDecimalDegrees) {
+  AdjustmentState state;
+  state.distanceAngleDms[2] = "45.3012";
+  state.advanceAngleDms[2] = "90";
+  state.centralAngleDms[2] = "-1.3";
+  ASSERT_FALSE(convertTriangleAngles(state, 2));
+  EXPECT_NEAR(state.distanceAngle[2], 45.503333333333, 1e-10);
+  EXPECT_EQ(state.advanceAngle[2], 90.0);
+  EXPECT_EQ(state.centralAngle[2], -1.5);
+  state.centralAngleDms[2] = "1e309";
+  EXPECT_TRUE(convertTriangleAngles(state, 2));
+}
+
+/// A run through three first-group corrected triangles with distinct angles.
+struct SecondGroupFixture : testing::Test {
+  void SetUp() override {
+    const double angles[4][3] = {{}, {35.0, 55.0, 90.0}, {40.0, 30.0, 110.0}, {25.0, 75.0, 80.0}};
+    for (int i = 1; i <= 3; ++i) {
+      const auto ti = static_cast<std::size_t>(i);
+      state.distanceAngle[ti] = angles[i][0];
+      state.advanceAngle[ti] = angles[i][1];
+      state.centralAngle[ti] = angles[i][2] + 0.001;
+      ASSERT_FALSE(triangleStep(state, run, window, i));
+    }
+    run.geometry.knownAngleA = 110.0;
+    run.geometry.knownAngleB = 95.0;
+    ASSERT_FALSE(secondGroupStep(state, run, window));
+  }
+  AdjustmentState state;
+  RunValues run;
+  RecordingWindow window;
+};
+
+TEST_F(SecondGroupFixture, RowsHaveTheirZeroColumnsAndSumToZeroWithinEachTriangle) {
+  const ConditionMatrix& a = run.conditionMatrix;
+  for (std::size_t c = 4; c <= 6; ++c) EXPECT_EQ(a[1][c], 0.0);
+  for (std::size_t c = 7; c <= 9; ++c) EXPECT_EQ(a[2][c], 0.0);
+  for (std::size_t c = 1; c <= 9; ++c) EXPECT_NE(a[3][c], 0.0);
+  for (std::size_t row = 1; row <= 4; ++row) {
+    for (std::size_t t = 0; t < 3; ++t) {
+      EXPECT_NEAR(a[row][3 * t + 1] + a[row][3 * t + 2] + a[row][3 * t + 3], 0.0, 1e-12) << row << ',' << t;
+    }
+  }
+  EXPECT_EQ(a[1][1], 2.0 / 3.0);
+  EXPECT_EQ(a[2][4], 2.0 / 3.0);
+  EXPECT_EQ(a[1][8], 2.0 / 3.0);
+  const double u2 = (run.distanceDelta[2] - run.advanceDelta[2]) / 3.0;
+  EXPECT_EQ(a[4][4], run.distanceDelta[2] - u2);
+  EXPECT_EQ(a[4][5], -run.advanceDelta[2] - u2);
+  EXPECT_EQ(a[4][6], -u2);
+}
+
+TEST_F(SecondGroupFixture, MisclosuresAreStoredSingleAndShownInTheirFields) {
+  const double corrected1 = 35.0 - 1.2 / 3600.0;  // each angle of a triangle lost a third of 3.6"
+  const double corrected3 = 75.0 - 1.2 / 3600.0;
+  EXPECT_EQ(state.secondGroupW[1], static_cast<float>(((corrected1 + corrected3) - 110.0) * 3600.0));
+  // Central angles of 280.003 degrees, each triangle's third of 3.6" taken off: 79.998 degrees short.
+  EXPECT_NEAR(state.secondGroupW[3], -287992.8F, 0.05F);
+  EXPECT_EQ(window.lastText("Text12"), "  -2.4 秒");
+  EXPECT_EQ(window.lastText("Text21"), "  -287992.8 秒");
+  EXPECT_EQ(window.lastText("Text25").front(), ' ');
+  EXPECT_NE(window.lastText("Text25").find(" 单位"), std::string::npos);
+}
+
+TEST_F(SecondGroupFixture, WeightFunctionRowsOfTriangleThree) {
+  run.provisional.chosenTriangle = 3;
+  weightFunctionStep(run);
+  const ConditionMatrix& a = run.conditionMatrix;
+  for (std::size_t c = 1; c <= 6; ++c) {
+    EXPECT_EQ(a[5][c], 0.0);
+    EXPECT_EQ(a[6][c], 0.0);
+  }
+  EXPECT_EQ(a[5][7], 2.0 / 3.0);
+  EXPECT_EQ(a[5][8], -1.0 / 3.0);
+  EXPECT_EQ(a[5][9], -1.0 / 3.0);
+  const double q = (run.advanceDelta[3] - run.centralDelta[3]) / 3.0;
+  EXPECT_EQ(a[6][7], -q);
+  EXPECT_EQ(a[6][8], run.advanceDelta[3] - q);
+  EXPECT_EQ(a[6][9], -run.centralDelta[3] - q);
+}
+
+TEST(SecondGroupStep, EqualDistanceAndAdvanceAnglesGiveAZeroSideCondition) {
+  AdjustmentState state;
+  RunValues run;
+  RecordingWindow window;
+  for (int i = 1; i <= 3; ++i) {
+    const auto ti = static_cast<std::size_t>(i);
+    state.distanceAngle[ti] = 30.0;
+    state.advanceAngle[ti] = 30.0;
+    state.centralAngle[ti] = 120.0;
+    ASSERT_FALSE(triangleStep(state, run, window, i));
+  }
+  ASSERT_FALSE(secondGroupStep(state, run, window));
+  EXPECT_EQ(run.logSineSum, 0.0);
+  EXPECT_EQ(window.lastText("Text25"), " 0 单位");
+  EXPECT_EQ(window.lastText("Text21"), "  0 秒");
+  for (std::size_t t = 0; t < 3; ++t) {
+    EXPECT_DOUBLE_EQ(run.conditionMatrix[4][3 * t + 1], run.distanceDelta[t + 1]);
+    EXPECT_DOUBLE_EQ(run.conditionMatrix[4][3 * t + 2], -run.advanceDelta[t + 1]);
+    EXPECT_EQ(run.conditionMatrix[4][3 * t + 3], 0.0);
+  }
+}
+
+}  // namespace
+}  // namespace velmora
