@@ -10,16 +10,28 @@
 
 namespace velmora {
 
+/// A value's name for the operator, joined into one text only when a check
+/// fails, so that the checks cost nothing on the way through: {"求距角 A(1)", " 的正切"}.
+struct ValueName {
+  // Implicit on purpose: a plain text is a name.
+  ValueName(const char* subjectText) : subject(subjectText) {}  // NOLINT(google-explicit-constructor)
+  ValueName(std::string_view subjectText, std::string_view detailText = {})  // NOLINT(google-explicit-constructor)
+      : subject(subjectText), detail(detailText) {}
+  std::string_view subject;
+  std::string_view detail;
+  std::string text() const { return std::string(subject) + std::string(detail); }
+};
+
 /// The numeric value of a typed text into `value`, or why it has none.
-StageOutcome readTypedValue(const std::string& typed, std::string_view valueName, std::string_view step,
+StageOutcome readTypedValue(const std::string& typed, const ValueName& valueName, std::string_view step,
                             double& value);
 
-StageOutcome requireFinite(double value, std::string_view valueName, std::string_view step);
-StageOutcome requireNonZeroDivisor(double divisor, std::string_view valueName, std::string_view step);
-StageOutcome requirePositiveForLogarithm(double argument, std::string_view valueName, std::string_view step);
-StageOutcome requireNonNegativeForRoot(double argument, std::string_view valueName, std::string_view step);
+StageOutcome requireFinite(double value, const ValueName& valueName, std::string_view step);
+StageOutcome requireNonZeroDivisor(double divisor, const ValueName& valueName, std::string_view step);
+StageOutcome requirePositiveForLogarithm(double argument, const ValueName& valueName, std::string_view step);
+StageOutcome requireNonNegativeForRoot(double argument, const ValueName& valueName, std::string_view step);
 
 /// Stores a double as single precision, refusing a value beyond the single range.
-StageOutcome storeSingle(double value, float& member, std::string_view valueName, std::string_view step);
+StageOutcome storeSingle(double value, float& member, const ValueName& valueName, std::string_view step);
 
 }  // namespace velmora

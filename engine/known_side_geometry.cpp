@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "engine/arithmetic_checks.h"
 #include "engine/constants.h"
@@ -33,17 +34,15 @@ struct Point {
   double y = 0.0;
 };
 
-StageOutcome readPoint(const std::string& typedX, const std::string& typedY, const char* letter, Point& point) {
-  const std::string name(letter);
-  if (StageOutcome outcome = readTypedValue(typedX, name + " 点的纵座标 X" + name, kKnownSideStep, point.x)) {
-    return outcome;
-  }
-  return readTypedValue(typedY, name + " 点的横座标 Y" + name, kKnownSideStep, point.y);
+StageOutcome readPoint(const std::string& typedX, const std::string& typedY, std::string_view xName,
+                       std::string_view yName, Point& point) {
+  if (StageOutcome outcome = readTypedValue(typedX, xName, kKnownSideStep, point.x)) return outcome;
+  return readTypedValue(typedY, yName, kKnownSideStep, point.y);
 }
 
-StageOutcome sideBetween(const Point& from, const Point& to, const char* name, double& length, double& azimuth) {
+StageOutcome sideBetween(const Point& from, const Point& to, std::string_view name, double& length, double& azimuth) {
   const DirectedSide side = directedSide(from.x, from.y, to.x, to.y);
-  if (StageOutcome outcome = requireFinite(side.length, std::string("已知边 ") + name + " 的边长", kKnownSideStep)) {
+  if (StageOutcome outcome = requireFinite(side.length, {name, " 的边长"}, kKnownSideStep)) {
     return outcome;
   }
   length = side.length;
@@ -51,14 +50,14 @@ StageOutcome sideBetween(const Point& from, const Point& to, const char* name, d
   return done();
 }
 
-StageOutcome sineRuleSide(double knownSide, double advanceAngle, double centralAngle, const std::string& sideName,
-                          const std::string& centralName, double& distance) {
+StageOutcome sineRuleSide(double knownSide, double advanceAngle, double centralAngle, std::string_view sideName,
+                          std::string_view centralName, double& distance) {
   const double centralSine = std::sin(centralAngle * kDegreeFactor);
-  if (StageOutcome outcome = requireNonZeroDivisor(centralSine, centralName + " 的正弦", kProvisionalStep)) {
+  if (StageOutcome outcome = requireNonZeroDivisor(centralSine, {centralName, " 的正弦"}, kProvisionalStep)) {
     return outcome;
   }
   distance = (knownSide * std::sin(advanceAngle * kDegreeFactor)) / centralSine;
-  return requireFinite(distance, "近似边长 " + sideName, kProvisionalStep);
+  return requireFinite(distance, sideName, kProvisionalStep);
 }
 
 }  // namespace
@@ -73,12 +72,12 @@ DirectedSide directedSide(double x1, double y1, double x2, double y2) {
 
 StageOutcome knownSideStep(const AdjustmentState& state, KnownSideGeometry& geometry) {
   Point a, b, c;
-  if (StageOutcome outcome = readPoint(state.xa, state.ya, "A", a)) return outcome;
-  if (StageOutcome outcome = readPoint(state.xb, state.yb, "B", b)) return outcome;
-  if (StageOutcome outcome = readPoint(state.xc, state.yc, "C", c)) return outcome;
-  if (StageOutcome outcome = sideBetween(a, b, "AB", geometry.sideAB, geometry.azimuthAB)) return outcome;
-  if (StageOutcome outcome = sideBetween(b, c, "BC", geometry.sideBC, geometry.azimuthBC)) return outcome;
-  if (StageOutcome outcome = sideBetween(c, a, "CA", geometry.sideCA, geometry.azimuthCA)) return outcome;
+  if (StageOutcome outcome = readPoint(state.xa, state.ya, "A 点的纵座标 Xa", "A 点的横座标 Ya", a)) return outcome;
+  if (StageOutcome outcome = readPoint(state.xb, state.yb, "B 点的纵座标 Xb", "B 点的横座标 Yb", b)) return outcome;
+  if (StageOutcome outcome = readPoint(state.xc, state.yc, "C 点的纵座标 Xc", "C 点的横座标 Yc", c)) return outcome;
+  if (StageOutcome outcome = sideBetween(a, b, "已知边 AB", geometry.sideAB, geometry.azimuthAB)) return outcome;
+  if (StageOutcome outcome = sideBetween(b, c, "已知边 BC", geometry.sideBC, geometry.azimuthBC)) return outcome;
+  if (StageOutcome outcome = sideBetween(c, a, "已知边 CA", geometry.sideCA, geometry.azimuthCA)) return outcome;
 
   const double azimuthAC = reducedOnce(geometry.azimuthCA + 180.0);
   geometry.knownAngleA = reducedOnce((azimuthAC + 360.0) - geometry.azimuthAB);
@@ -89,15 +88,15 @@ StageOutcome knownSideStep(const AdjustmentState& state, KnownSideGeometry& geom
 
 StageOutcome provisionalDistanceStep(const AdjustmentState& state, const KnownSideGeometry& geometry,
                                      ProvisionalDistances& provisional) {
-  if (StageOutcome outcome = sineRuleSide(geometry.sideAB, state.advanceAngle[1], state.centralAngle[1], "PA",
+  if (StageOutcome outcome = sineRuleSide(geometry.sideAB, state.advanceAngle[1], state.centralAngle[1], "近似边长 PA",
                                           "中心角 C(1)", provisional.distancePA)) {
     return outcome;
   }
-  if (StageOutcome outcome = sineRuleSide(geometry.sideBC, state.advanceAngle[2], state.centralAngle[2], "PB",
+  if (StageOutcome outcome = sineRuleSide(geometry.sideBC, state.advanceAngle[2], state.centralAngle[2], "近似边长 PB",
                                           "中心角 C(2)", provisional.distancePB)) {
     return outcome;
   }
-  if (StageOutcome outcome = sineRuleSide(geometry.sideCA, state.advanceAngle[3], state.centralAngle[3], "PC",
+  if (StageOutcome outcome = sineRuleSide(geometry.sideCA, state.advanceAngle[3], state.centralAngle[3], "近似边长 PC",
                                           "中心角 C(3)", provisional.distancePC)) {
     return outcome;
   }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "engine/arithmetic_checks.h"
 #include "engine/number_text.h"
@@ -14,15 +15,17 @@ constexpr int kUnknowns = 4;     // correlates
 constexpr int kConstantColumn = 5;
 constexpr const char* kCorrectionStep = "改正数计算";
 
-std::string pivotName(int p) { return "法方程式第 " + std::to_string(p) + " 个主元"; }
+constexpr std::array<std::string_view, 5> kPivotNames{"", "法方程式第 1 个主元", "法方程式第 2 个主元",
+                                                     "法方程式第 3 个主元", "法方程式第 4 个主元"};
+constexpr std::string_view kReductionStep = "法方程式约化与权倒数计算";
 
 /// Reduces rows 2..4 of the upper triangle of `n`, columns up to the constant column.
-StageOutcome reduceUpperTriangle(NormalMatrix& n, const std::string& step) {
+StageOutcome reduceUpperTriangle(NormalMatrix& n, std::string_view step) {
   for (std::size_t i = 2; i <= kUnknowns; ++i) {
     for (std::size_t j = i; j <= kConstantColumn; ++j) {
       double t = n[i][j];
       for (std::size_t p = 1; p < i; ++p) {
-        if (StageOutcome outcome = requireNonZeroDivisor(n[p][p], pivotName(static_cast<int>(p)), step)) {
+        if (StageOutcome outcome = requireNonZeroDivisor(n[p][p], kPivotNames[p], step)) {
           return outcome;
         }
         t = t - n[p][i] * n[p][j] / n[p][p];
@@ -35,11 +38,11 @@ StageOutcome reduceUpperTriangle(NormalMatrix& n, const std::string& step) {
 }
 
 /// Back substitution of the reduced system into `x` (1..4).
-StageOutcome backSubstitute(const NormalMatrix& n, std::array<double, 5>& x, const std::string& step) {
+StageOutcome backSubstitute(const NormalMatrix& n, std::array<double, 5>& x, std::string_view step) {
   for (std::size_t i = kUnknowns; i >= 1; --i) {
     double t = n[i][kConstantColumn];
     for (std::size_t j = i + 1; j <= kUnknowns; ++j) t = t + n[i][j] * x[j];
-    if (StageOutcome outcome = requireNonZeroDivisor(n[i][i], pivotName(static_cast<int>(i)), step)) {
+    if (StageOutcome outcome = requireNonZeroDivisor(n[i][i], kPivotNames[i], step)) {
       return outcome;
     }
     x[i] = -t / n[i][i];
@@ -48,13 +51,12 @@ StageOutcome backSubstitute(const NormalMatrix& n, std::array<double, 5>& x, con
   return done();
 }
 
-StageOutcome weightReciprocal(RunValues& run, const std::int16_t& column, const char* name, double& reciprocal) {
-  const std::string step = std::string("权倒数 ") + name + " 计算";
+StageOutcome weightReciprocal(RunValues& run, const std::int16_t& column, std::string_view name, double& reciprocal) {
   double r = 0.0;
   if (StageOutcome outcome = cm1(run.normalsWork, run.normals, column, r)) return outcome;
   const auto c = static_cast<std::size_t>(column);
   reciprocal = run.normals[c][c] + r;
-  return requireFinite(reciprocal, std::string("权倒数 ") + name, step);
+  return requireFinite(reciprocal, name, kReductionStep);
 }
 
 /// Step 2 reduced the working copy: restore every element cm1 reads, with the
@@ -87,29 +89,28 @@ void formNormals(RunValues& run) {
 }
 
 StageOutcome cm1(NormalMatrix& work, const NormalMatrix& reference, const std::int16_t& column, double& result) {
-  const std::string step = "法方程式约化（权函数第 " + std::to_string(column) + " 列）";
-  if (StageOutcome outcome = reduceUpperTriangle(work, step)) return outcome;
+  if (StageOutcome outcome = reduceUpperTriangle(work, kReductionStep)) return outcome;
   std::array<double, 5> x{};
-  if (StageOutcome outcome = backSubstitute(work, x, step)) return outcome;
+  if (StageOutcome outcome = backSubstitute(work, x, kReductionStep)) return outcome;
   double r = 0.0;
   for (std::size_t i = 1; i <= kUnknowns; ++i) r = r + x[i] * reference[i][static_cast<std::size_t>(column)];
   result = r;
-  return requireFinite(result, "权函数的二次项", step);
+  return requireFinite(result, "权函数的二次项", kReductionStep);
 }
 
 StageOutcome weightReciprocalStep(AdjustmentState& state, RunValues& run, ResultDisplay& display) {
   state.functionColumn = 5;
-  if (StageOutcome outcome = weightReciprocal(run, state.functionColumn, "1/Pb", state.invPb)) return outcome;
+  if (StageOutcome outcome = weightReciprocal(run, state.functionColumn, "权倒数 1/Pb", state.invPb)) return outcome;
   display.setFieldText("Text15", " " + plainRoundedText(state.invPb, 6));
   refreshWorkingCopy(run);
   state.functionColumn = 6;
-  if (StageOutcome outcome = weightReciprocal(run, state.functionColumn, "1/Ps", state.invPs)) return outcome;
+  if (StageOutcome outcome = weightReciprocal(run, state.functionColumn, "权倒数 1/Ps", state.invPs)) return outcome;
   display.setFieldText("Text16", " " + plainRoundedText(state.invPs, 6));
   return done();
 }
 
 StageOutcome correlateStep(AdjustmentState& state, RunValues& run) {
-  const std::string step = "法方程式联系数计算";
+  const std::string_view step = "法方程式联系数计算";
   NormalMatrix& n = run.normals;
   for (std::size_t i = 1; i <= kUnknowns; ++i) n[i][kConstantColumn] = state.secondGroupW[i];
   if (StageOutcome outcome = reduceUpperTriangle(n, step)) return outcome;

@@ -13,14 +13,12 @@ namespace {
 constexpr const char* kStep = "待定点座标计算";
 
 /// (side x sin distance angle) / sin central angle: the side to P opposite the distance angle.
-StageOutcome adjustedSide(double knownSide, double distanceAngle, double centralAngle, const char* centralName,
-                          const char* sideName, double& side) {
+StageOutcome adjustedSide(double knownSide, double distanceAngle, double centralAngle, std::string_view centralName,
+                          std::string_view sideName, double& side) {
   const double centralSine = std::sin(centralAngle * kDegreeFactor);
-  if (StageOutcome outcome = requireNonZeroDivisor(centralSine, std::string(centralName) + " 的正弦", kStep)) {
-    return outcome;
-  }
+  if (StageOutcome outcome = requireNonZeroDivisor(centralSine, {centralName, " 的正弦"}, kStep)) return outcome;
   side = (knownSide * std::sin(distanceAngle * kDegreeFactor)) / centralSine;
-  return requireFinite(side, std::string("平差边长 ") + sideName, kStep);
+  return requireFinite(side, {"平差边长 ", sideName}, kStep);
 }
 
 /// A sum above a full circle is reduced once; exactly 360 stays.

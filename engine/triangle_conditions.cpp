@@ -7,6 +7,7 @@
 #include "engine/constants.h"
 #include "engine/dms_angle.h"
 #include "engine/number_text.h"
+#include "engine/triangle_names.h"
 
 namespace velmora {
 namespace {
@@ -14,28 +15,23 @@ namespace {
 constexpr double kTwoThirds = 2.0 / 3.0;
 constexpr double kMinusOneThird = -1.0 / 3.0;
 
-std::string angleName(const char* kind, const char* symbol, int i) {
-  return std::string(kind) + " " + symbol + "(" + std::to_string(i) + ")";
-}
-
-StageOutcome convertAngle(const std::string& typed, const std::string& name, const std::string& step,
-                          double& degrees) {
+StageOutcome convertAngle(const std::string& typed, std::string_view name, std::string_view step, double& degrees) {
   double packed = 0.0;
   if (StageOutcome outcome = readTypedValue(typed, name, step, packed)) return outcome;
   degrees = dmsToDegrees(packed);
   return requireFinite(degrees, name, step);
 }
 
-StageOutcome logSineCoefficient(double angle, const std::string& name, const std::string& step, double& delta) {
+StageOutcome logSineCoefficient(double angle, std::string_view name, std::string_view step, double& delta) {
   const double tangent = std::tan(angle * kDegreeFactor);
-  if (StageOutcome outcome = requireNonZeroDivisor(tangent, name + " 的正切", step)) return outcome;
+  if (StageOutcome outcome = requireNonZeroDivisor(tangent, {name, " 的正切"}, step)) return outcome;
   delta = kLogSineFactor / tangent;
-  return requireFinite(delta, name + " 的对数正弦系数", step);
+  return requireFinite(delta, {name, " 的对数正弦系数"}, step);
 }
 
-StageOutcome logSine(double angle, const std::string& name, const std::string& step, double& value) {
+StageOutcome logSine(double angle, std::string_view name, std::string_view step, double& value) {
   const double sine = std::sin(angle * kDegreeFactor);
-  if (StageOutcome outcome = requirePositiveForLogarithm(sine, name + " 的正弦", step)) return outcome;
+  if (StageOutcome outcome = requirePositiveForLogarithm(sine, {name, " 的正弦"}, step)) return outcome;
   value = std::log(sine) / kLn10 + 10.0;
   return done();
 }
@@ -78,40 +74,39 @@ void writeConditionRows(RunValues& run) {
 
 StageOutcome convertTriangleAngles(AdjustmentState& state, int i) {
   const auto ti = static_cast<std::size_t>(i);
-  const std::string step = "三角形 " + std::to_string(i) + " 的角度换算";
-  if (StageOutcome outcome = convertAngle(state.distanceAngleDms[ti], angleName("求距角", "A", i), step,
-                                          state.distanceAngle[ti])) {
+  const std::string_view step = kConversionSteps[ti];
+  if (StageOutcome outcome =
+          convertAngle(state.distanceAngleDms[ti], kDistanceAngleNames[ti], step, state.distanceAngle[ti])) {
     return outcome;
   }
   if (StageOutcome outcome =
-          convertAngle(state.advanceAngleDms[ti], angleName("前进角", "B", i), step, state.advanceAngle[ti])) {
+          convertAngle(state.advanceAngleDms[ti], kAdvanceAngleNames[ti], step, state.advanceAngle[ti])) {
     return outcome;
   }
-  return convertAngle(state.centralAngleDms[ti], angleName("中心角", "C", i), step, state.centralAngle[ti]);
+  return convertAngle(state.centralAngleDms[ti], kCentralAngleNames[ti], step, state.centralAngle[ti]);
 }
 
 StageOutcome triangleStep(AdjustmentState& state, RunValues& run, ResultDisplay& display, int i) {
   const auto ti = static_cast<std::size_t>(i);
-  const std::string n = std::to_string(i);
-  const std::string step = "三角形 " + n + " 的闭合差与改正";
+  const std::string_view step = kTriangleSteps[ti];
   double& distance = state.distanceAngle[ti];
   double& advance = state.advanceAngle[ti];
   double& central = state.centralAngle[ti];
 
   const double wd = ((distance + advance) + central - 180.0) * kSecondsPerDegree;
-  if (StageOutcome outcome = storeSingle(wd, state.w[ti], "闭合差 w(" + n + ")", step)) return outcome;
+  if (StageOutcome outcome = storeSingle(wd, state.w[ti], kMisclosureNames[ti], step)) return outcome;
   run.firstGroupVv = run.firstGroupVv + wd * wd / 3.0;
   if (StageOutcome outcome = requireFinite(run.firstGroupVv, "闭合差平方和", step)) return outcome;
-  display.setLabelCaption("Label17", "w(" + n + ")");
+  display.setLabelCaption("Label17", std::string(kMisclosureCaptions[ti]));
   display.setFieldText("Text11", triangleMisclosureText(wd));
 
   distance = distance - wd / 10800.0;
   advance = advance - wd / 10800.0;
   central = central - wd / 10800.0;
 
-  const std::string distanceName = angleName("求距角", "A", i);
-  const std::string advanceName = angleName("前进角", "B", i);
-  const std::string centralName = angleName("中心角", "C", i);
+  const std::string_view distanceName = kDistanceAngleNames[ti];
+  const std::string_view advanceName = kAdvanceAngleNames[ti];
+  const std::string_view centralName = kCentralAngleNames[ti];
   if (StageOutcome outcome = logSineCoefficient(distance, distanceName, step, run.distanceDelta[ti])) return outcome;
   if (StageOutcome outcome = logSineCoefficient(advance, advanceName, step, run.advanceDelta[ti])) return outcome;
   if (StageOutcome outcome = logSineCoefficient(central, centralName, step, run.centralDelta[ti])) return outcome;
@@ -126,7 +121,7 @@ StageOutcome triangleStep(AdjustmentState& state, RunValues& run, ResultDisplay&
 }
 
 StageOutcome secondGroupStep(AdjustmentState& state, RunValues& run, ResultDisplay& display) {
-  const std::string step = "第二组条件闭合差";
+  const std::string_view step = "第二组条件闭合差";
   const KnownSideGeometry& g = run.geometry;
   ConditionArray<float>& w = state.secondGroupW;
 
