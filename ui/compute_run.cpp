@@ -52,7 +52,7 @@ class ComputeRun {
 
   bool compute(const StageOutcome& stage) {
     if (!stage) return true;
-    outcome_ = {RunEnd::CannotCompute, cannotComputeMessage(*stage)};
+    outcome_ = {RunEnd::CannotCompute, cannotComputeMessage(*stage), *stage};
     return false;
   }
 

@@ -2,7 +2,10 @@
 // that cannot be computed, or cut off because the scripted replies ran out.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "engine/stage_outcome.h"
 
 namespace velmora {
 
@@ -11,6 +14,7 @@ enum class RunEnd { Complete, CannotCompute, RepliesRanOut };
 struct RunOutcome {
   RunEnd end = RunEnd::Complete;
   std::string message;  ///< for the operator, in Chinese; empty when complete
+  std::optional<CannotCompute> fault{};  ///< the failing step and value, for RunEnd::CannotCompute
 };
 
 }  // namespace velmora
