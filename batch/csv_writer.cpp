@@ -1,0 +1,154 @@
+#include "batch/csv_writer.h"
+
+#include <span>
+#include <string_view>
+
+#include "batch/shortest_number.h"
+#include "batch/text_escaping.h"
+
+namespace velmora {
+namespace {
+
+/// Each name with its count; a count of 0 is a single unnumbered column.
+struct ColumnGroup {
+  std::string_view name;
+  std::size_t count;
+};
+
+constexpr ColumnGroup kResultColumns[] = {{"w", 3},
+                                          {"secondGroupW", 4},
+                                          {"k", 4},
+                                          {"invPb", 0},
+                                          {"invPs", 0},
+                                          {"mb", 0},
+                                          {"md", 0},
+                                          {"m", 0},
+                                          {"xp1", 0},
+                                          {"yp1", 0},
+                                          {"xp2", 0},
+                                          {"yp2", 0},
+                                          {"xp3", 0},
+                                          {"yp3", 0},
+                                          {"distanceAngle", 3},
+                                          {"advanceAngle", 3},
+                                          {"centralAngle", 3}};
+
+constexpr ColumnGroup kCheckColumns[] = {
+    {"check_xp", 0},        {"check_yp", 0},         {"check_m0", 0},
+    {"check_mx", 0},        {"check_my", 0},         {"check_mp", 0},
+    {"check_ellipse_a", 0}, {"check_ellipse_b", 0},  {"check_ellipse_azimuth", 0},
+    {"check_residual", 9},  {"check_redundancy", 9}, {"check_standardized", 9},
+    {"check_flagged", 0},   {"check_iterations", 0}};
+
+std::size_t columnCount(std::span<const ColumnGroup> groups) {
+  std::size_t count = 0;
+  for (const ColumnGroup& group : groups) count += group.count == 0 ? 1 : group.count;
+  return count;
+}
+
+void headerColumns(std::string& out, std::span<const ColumnGroup> groups) {
+  for (const ColumnGroup& group : groups) {
+    if (group.count == 0) {
+      out += ',';
+      out += group.name;
+    }
+    for (std::size_t i = 1; i <= group.count; ++i) {
+      out += ',';
+      out += group.name;
+      appendWhole(out, i);
+    }
+  }
+}
+
+void emptyColumns(std::string& out, std::size_t count) { out.append(count, ','); }
+
+template <typename Number>
+void value(std::string& out, Number number) {
+  out += ',';
+  appendShortest(out, number);
+}
+
+template <typename Number, std::size_t N>
+void members(std::string& out, const std::array<Number, N>& values) {
+  for (std::size_t i = 1; i < N; ++i) value(out, values[i]);
+}
+
+template <typename Number, std::size_t N>
+void all(std::string& out, const std::array<Number, N>& values) {
+  for (const Number number : values) value(out, number);
+}
+
+void checkColumns(std::string& out, const RigorousCheck& c) {
+  for (const double number :
+       {c.p.x, c.p.y, c.m0, c.mx, c.my, c.mp, c.ellipse.a, c.ellipse.b, c.ellipse.azimuth}) {
+    value(out, number);
+  }
+  all(out, c.residuals);
+  all(out, c.redundancy);
+  all(out, c.standardized);
+  out += ',';
+  bool first = true;
+  for (std::size_t i = 0; i < c.flagged.size(); ++i) {
+    if (!c.flagged[i]) continue;
+    if (!first) out += ' ';
+    appendWhole(out, i + 1);
+    first = false;
+  }
+  out += ',';
+  appendWhole(out, static_cast<std::size_t>(c.iterations));
+}
+
+void leadingColumns(std::string& out, std::size_t line, const std::string* name) {
+  appendWhole(out, line);
+  out += ',';
+  if (name) appendCsvField(out, *name);
+}
+
+}  // namespace
+
+void CsvWriter::begin(std::string& out) {
+  out += "line,name,error_field,error_message";
+  headerColumns(out, kResultColumns);
+  if (withCheck_) headerColumns(out, kCheckColumns);
+  out += '\n';
+}
+
+void CsvWriter::result(std::string& out, const FigureResult& figure) {
+  const AdjustmentState& s = figure.state;
+  leadingColumns(out, figure.line, &figure.name);
+  out += ",,";
+  members(out, s.w);
+  members(out, s.secondGroupW);
+  members(out, s.k);
+  value(out, s.invPb);
+  value(out, s.invPs);
+  value(out, s.mb);
+  value(out, s.md);
+  out += ',';
+  if (s.m) appendShortest(out, *s.m);
+  for (const double coordinate : {s.xp1, s.yp1, s.xp2, s.yp2, s.xp3, s.yp3}) value(out, coordinate);
+  members(out, s.distanceAngle);
+  members(out, s.advanceAngle);
+  members(out, s.centralAngle);
+  if (withCheck_) {
+    if (figure.check) {
+      checkColumns(out, *figure.check);
+    } else {
+      emptyColumns(out, columnCount(kCheckColumns));
+    }
+  }
+  out += '\n';
+}
+
+void CsvWriter::failure(std::string& out, const FigureFailure& figure) {
+  leadingColumns(out, figure.line, figure.name);
+  out += ',';
+  if (figure.error.field) out += *figure.error.field;
+  out += ',';
+  appendCsvField(out, figure.error.message);
+  emptyColumns(out, columnCount(kResultColumns));
+  if (withCheck_) emptyColumns(out, columnCount(kCheckColumns));
+  out += '\n';
+}
+
+}  // namespace velmora

@@ -1,0 +1,66 @@
+#include "batch/figure_record.h"
+
+#include "engine/number_reader.h"
+
+namespace velmora {
+
+const std::array<std::string_view, kFigureColumns> kFigureColumnNames = {
+    "name", "xa", "ya", "xb", "yb", "xc", "yc", "a1", "b1", "c1", "a2", "b2", "c2", "a3", "b3", "c3"};
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string expectedHeader() {
+  std::string header;
+  for (const std::string_view name : kFigureColumnNames) {
+    if (!header.empty()) header += ',';
+    header += name;
+  }
+  return header;
+}
+
+std::optional<RecordError> numberProblem(std::string_view column, const std::string& typed) {
+  switch (readNumber(typed).reading) {
+    case NumberReading::Number:
+      return std::nullopt;
+    case NumberReading::OutOfRange:
+      return RecordError{column, std::string(column) + " 的值 “" + typed + "” 超出数值范围"};
+    case NumberReading::NotANumber:
+      break;
+  }
+  return RecordError{column, std::string(column) + " 的值 “" + typed + "” 不是数字"};
+}
+
+}  // namespace
+
+std::string headerProblem(const CsvRecord& header) {
+  bool matches = header.problem.empty() && header.fieldCount == kFigureColumns;
+  for (std::size_t i = 0; matches && i < kFigureColumns; ++i) {
+    std::string_view field = header.fields[i];
+    if (i == 0 && field.starts_with(kByteOrderMark)) field.remove_prefix(kByteOrderMark.size());
+    matches = field == kFigureColumnNames[i];
+  }
+  if (matches) return {};
+  return "第 " + std::to_string(header.line) + " 行应为表头 " + expectedHeader();
+}
+
+std::optional<RecordError> readFigure(const CsvRecord& record, FigureRecord& figure) {
+  if (!record.problem.empty()) return RecordError{std::nullopt, record.problem};
+  if (record.fieldCount != kFigureColumns) {
+    // Too few fields: the first column without a value is named.
+    const std::optional<std::string_view> missing = record.fieldCount < kFigureColumns
+                                                        ? std::optional(kFigureColumnNames[record.fieldCount])
+                                                        : std::nullopt;
+    return RecordError{missing, "记录有 " + std::to_string(record.fieldCount) + " 个字段，应为 " +
+                                    std::to_string(kFigureColumns) + " 个"};
+  }
+  for (std::size_t i = 0; i < kFigureColumns; ++i) figure.columns[i] = record.fields[i];
+  for (std::size_t i = 1; i < kFigureColumns; ++i) {
+    if (std::optional<RecordError> problem = numberProblem(kFigureColumnNames[i], figure.columns[i]))
+      return problem;
+  }
+  return std::nullopt;
+}
+
+}  // namespace velmora

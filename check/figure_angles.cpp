@@ -1,0 +1,59 @@
+#include "check/figure_angles.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace velmora {
+namespace {
+
+constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
+constexpr double kSecondsPerRadian = kDegreesPerRadian * 3600.0;
+
+double reducedToCircle(double degrees) {
+  const double reduced = std::fmod(degrees, 360.0);
+  return reduced < 0.0 ? reduced + 360.0 : reduced;
+}
+
+/// Gradient of the azimuth K->P with respect to P, arc seconds per metre. The
+/// azimuth P->K differs by 180 degrees and has the same gradient.
+std::array<double, 2> azimuthGradient(PlanePoint k, PlanePoint p) {
+  const double dx = p.x - k.x;
+  const double dy = p.y - k.y;
+  const double squared = dx * dx + dy * dy;
+  return {-dy / squared * kSecondsPerRadian, dx / squared * kSecondsPerRadian};
+}
+
+}  // namespace
+
+double azimuthDegrees(PlanePoint from, PlanePoint to) {
+  return reducedToCircle(std::atan2(to.y - from.y, to.x - from.x) * kDegreesPerRadian);
+}
+
+FigureAngles figureAngles(const KnownPoints& known, PlanePoint p) {
+  FigureAngles angles;
+  for (std::size_t t = 0; t < 3; ++t) {
+    const PlanePoint k1 = known[t];
+    const PlanePoint k2 = known[(t + 1) % 3];
+    const std::size_t row = 3 * t;
+    angles.degrees[row] = reducedToCircle(azimuthDegrees(k1, p) - azimuthDegrees(k1, k2));
+    angles.degrees[row + 1] = reducedToCircle(azimuthDegrees(k2, k1) - azimuthDegrees(k2, p));
+    angles.degrees[row + 2] = reducedToCircle(azimuthDegrees(p, k2) - azimuthDegrees(p, k1));
+    const std::array<double, 2> g1 = azimuthGradient(k1, p);
+    const std::array<double, 2> g2 = azimuthGradient(k2, p);
+    for (std::size_t axis = 0; axis < 2; ++axis) {
+      angles.gradient[row][axis] = g1[axis];
+      angles.gradient[row + 1][axis] = -g2[axis];
+      angles.gradient[row + 2][axis] = g2[axis] - g1[axis];
+    }
+  }
+  return angles;
+}
+
+double angleDifferenceSeconds(double computedDegrees, double observedDegrees) {
+  double difference = std::fmod(computedDegrees - observedDegrees, 360.0);
+  if (difference > 180.0) difference -= 360.0;
+  if (difference <= -180.0) difference += 360.0;
+  return difference * 3600.0;
+}
+
+}  // namespace velmora
