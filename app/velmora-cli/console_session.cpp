@@ -5,6 +5,8 @@
 #include <sstream>
 #include <string>
 
+#include "check/check_observations.h"
+#include "check/check_text.h"
 #include "engine/adjustment_state.h"
 #include "line_reply_source.h"
 #include "person_console.h"
@@ -34,13 +36,22 @@ class ConsoleSession {
   int run() {
     int status = kExitCompleted;
     for (const CliCommand command : cli_.commands) {
-      const int commandStatus = command == CliCommand::Compute ? compute() : print();
+      const int commandStatus = runCommand(command);
       if (status == kExitCompleted) status = commandStatus;
     }
     return status;
   }
 
  private:
+  int runCommand(CliCommand command) {
+    switch (command) {
+      case CliCommand::Compute: return compute();
+      case CliCommand::Print: return print();
+      case CliCommand::Check: return check();
+    }
+    return kExitUsage;
+  }
+
   int compute() {
     const RunOutcome outcome = computeRun(state_, window());
     if (outcome.end != RunEnd::Complete) {
@@ -64,6 +75,23 @@ class ConsoleSession {
       return kExitPrintRefused;
     }
     return writeReport(document.str());
+  }
+
+  /// The rigorous least-squares check of the last complete run, refused like print without one.
+  int check() {
+    const std::optional<CheckObservations> observations =
+        state_.lastRunComplete ? checkObservations(state_) : std::nullopt;
+    if (!observations) {
+      err_ << "velmora-cli: 没有可检核的计算结果：请先完成一次计算。\n";
+      return kExitPrintRefused;
+    }
+    const CheckOutcome outcome = rigorousAdjustment(*observations);
+    if (!outcome.check) {
+      err_ << "velmora-cli: 严密平差检核不能计算：" << outcome.failure << '\n';
+      return kExitCannotCompute;
+    }
+    out_ << checkText(state_, *outcome.check) << std::flush;
+    return kExitCompleted;
   }
 
   /// Appends one whole report to the --report file, or writes it to standard output.

@@ -9,6 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "batch_command.h"
 #include "cli_arguments.h"
 #include "console_session.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     return velmora::kExitUsage;
   }
   const velmora::CliArguments& cli = *parsed.arguments;
+  if (cli.batch) return velmora::runBatchCommand(*cli.batch, std::cout, std::cerr, isatty(STDERR_FILENO) != 0);
 
   std::ifstream repliesFile;
   if (cli.repliesFile) {
