@@ -29,18 +29,13 @@ double azimuthOf(double dx, double dy, double length) {
 /// One reduction by a full circle, as the classical method does it.
 double reducedOnce(double degrees) { return degrees >= 360.0 ? degrees - 360.0 : degrees; }
 
-struct Point {
-  double x = 0.0;
-  double y = 0.0;
-};
-
 StageOutcome readPoint(const std::string& typedX, const std::string& typedY, std::string_view xName,
-                       std::string_view yName, Point& point) {
+                       std::string_view yName, PlanePoint& point) {
   if (StageOutcome outcome = readTypedValue(typedX, xName, kKnownSideStep, point.x)) return outcome;
   return readTypedValue(typedY, yName, kKnownSideStep, point.y);
 }
 
-StageOutcome sideBetween(const Point& from, const Point& to, std::string_view name, double& length, double& azimuth) {
+StageOutcome sideBetween(const PlanePoint& from, const PlanePoint& to, std::string_view name, double& length, double& azimuth) {
   const DirectedSide side = directedSide(from.x, from.y, to.x, to.y);
   if (StageOutcome outcome = requireFinite(side.length, {name, " 的边长"}, kKnownSideStep)) {
     return outcome;
@@ -71,7 +66,9 @@ DirectedSide directedSide(double x1, double y1, double x2, double y2) {
 }
 
 StageOutcome knownSideStep(const AdjustmentState& state, KnownSideGeometry& geometry) {
-  Point a, b, c;
+  PlanePoint& a = geometry.a;
+  PlanePoint& b = geometry.b;
+  PlanePoint& c = geometry.c;
   if (StageOutcome outcome = readPoint(state.xa, state.ya, "A 点的纵座标 Xa", "A 点的横座标 Ya", a)) return outcome;
   if (StageOutcome outcome = readPoint(state.xb, state.yb, "B 点的纵座标 Xb", "B 点的横座标 Yb", b)) return outcome;
   if (StageOutcome outcome = readPoint(state.xc, state.yc, "C 点的纵座标 Xc", "C 点的横座标 Yc", c)) return outcome;

@@ -63,8 +63,15 @@ std::string plainSingleText(float value) {
   const double wide = value;
   if (std::fabs(wide) >= 1e7) return fixedText(std::nearbyint(wide), 0);
   if (wide == 0.0) return "0";
-  // Seven significant digits: the decimal exponent of the value, read off its
-  // correctly rounded scientific text, says how many decimals they reach.
+  // Seven significant digits: from 1 up, the count of integer digits says how
+  // many decimals they reach; below 1 the scientific text tells.
+  const double magnitude = std::fabs(wide);
+  if (magnitude >= 1.0) {
+    int integerDigits = 1;
+    for (double power = 10.0; power <= magnitude; power *= 10.0) ++integerDigits;
+    return plainRoundedText(wide, 7 - integerDigits);
+  }
+  // Below 1: the decimal exponent, read off the correctly rounded scientific text.
   TextBuffer buffer{};
   const auto result =
       std::to_chars(buffer.data(), buffer.data() + buffer.size(), wide, std::chars_format::scientific, 6);

@@ -27,11 +27,9 @@ double azimuthToP(double distanceAngle, double knownAzimuth) {
   return azimuth > 360.0 ? azimuth - 360.0 : azimuth;
 }
 
-/// One coordinate: the typed origin plus the side's projection; shown at once.
-StageOutcome coordinate(const std::string& typedOrigin, const char* originName, double projection,
-                        const char* name, std::string_view field, double& member, ResultDisplay& display) {
-  double origin = 0.0;
-  if (StageOutcome outcome = readTypedValue(typedOrigin, originName, kStep, origin)) return outcome;
+/// One coordinate: the known point's coordinate plus the side's projection; shown at once.
+StageOutcome coordinate(double origin, double projection, const char* name, std::string_view field, double& member,
+                        ResultDisplay& display) {
   const double value = origin + projection;
   if (StageOutcome outcome = requireFinite(value, name, kStep)) return outcome;
   member = value;
@@ -68,22 +66,21 @@ StageOutcome coordinateStep(AdjustmentState& state, const RunValues& run, Result
 
   display.setFieldText("Text18", "   " + state.pointName);
   const struct {
-    const std::string& typedOrigin;
-    const char* originName;
+    double origin;
     double projection;
     const char* name;
     std::string_view field;
     double& member;
   } coordinates[] = {
-      {state.xa, "A 点的纵座标 Xa", sidePA * std::cos(azimuthAP * k), "xp1", "Text19", state.xp1},
-      {state.ya, "A 点的横座标 Ya", sidePA * std::sin(azimuthAP * k), "yp1", "Text20", state.yp1},
-      {state.xb, "B 点的纵座标 Xb", sidePB * std::cos(azimuthBP * k), "xp2", "Text5", state.xp2},
-      {state.yb, "B 点的横座标 Yb", sidePB * std::sin(azimuthBP * k), "yp2", "Text22", state.yp2},
-      {state.xc, "C 点的纵座标 Xc", sidePC * std::cos(azimuthCP * k), "xp3", "Text23", state.xp3},
-      {state.yc, "C 点的横座标 Yc", sidePC * std::sin(azimuthCP * k), "yp3", "Text24", state.yp3},
+      {g.a.x, sidePA * std::cos(azimuthAP * k), "xp1", "Text19", state.xp1},
+      {g.a.y, sidePA * std::sin(azimuthAP * k), "yp1", "Text20", state.yp1},
+      {g.b.x, sidePB * std::cos(azimuthBP * k), "xp2", "Text5", state.xp2},
+      {g.b.y, sidePB * std::sin(azimuthBP * k), "yp2", "Text22", state.yp2},
+      {g.c.x, sidePC * std::cos(azimuthCP * k), "xp3", "Text23", state.xp3},
+      {g.c.y, sidePC * std::sin(azimuthCP * k), "yp3", "Text24", state.yp3},
   };
   for (const auto& c : coordinates) {
-    if (StageOutcome outcome = coordinate(c.typedOrigin, c.originName, c.projection, c.name, c.field, c.member, display)) {
+    if (StageOutcome outcome = coordinate(c.origin, c.projection, c.name, c.field, c.member, display)) {
       return outcome;
     }
   }

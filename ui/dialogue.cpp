@@ -18,7 +18,7 @@ EntrySpec scalarEntry(std::string entryPrompt, std::string_view field, DisplayKi
 }
 
 /// The scalar rows, each with its own texts exactly as the operator has always seen them.
-std::array<EntrySpec, 7> scalarEntries() {
+std::array<EntrySpec, 7> makeScalarEntries() {
   using K = DisplayKind;
   return {
       scalarEntry("输入三角形顶点 A 点的纵座标 :", "Text1", K::Coordinate, "确认 A 点的纵座标输入是否正确" + kEnterOrZero,
@@ -76,6 +76,26 @@ EntrySpec centralAngleEntry(const std::string& n) {
                    "输入中心角正确的观测值 :"};
 }
 
+/// The three angle entries of one triangle.
+struct TriangleEntries {
+  EntrySpec distance, advance, central;
+};
+
+/// The prompts are fixed texts: they are made once, not at every run.
+const std::array<EntrySpec, 7>& scalarEntries() {
+  static const std::array<EntrySpec, 7> entries = makeScalarEntries();
+  return entries;
+}
+
+const TriangleEntries& triangleEntries(int i) {
+  static const std::array<TriangleEntries, 3> entries{{
+      {distanceAngleEntry("1"), advanceAngleEntry("1"), centralAngleEntry("1")},
+      {distanceAngleEntry("2"), advanceAngleEntry("2"), centralAngleEntry("2")},
+      {distanceAngleEntry("3"), advanceAngleEntry("3"), centralAngleEntry("3")},
+  }};
+  return entries.at(static_cast<std::size_t>(i - 1));
+}
+
 std::string clearText(DisplayKind kind) { return kind == DisplayKind::Angle ? " " : ""; }
 
 }  // namespace
@@ -104,14 +124,15 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& spec, std:
   if (!reply) return {false, spec.entryPrompt};
   member = *reply;
   if (!spec.label.empty()) window.setLabelCaption(spec.label, spec.caption);
-  window.setFieldText(spec.field, displayText(spec.kind, member));
+  std::string shown = displayText(spec.kind, member);
+  window.setFieldText(spec.field, shown);
   const std::string* confirmation = &spec.firstConfirmation;
   for (;;) {
     const std::optional<std::string> answer = window.askOperator(*confirmation);
     if (!answer) return {false, *confirmation};
     switch (classifyConfirmation(*answer)) {
       case ConfirmationAnswer::Accept:
-        window.setFieldText(spec.field, displayText(spec.kind, member));
+        window.setFieldText(spec.field, shown);
         return {};
       case ConfirmationAnswer::AskAgain:
         continue;
@@ -122,7 +143,8 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& spec, std:
     reply = window.askOperator(spec.correctionPrompt);
     if (!reply) return {false, spec.correctionPrompt};
     member = *reply;
-    window.setFieldText(spec.field, displayText(spec.kind, member));
+    shown = displayText(spec.kind, member);
+    window.setFieldText(spec.field, shown);
     confirmation = &spec.repeatedConfirmation;
   }
 }
@@ -130,7 +152,7 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& spec, std:
 DialogueEnd enterScalars(WindowOperations& window, AdjustmentState& state) {
   const std::array<std::string*, 7> members{&state.xa, &state.ya, &state.xb, &state.yb,
                                             &state.xc, &state.yc, &state.pointName};
-  const std::array<EntrySpec, 7> entries = scalarEntries();
+  const std::array<EntrySpec, 7>& entries = scalarEntries();
   for (std::size_t row = 0; row < entries.size(); ++row) {
     const DialogueEnd end = confirmedEntry(window, entries[row], *members[row]);
     if (!end.entered) return end;
@@ -139,18 +161,18 @@ DialogueEnd enterScalars(WindowOperations& window, AdjustmentState& state) {
 }
 
 DialogueEnd enterTriangleAngles(WindowOperations& window, AdjustmentState& state, int i) {
-  const std::string n = std::to_string(i);
+  const TriangleEntries& entries = triangleEntries(i);
   const auto index = static_cast<std::size_t>(i);
-  if (DialogueEnd end = confirmedEntry(window, distanceAngleEntry(n), state.distanceAngleDms[index]); !end.entered) {
+  if (DialogueEnd end = confirmedEntry(window, entries.distance, state.distanceAngleDms[index]); !end.entered) {
     return end;
   }
   window.setFieldText("Text7", "");
   window.setFieldText("Text8", "");
   window.setFieldText("Text11", "");
-  if (DialogueEnd end = confirmedEntry(window, advanceAngleEntry(n), state.advanceAngleDms[index]); !end.entered) {
+  if (DialogueEnd end = confirmedEntry(window, entries.advance, state.advanceAngleDms[index]); !end.entered) {
     return end;
   }
-  return confirmedEntry(window, centralAngleEntry(n), state.centralAngleDms[index]);
+  return confirmedEntry(window, entries.central, state.centralAngleDms[index]);
 }
 
 }  // namespace velmora

@@ -14,15 +14,16 @@ constexpr double kK = 3.1415926535 / 180.0;
 /// A symmetric figure: each triangle 30, 30, 120 degrees on sides of 1000 m.
 struct CoordinateFixture : testing::Test {
   void SetUp() override {
-    state.xa = "1000", state.ya = "2000", state.xb = "1866.025", state.yb = "2500", state.xc = "1000",
-    state.yc = "3000";
     for (std::size_t t = 1; t <= 3; ++t) {
       state.distanceAngle[t] = 30.0;
       state.advanceAngle[t] = 30.0;
       state.centralAngle[t] = 120.0;
     }
     state.pointName = " P7";
-    run.geometry = {1000.0, 1000.0, 1000.0, 30.0, 150.0, 270.0, 60.0, 60.0};
+    KnownSideGeometry& g = run.geometry;
+    g.a = {1000.0, 2000.0}, g.b = {1866.025, 2500.0}, g.c = {1000.0, 3000.0};
+    g.sideAB = 1000.0, g.sideBC = 1000.0, g.sideCA = 1000.0;
+    g.azimuthAB = 30.0, g.azimuthBC = 150.0, g.azimuthCA = 270.0;
   }
   AdjustmentState state;
   RunValues run;
