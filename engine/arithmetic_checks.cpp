@@ -9,7 +9,9 @@
 namespace velmora {
 namespace {
 
-StageOutcome fault(std::string_view step, std::string reason) { return cannotCompute(std::string(step), std::move(reason)); }
+StageOutcome fault(std::string_view step, std::string reason) {
+  return cannotCompute(std::string(step), std::move(reason));
+}
 
 std::string named(const ValueName& valueName) { return valueName.text(); }
 
@@ -19,13 +21,9 @@ StageOutcome readTypedValue(const std::string& typed, const ValueName& valueName
                             double& value) {
   const ReadNumber number = readNumber(typed);
   switch (number.reading) {
-    case NumberReading::Number:
-      value = number.value;
-      return done();
-    case NumberReading::OutOfRange:
-      return fault(step, named(valueName) + " 的输入值 “" + typed + "” 超出数值范围");
-    case NumberReading::NotANumber:
-      break;
+    case NumberReading::Number: value = number.value; return done();
+    case NumberReading::OutOfRange: return fault(step, named(valueName) + " 的输入值 “" + typed + "” 超出数值范围");
+    case NumberReading::NotANumber: break;
   }
   return fault(step, named(valueName) + " 的输入值 “" + typed + "” 不是数字");
 }

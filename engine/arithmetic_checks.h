@@ -14,7 +14,7 @@ namespace velmora {
 /// fails, so that the checks cost nothing on the way through: {"求距角 A(1)", " 的正切"}.
 struct ValueName {
   // Implicit on purpose: a plain text is a name.
-  ValueName(const char* subjectText) : subject(subjectText) {}  // NOLINT(google-explicit-constructor)
+  ValueName(const char* subjectText) : subject(subjectText) {}               // NOLINT(google-explicit-constructor)
   ValueName(std::string_view subjectText, std::string_view detailText = {})  // NOLINT(google-explicit-constructor)
       : subject(subjectText), detail(detailText) {}
   std::string_view subject;
@@ -23,8 +23,7 @@ struct ValueName {
 };
 
 /// The numeric value of a typed text into `value`, or why it has none.
-StageOutcome readTypedValue(const std::string& typed, const ValueName& valueName, std::string_view step,
-                            double& value);
+StageOutcome readTypedValue(const std::string& typed, const ValueName& valueName, std::string_view step, double& value);
 
 StageOutcome requireFinite(double value, const ValueName& valueName, std::string_view step);
 StageOutcome requireNonZeroDivisor(double divisor, const ValueName& valueName, std::string_view step);

@@ -35,7 +35,8 @@ StageOutcome readPoint(const std::string& typedX, const std::string& typedY, std
   return readTypedValue(typedY, yName, kKnownSideStep, point.y);
 }
 
-StageOutcome sideBetween(const PlanePoint& from, const PlanePoint& to, std::string_view name, double& length, double& azimuth) {
+StageOutcome sideBetween(const PlanePoint& from, const PlanePoint& to, std::string_view name, double& length,
+                         double& azimuth) {
   const DirectedSide side = directedSide(from.x, from.y, to.x, to.y);
   if (StageOutcome outcome = requireFinite(side.length, {name, " 的边长"}, kKnownSideStep)) {
     return outcome;

@@ -11,12 +11,12 @@
 namespace velmora {
 namespace {
 
-constexpr int kUnknowns = 4;     // correlates
+constexpr int kUnknowns = 4;  // correlates
 constexpr int kConstantColumn = 5;
 constexpr const char* kCorrectionStep = "改正数计算";
 
 constexpr std::array<std::string_view, 5> kPivotNames{"", "法方程式第 1 个主元", "法方程式第 2 个主元",
-                                                     "法方程式第 3 个主元", "法方程式第 4 个主元"};
+                                                      "法方程式第 3 个主元", "法方程式第 4 个主元"};
 constexpr std::string_view kReductionStep = "法方程式约化与权倒数计算";
 
 /// Reduces rows 2..4 of the upper triangle of `n`, columns up to the constant column.
@@ -130,9 +130,8 @@ StageOutcome correctionStep(AdjustmentState& state, RunValues& run) {
       if (StageOutcome outcome = requireFinite(run.v[c], "改正数 v", kCorrectionStep)) return outcome;
     }
     correctTriangleAngles(state, run.v, t);
-    run.secondGroupVv =
-        ((run.secondGroupVv + run.v[first] * run.v[first]) + run.v[first + 1] * run.v[first + 1]) +
-        run.v[first + 2] * run.v[first + 2];
+    run.secondGroupVv = ((run.secondGroupVv + run.v[first] * run.v[first]) + run.v[first + 1] * run.v[first + 1]) +
+                        run.v[first + 2] * run.v[first + 2];
   }
   return requireFinite(run.secondGroupVv, "改正数平方和", kCorrectionStep);
 }

@@ -38,9 +38,7 @@ std::string withoutTrailingZeros(std::string text) {
 
 }  // namespace
 
-std::string fixedText(double value, int decimals) {
-  return withoutNegativeZero(toFixedChars(value, decimals));
-}
+std::string fixedText(double value, int decimals) { return withoutNegativeZero(toFixedChars(value, decimals)); }
 
 double roundHalfEven(double value, int decimals) {
   const std::string text = toFixedChars(value, decimals);

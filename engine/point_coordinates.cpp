@@ -50,13 +50,16 @@ void correctTriangleAngles(AdjustmentState& state, const std::array<double, 10>&
 StageOutcome coordinateStep(AdjustmentState& state, const RunValues& run, ResultDisplay& display) {
   const KnownSideGeometry& g = run.geometry;
   double sidePA = 0.0, sidePB = 0.0, sidePC = 0.0;
-  if (StageOutcome o = adjustedSide(g.sideCA, state.distanceAngle[3], state.centralAngle[3], "中心角 C(3)", "PA", sidePA)) {
+  if (StageOutcome o =
+          adjustedSide(g.sideCA, state.distanceAngle[3], state.centralAngle[3], "中心角 C(3)", "PA", sidePA)) {
     return o;
   }
-  if (StageOutcome o = adjustedSide(g.sideAB, state.distanceAngle[1], state.centralAngle[1], "中心角 C(1)", "PB", sidePB)) {
+  if (StageOutcome o =
+          adjustedSide(g.sideAB, state.distanceAngle[1], state.centralAngle[1], "中心角 C(1)", "PB", sidePB)) {
     return o;
   }
-  if (StageOutcome o = adjustedSide(g.sideBC, state.distanceAngle[2], state.centralAngle[2], "中心角 C(2)", "PC", sidePC)) {
+  if (StageOutcome o =
+          adjustedSide(g.sideBC, state.distanceAngle[2], state.centralAngle[2], "中心角 C(2)", "PC", sidePC)) {
     return o;
   }
   const double k = kDegreeFactor;

@@ -14,9 +14,7 @@ constexpr double kConditionCount = 7.0;  // three triangle conditions and four s
 
 }  // namespace
 
-std::string relativeErrorDenominatorText(const std::optional<float>& m) {
-  return m ? plainSingleText(*m) : "∞";
-}
+std::string relativeErrorDenominatorText(const std::optional<float>& m) { return m ? plainSingleText(*m) : "∞"; }
 
 StageOutcome precisionStep(AdjustmentState& state, const RunValues& run, ResultDisplay& display) {
   const double vv = (run.secondGroupVv + run.firstGroupVv) / kConditionCount;

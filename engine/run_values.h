@@ -24,11 +24,11 @@ struct PlanePoint {
 };
 
 struct KnownSideGeometry {
-  PlanePoint a, b, c;  ///< the typed coordinates' numeric values
-  double sideAB = 0.0, sideBC = 0.0, sideCA = 0.0;                ///< metres
-  double azimuthAB = 0.0, azimuthBC = 0.0, azimuthCA = 0.0;       ///< degrees, 0 <= a < 360
-  double knownAngleA = 0.0;  ///< clockwise from A->B to A->C, degrees
-  double knownAngleB = 0.0;  ///< clockwise from B->C to B->A, degrees
+  PlanePoint a, b, c;                                        ///< the typed coordinates' numeric values
+  double sideAB = 0.0, sideBC = 0.0, sideCA = 0.0;           ///< metres
+  double azimuthAB = 0.0, azimuthBC = 0.0, azimuthCA = 0.0;  ///< degrees, 0 <= a < 360
+  double knownAngleA = 0.0;                                  ///< clockwise from A->B to A->C, degrees
+  double knownAngleB = 0.0;                                  ///< clockwise from B->C to B->A, degrees
 };
 
 struct ProvisionalDistances {

@@ -41,9 +41,7 @@ std::string triangleMisclosureText(double wd) { return "  " + plainRoundedText(w
 
 /// A second-group misclosure as shown: the stored single rounded to two
 /// decimals, written at single precision.
-std::string singleMisclosureText(float stored) {
-  return plainSingleText(static_cast<float>(roundHalfEven(stored, 2)));
-}
+std::string singleMisclosureText(float stored) { return plainSingleText(static_cast<float>(roundHalfEven(stored, 2))); }
 
 void writeConditionRows(RunValues& run) {
   ConditionMatrix& a = run.conditionMatrix;

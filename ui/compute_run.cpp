@@ -64,8 +64,6 @@ class ComputeRun {
 
 }  // namespace
 
-RunOutcome computeRun(AdjustmentState& state, WindowOperations& window) {
-  return ComputeRun(state, window).execute();
-}
+RunOutcome computeRun(AdjustmentState& state, WindowOperations& window) { return ComputeRun(state, window).execute(); }
 
 }  // namespace velmora

@@ -12,25 +12,24 @@ const std::string kEnterOrZero = " ?  输入正确单击 Enter 键 ;  错误输�
 
 EntrySpec scalarEntry(std::string entryPrompt, std::string_view field, DisplayKind kind,
                       const std::string& confirmation, std::string correctionPrompt) {
-  return EntrySpec{std::move(entryPrompt), field,        kind,
-                   {},                     {},           confirmation,
-                   confirmation,           std::move(correctionPrompt)};
+  return EntrySpec{std::move(entryPrompt),     field, kind, {}, {}, confirmation, confirmation,
+                   std::move(correctionPrompt)};
 }
 
 /// The scalar rows, each with its own texts exactly as the operator has always seen them.
 std::array<EntrySpec, 7> makeScalarEntries() {
   using K = DisplayKind;
   return {
-      scalarEntry("输入三角形顶点 A 点的纵座标 :", "Text1", K::Coordinate, "确认 A 点的纵座标输入是否正确" + kEnterOrZero,
-                  "输入正确的纵座标 :"),
-      scalarEntry("输入三角形顶点 A 点的横座标 :", "Text2", K::Coordinate, "确认 A 点的横座标输入是否正确" + kEnterOrZero,
-                  "输入正确的横座标 :"),
-      scalarEntry("输入三角形顶点 B 点的纵座标 :", "Text3", K::Coordinate, "确认 B 点的纵座标输入是否正确" + kEnterOrZero,
-                  "输入正确的纵座标 Xb :"),
-      scalarEntry("输入三角形顶点 B 点的横座标 :", "Text4", K::Coordinate, "确认 B 点的横座标输入是否正确" + kEnterOrZero,
-                  "输入三角形顶点 B 点正确的横座标 Yb :"),
-      scalarEntry("输入三角形顶点 C 点的纵座标 :", "Text9", K::Coordinate, "确认 C 点的纵座标输入是否正确" + kEnterOrZero,
-                  "输入正确的纵座标 :"),
+      scalarEntry("输入三角形顶点 A 点的纵座标 :", "Text1", K::Coordinate,
+                  "确认 A 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的纵座标 :"),
+      scalarEntry("输入三角形顶点 A 点的横座标 :", "Text2", K::Coordinate,
+                  "确认 A 点的横座标输入是否正确" + kEnterOrZero, "输入正确的横座标 :"),
+      scalarEntry("输入三角形顶点 B 点的纵座标 :", "Text3", K::Coordinate,
+                  "确认 B 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的纵座标 Xb :"),
+      scalarEntry("输入三角形顶点 B 点的横座标 :", "Text4", K::Coordinate,
+                  "确认 B 点的横座标输入是否正确" + kEnterOrZero, "输入三角形顶点 B 点正确的横座标 Yb :"),
+      scalarEntry("输入三角形顶点 C 点的纵座标 :", "Text9", K::Coordinate,
+                  "确认 C 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的纵座标 :"),
       // The east coordinate of C is confirmed with the north coordinate's question.
       scalarEntry("请输入三角形顶点 C 点的横座标 Yc:", "Text10", K::Coordinate,
                   "确认 C 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的横座标 :"),
@@ -109,12 +108,9 @@ ConfirmationAnswer classifyConfirmation(std::string_view reply) {
 
 std::string displayText(DisplayKind kind, const std::string& typed) {
   switch (kind) {
-    case DisplayKind::Coordinate:
-      return " " + typedValueText(typed, 3);
-    case DisplayKind::Angle:
-      return " " + typedValueText(typed, 5);
-    case DisplayKind::Name:
-      break;
+    case DisplayKind::Coordinate: return " " + typedValueText(typed, 3);
+    case DisplayKind::Angle: return " " + typedValueText(typed, 5);
+    case DisplayKind::Name: break;
   }
   return " " + typed;
 }
@@ -131,13 +127,9 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& spec, std:
     const std::optional<std::string> answer = window.askOperator(*confirmation);
     if (!answer) return {false, *confirmation};
     switch (classifyConfirmation(*answer)) {
-      case ConfirmationAnswer::Accept:
-        window.setFieldText(spec.field, shown);
-        return {};
-      case ConfirmationAnswer::AskAgain:
-        continue;
-      case ConfirmationAnswer::Reject:
-        break;
+      case ConfirmationAnswer::Accept: window.setFieldText(spec.field, shown); return {};
+      case ConfirmationAnswer::AskAgain: continue;
+      case ConfirmationAnswer::Reject: break;
     }
     window.setFieldText(spec.field, clearText(spec.kind));
     reply = window.askOperator(spec.correctionPrompt);
@@ -150,7 +142,7 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& spec, std:
 }
 
 DialogueEnd enterScalars(WindowOperations& window, AdjustmentState& state) {
-  const std::array<std::string*, 7> members{&state.xa, &state.ya, &state.xb, &state.yb,
+  const std::array<std::string*, 7> members{&state.xa, &state.ya, &state.xb,       &state.yb,
                                             &state.xc, &state.yc, &state.pointName};
   const std::array<EntrySpec, 7>& entries = scalarEntries();
   for (std::size_t row = 0; row < entries.size(); ++row) {

@@ -13,7 +13,7 @@ enum class RunEnd { Complete, CannotCompute, RepliesRanOut };
 
 struct RunOutcome {
   RunEnd end = RunEnd::Complete;
-  std::string message;  ///< for the operator, in Chinese; empty when complete
+  std::string message;                   ///< for the operator, in Chinese; empty when complete
   std::optional<CannotCompute> fault{};  ///< the failing step and value, for RunEnd::CannotCompute
 };
 

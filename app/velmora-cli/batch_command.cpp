@@ -9,8 +9,7 @@
 
 namespace velmora {
 
-int runBatchCommand(const BatchArguments& batch, std::ostream& out, std::ostream& err,
-                    bool progressOnTerminal) {
+int runBatchCommand(const BatchArguments& batch, std::ostream& out, std::ostream& err, bool progressOnTerminal) {
   std::ifstream file;
   if (batch.file != "-") {
     file.open(batch.file, std::ios::binary);

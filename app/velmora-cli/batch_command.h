@@ -12,7 +12,6 @@ namespace velmora {
 inline constexpr int kExitRecordFailed = 1;
 
 /// `progressOnTerminal`: standard error is a terminal, so a long batch shows its progress there.
-int runBatchCommand(const BatchArguments& batch, std::ostream& out, std::ostream& err,
-                    bool progressOnTerminal);
+int runBatchCommand(const BatchArguments& batch, std::ostream& out, std::ostream& err, bool progressOnTerminal);
 
 }  // namespace velmora

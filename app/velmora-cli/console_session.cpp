@@ -31,7 +31,12 @@ class ConsoleSession {
  public:
   ConsoleSession(const CliArguments& cli, std::istream& replies, bool repliesFromTerminal, std::ostream& out,
                  std::ostream& err)
-      : cli_(cli), replies_(replies), out_(out), err_(err), trace_(replies_, out), person_(replies_, out, !repliesFromTerminal) {}
+      : cli_(cli),
+        replies_(replies),
+        out_(out),
+        err_(err),
+        trace_(replies_, out),
+        person_(replies_, out, !repliesFromTerminal) {}
 
   int run() {
     int status = kExitCompleted;

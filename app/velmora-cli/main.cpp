@@ -1,12 +1,13 @@
 // velmora-cli: the console front end. Runs compute and print commands in the
 // order given against one adjustment state, with replies from a file or from
 // standard input, as a trace or for a person to read.
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "batch_command.h"

@@ -25,8 +25,8 @@ class PersonConsole : public WindowOperations {
   LineReplySource& replies_;
   std::ostream& out_;
   bool echoReplies_;
-  std::string misclosureCaption_;   // Label17's caption: "w(1)" .. "w(3)"
-  bool precisionShown_ = false;     // Text18 is a result once the precision is shown
+  std::string misclosureCaption_;  // Label17's caption: "w(1)" .. "w(3)"
+  bool precisionShown_ = false;    // Text18 is a result once the precision is shown
 };
 
 }  // namespace velmora

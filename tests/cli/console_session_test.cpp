@@ -77,7 +77,11 @@ TEST(ConsoleStatus, EachFailureHasItsStatusAndTheFirstFailureWins) {
       {"no replies at all", {"--trace"}, "", kExitRepliesRanOut, "stop\t"},
       {"not a number", {"--trace"}, notANumber, kExitCannotCompute, "stop\t"},
       {"print before compute", {"print"}, "", kExitPrintRefused, nullptr},
-      {"print then a good compute", {"--trace", "print", "compute"}, sampleReplies(), kExitPrintRefused, "field\tText24\t"},
+      {"print then a good compute",
+       {"--trace", "print", "compute"},
+       sampleReplies(),
+       kExitPrintRefused,
+       "field\tText24\t"},
       {"stopped run then print", {"--trace", "compute", "print"}, "1\n", kExitRepliesRanOut, "stop\t"},
   };
   for (const StatusCase& c : cases) {

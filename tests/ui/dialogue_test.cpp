@@ -105,7 +105,8 @@ TEST(AngleEntries, AdvanceAndCentralPromptsOfTriangleTwoNeverChange) {
   ASSERT_TRUE(enterTriangleAngles(window, state, 2).entered);
   const std::string advanceConfirm = "确认前进角 B(2) 的观测值输入是否正确" + kConfirmTail;
   const std::string centralConfirm =
-      "确认中心角 C(2) 的观测值输入是否正确 ?  输入正确按 Enter 键或 OK 键(  即:Enter 键或 OK 键);  错误输入按零 ( 即:0 )";
+      "确认中心角 C(2) 的观测值输入是否正确 ?  输入正确按 Enter 键或 OK 键(  即:Enter 键或 OK 键);  错误输入按零 ( "
+      "即:0 )";
   const std::vector<std::string> expected{
       "请按三角形编号输入第 2 个三角形求距角 A(2) 的观测值:",
       "确认求距角 A(2) 的观测值输入是否正确" + kConfirmTail,
@@ -134,10 +135,12 @@ struct ConfirmationCase {
 
 TEST(Confirmation, ZeroRejectsEmptyOrNonZeroAcceptsAnythingElseAsksAgain) {
   const ConfirmationCase cases[] = {
-      {"0", ConfirmationAnswer::Reject},   {"0.0", ConfirmationAnswer::Reject},  {" 0 ", ConfirmationAnswer::Reject},
-      {"-0", ConfirmationAnswer::Reject},  {"0e5", ConfirmationAnswer::Reject},  {"", ConfirmationAnswer::Accept},
-      {"1", ConfirmationAnswer::Accept},   {"-2.5", ConfirmationAnswer::Accept}, {"x", ConfirmationAnswer::AskAgain},
-      {" ", ConfirmationAnswer::AskAgain}, {"0x0", ConfirmationAnswer::AskAgain}, {"1e400", ConfirmationAnswer::AskAgain},
+      {"0", ConfirmationAnswer::Reject},     {"0.0", ConfirmationAnswer::Reject},
+      {" 0 ", ConfirmationAnswer::Reject},   {"-0", ConfirmationAnswer::Reject},
+      {"0e5", ConfirmationAnswer::Reject},   {"", ConfirmationAnswer::Accept},
+      {"1", ConfirmationAnswer::Accept},     {"-2.5", ConfirmationAnswer::Accept},
+      {"x", ConfirmationAnswer::AskAgain},   {" ", ConfirmationAnswer::AskAgain},
+      {"0x0", ConfirmationAnswer::AskAgain}, {"1e400", ConfirmationAnswer::AskAgain},
   };
   for (const ConfirmationCase& c : cases) EXPECT_EQ(classifyConfirmation(c.reply), c.answer) << '"' << c.reply << '"';
 }
@@ -147,8 +150,9 @@ TEST(Confirmation, UnclearReplyAsksTheSameQuestionWithNothingInBetween) {
   AdjustmentState state;
   const EntrySpec spec{"entry", "Text1", DisplayKind::Coordinate, {}, {}, "first", "again", "correct"};
   ASSERT_TRUE(confirmedEntry(window, spec, state.xa).entered);
-  const std::vector<WindowOperation> expected{ask("entry", "12"), field("Text1", " 12.000"), ask("first", "y"),
-                                              ask("first", "yes"), ask("first", ""), field("Text1", " 12.000")};
+  const std::vector<WindowOperation> expected{ask("entry", "12"), field("Text1", " 12.000"),
+                                              ask("first", "y"),  ask("first", "yes"),
+                                              ask("first", ""),   field("Text1", " 12.000")};
   EXPECT_EQ(window.operations(), expected);
 }
 
