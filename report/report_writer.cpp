@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/number_text.h"
+#include "engine/precision.h"
 #include "report/dms_packing.h"
 
 namespace velmora {
@@ -138,9 +139,6 @@ void printResults(const AdjustmentState& state, Printer& printer) {
   printEmptyLine(printer);
 }
 
-/// The denominator of 1/m as Text26 shows it; "∞" when md is zero.
-std::string relativeErrorDenominator(const std::optional<float>& m) { return m ? plainSingleText(*m) : "∞"; }
-
 void printPrecision(const AdjustmentState& state, Printer& printer) {
   printHeading(printer, "精度评定 :");
   printer.printLine(
@@ -153,7 +151,7 @@ void printPrecision(const AdjustmentState& state, Printer& printer) {
   printer.printLine(
       {at(kPrecisionColumn, "待定点单位权点位中误差 : md="), then(" " + rounded(state.md, 2) + " 毫米")});
   printer.printLine({at(kPrecisionColumn, "待定点相对起始点相对中误差 : 1/m= 1/"),
-                     then(relativeErrorDenominator(state.m))});
+                     then(relativeErrorDenominatorText(state.m))});
 }
 
 }  // namespace
