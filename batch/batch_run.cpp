@@ -43,8 +43,7 @@ class Batch {
   void figure(const CsvRecord& record) {
     ++summary_.figures;
     if (std::optional<RecordError> error = readFigure(record, figure_)) {
-      const std::string* name =
-          record.fields.empty() || record.fields[0].empty() ? nullptr : &record.fields[0];
+      const std::string* name = record.fields.empty() || record.fields[0].empty() ? nullptr : &record.fields[0];
       fail({record.line, name, *error});
       return;
     }
@@ -86,8 +85,7 @@ class Batch {
 
 }  // namespace
 
-BatchSummary runBatch(std::istream& input, std::ostream& output, const BatchOptions& options,
-                      BatchProgress* progress) {
+BatchSummary runBatch(std::istream& input, std::ostream& output, const BatchOptions& options, BatchProgress* progress) {
   return Batch(input, output, options, progress).run();
 }
 

@@ -35,7 +35,6 @@ struct BatchSummary {
   bool outputFailed = false;  ///< the output stream refused a write
 };
 
-BatchSummary runBatch(std::istream& input, std::ostream& output, const BatchOptions& options,
-                      BatchProgress* progress);
+BatchSummary runBatch(std::istream& input, std::ostream& output, const BatchOptions& options, BatchProgress* progress);
 
 }  // namespace velmora

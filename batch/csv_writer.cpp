@@ -33,12 +33,11 @@ constexpr ColumnGroup kResultColumns[] = {{"w", 3},
                                           {"advanceAngle", 3},
                                           {"centralAngle", 3}};
 
-constexpr ColumnGroup kCheckColumns[] = {
-    {"check_xp", 0},        {"check_yp", 0},         {"check_m0", 0},
-    {"check_mx", 0},        {"check_my", 0},         {"check_mp", 0},
-    {"check_ellipse_a", 0}, {"check_ellipse_b", 0},  {"check_ellipse_azimuth", 0},
-    {"check_residual", 9},  {"check_redundancy", 9}, {"check_standardized", 9},
-    {"check_flagged", 0},   {"check_iterations", 0}};
+constexpr ColumnGroup kCheckColumns[] = {{"check_xp", 0},        {"check_yp", 0},         {"check_m0", 0},
+                                         {"check_mx", 0},        {"check_my", 0},         {"check_mp", 0},
+                                         {"check_ellipse_a", 0}, {"check_ellipse_b", 0},  {"check_ellipse_azimuth", 0},
+                                         {"check_residual", 9},  {"check_redundancy", 9}, {"check_standardized", 9},
+                                         {"check_flagged", 0},   {"check_iterations", 0}};
 
 std::size_t columnCount(std::span<const ColumnGroup> groups) {
   std::size_t count = 0;
@@ -79,8 +78,7 @@ void all(std::string& out, const std::array<Number, N>& values) {
 }
 
 void checkColumns(std::string& out, const RigorousCheck& c) {
-  for (const double number :
-       {c.p.x, c.p.y, c.m0, c.mx, c.my, c.mp, c.ellipse.a, c.ellipse.b, c.ellipse.azimuth}) {
+  for (const double number : {c.p.x, c.p.y, c.m0, c.mx, c.my, c.mp, c.ellipse.a, c.ellipse.b, c.ellipse.azimuth}) {
     value(out, number);
   }
   all(out, c.residuals);

@@ -22,12 +22,10 @@ std::string expectedHeader() {
 
 std::optional<RecordError> numberProblem(std::string_view column, const std::string& typed) {
   switch (readNumber(typed).reading) {
-    case NumberReading::Number:
-      return std::nullopt;
+    case NumberReading::Number: return std::nullopt;
     case NumberReading::OutOfRange:
       return RecordError{column, std::string(column) + " 的值 “" + typed + "” 超出数值范围"};
-    case NumberReading::NotANumber:
-      break;
+    case NumberReading::NotANumber: break;
   }
   return RecordError{column, std::string(column) + " 的值 “" + typed + "” 不是数字"};
 }
@@ -49,16 +47,14 @@ std::optional<RecordError> readFigure(const CsvRecord& record, FigureRecord& fig
   if (!record.problem.empty()) return RecordError{std::nullopt, record.problem};
   if (record.fieldCount != kFigureColumns) {
     // Too few fields: the first column without a value is named.
-    const std::optional<std::string_view> missing = record.fieldCount < kFigureColumns
-                                                        ? std::optional(kFigureColumnNames[record.fieldCount])
-                                                        : std::nullopt;
+    const std::optional<std::string_view> missing =
+        record.fieldCount < kFigureColumns ? std::optional(kFigureColumnNames[record.fieldCount]) : std::nullopt;
     return RecordError{missing, "记录有 " + std::to_string(record.fieldCount) + " 个字段，应为 " +
                                     std::to_string(kFigureColumns) + " 个"};
   }
   for (std::size_t i = 0; i < kFigureColumns; ++i) figure.columns[i] = record.fields[i];
   for (std::size_t i = 1; i < kFigureColumns; ++i) {
-    if (std::optional<RecordError> problem = numberProblem(kFigureColumnNames[i], figure.columns[i]))
-      return problem;
+    if (std::optional<RecordError> problem = numberProblem(kFigureColumnNames[i], figure.columns[i])) return problem;
   }
   return std::nullopt;
 }

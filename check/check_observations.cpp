@@ -25,8 +25,7 @@ bool readAngle(const std::string& typed, double& degrees) {
 
 std::optional<CheckObservations> checkObservations(const AdjustmentState& state) {
   CheckObservations o;
-  const std::string* coordinates[3][2] = {
-      {&state.xa, &state.ya}, {&state.xb, &state.yb}, {&state.xc, &state.yc}};
+  const std::string* coordinates[3][2] = {{&state.xa, &state.ya}, {&state.xb, &state.yb}, {&state.xc, &state.yc}};
   for (std::size_t point = 0; point < 3; ++point) {
     if (!readValue(*coordinates[point][0], o.known[point].x)) return std::nullopt;
     if (!readValue(*coordinates[point][1], o.known[point].y)) return std::nullopt;

@@ -57,10 +57,10 @@ std::string angleTable(const AdjustmentState& state, const RigorousCheck& check)
 }  // namespace
 
 std::string checkText(const AdjustmentState& state, const RigorousCheck& check) {
-  std::string text = "严密平差检核（间接平差，九个观测角等权，A、B、C 固定，迭代 " +
-                     std::to_string(check.iterations) + " 次）\n";
-  text += "待定点 " + state.pointName + " : x = " + fixedText(check.p.x, 5) +
-          " 米  y = " + fixedText(check.p.y, 5) + " 米\n";
+  std::string text =
+      "严密平差检核（间接平差，九个观测角等权，A、B、C 固定，迭代 " + std::to_string(check.iterations) + " 次）\n";
+  text += "待定点 " + state.pointName + " : x = " + fixedText(check.p.x, 5) + " 米  y = " + fixedText(check.p.y, 5) +
+          " 米\n";
   return text + precisionLines(state, check) + angleTable(state, check);
 }
 

@@ -6,12 +6,9 @@
 
 #include <array>
 
-namespace velmora {
+#include "engine/run_values.h"
 
-struct PlanePoint {
-  double x = 0.0;  ///< north, metres
-  double y = 0.0;  ///< east, metres
-};
+namespace velmora {
 
 /// The known points A, B, C in that order.
 using KnownPoints = std::array<PlanePoint, 3>;

@@ -37,8 +37,7 @@ std::optional<Symmetric2> inverse(const Symmetric2& n) {
 
 std::array<double, kObservedAngles> residualsAt(const CheckObservations& o, const FigureAngles& angles) {
   std::array<double, kObservedAngles> v{};
-  for (std::size_t i = 0; i < v.size(); ++i)
-    v[i] = angleDifferenceSeconds(angles.degrees[i], o.observedDegrees[i]);
+  for (std::size_t i = 0; i < v.size(); ++i) v[i] = angleDifferenceSeconds(angles.degrees[i], o.observedDegrees[i]);
   return v;
 }
 
@@ -95,8 +94,7 @@ std::optional<RigorousCheck> assess(const CheckObservations& o, PlanePoint p, in
 
 bool allFinite(const RigorousCheck& c) {
   double sum = c.p.x + c.p.y + c.m0 + c.mx + c.my + c.mp + c.ellipse.a + c.ellipse.b + c.ellipse.azimuth;
-  for (std::size_t i = 0; i < c.residuals.size(); ++i)
-    sum += c.residuals[i] + c.redundancy[i] + c.standardized[i];
+  for (std::size_t i = 0; i < c.residuals.size(); ++i) sum += c.residuals[i] + c.redundancy[i] + c.standardized[i];
   return std::isfinite(sum);
 }
 

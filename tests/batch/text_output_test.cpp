@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <random>
+
+#include "batch/shortest_number.h"
+#include "batch/text_escaping.h"
+
+namespace velmora {
+namespace {
+
+template <typename Number>
+std::string shortest(Number value) {
+  std::string out;
+  appendShortest(out, value);
+  return out;
+}
+
+TEST(ShortestNumber, Texts) {
+  EXPECT_EQ(shortest(0.1), "0.1");
+  EXPECT_EQ(shortest(-0.0), "0");
+  EXPECT_EQ(shortest(0.0), "0");
+  EXPECT_EQ(shortest(3560.412784261606), "3560.412784261606");
+  EXPECT_EQ(shortest(245461.0F), "245461");
+  EXPECT_EQ(shortest(-0.0F), "0");
+  EXPECT_EQ(shortest(1.7066209F), "1.7066209");  // the single's text, not its double's 1.70662093162536...
+  EXPECT_EQ(shortest(1e-7), "1e-07");
+  EXPECT_EQ(shortest(1e22), "1e+22");
+}
+
+TEST(ShortestNumber, ReadsBackToTheSameValue) {
+  std::mt19937_64 random(1);
+  for (int n = 0; n < 100000; ++n) {
+    const double value = std::bit_cast<double>(random());
+    if (!std::isfinite(value)) continue;
+    const std::string text = shortest(value);
+    double back = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), back);
+    ASSERT_EQ(back, value) << text;
+    const auto single = static_cast<float>(value);
+    if (!std::isfinite(single)) continue;
+    const std::string singleText = shortest(single);
+    float singleBack = 0.0F;
+    std::from_chars(singleText.data(), singleText.data() + singleText.size(), singleBack);
+    ASSERT_EQ(singleBack, single) << singleText;
+  }
+}
+
+std::string json(std::string_view text) {
+  std::string out;
+  appendJsonString(out, text);
+  return out;
+}
+
+TEST(TextEscaping, JsonStrings) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"P7", "\"P7\""},
+      {"a\"b\\c", "\"a\\\"b\\\\c\""},
+      {"a\nb\r\tc", "\"a\\nb\\r\\tc\""},
+      {std::string_view("\x01\x1f\x7f", 3), "\"\\u0001\\u001f\\u007f\""},
+      {"待定点", "\"待定点\""},
+      {"\xF0\x9F\x98\x80", "\"\xF0\x9F\x98\x80\""},
+      {"a\xFF"
+       "b",
+       "\"a\xEF\xBF\xBD"
+       "b\""},                                                       // not UTF-8
+      {"\xE5\xBE", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},                  // cut short
+      {"\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},                  // overlong
+      {"\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},  // a surrogate
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(json(text), expected) << text;
+}
+
+TEST(TextEscaping, CsvFields) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"P7", "P7"},         {"", ""},
+      {"a,b", "\"a,b\""},   {"say \"hi\"", "\"say \"\"hi\"\"\""},
+      {"a\nb", "\"a\nb\""}, {"a\rb", "\"a\rb\""},
+      {"待定点", "待定点"}};
+  for (const auto& [text, expected] : cases) {
+    std::string out;
+    appendCsvField(out, text);
+    EXPECT_EQ(out, expected) << text;
+  }
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,101 @@
+#include "check/rigorous_adjustment.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numeric>
+
+#include "figure_check.h"
+
+namespace velmora {
+namespace {
+
+using figures::FigureOptions;
+
+TEST(RigorousAdjustment, NoiseFreeFigureGivesTheTruePointAndNoResiduals) {
+  std::mt19937_64 random(11);
+  for (int n = 0; n < 20; ++n) {
+    const CheckedFigure checked = checkedFigure(random, {.noiseSeconds = 0.0, .secondDecimals = 5});
+    const RigorousCheck& check = *checked.outcome.check;
+    EXPECT_NEAR(check.p.x, checked.figure.p.x, 1e-5) << "figure " << n;
+    EXPECT_NEAR(check.p.y, checked.figure.p.y, 1e-5) << "figure " << n;
+    for (const double v : check.residuals) EXPECT_LT(std::fabs(v), 1e-4) << "figure " << n;
+  }
+}
+
+TEST(RigorousAdjustment, DisturbedFigureAgreesWithTheClassicalResult) {
+  std::mt19937_64 random(23);
+  for (int n = 0; n < 200; ++n) {
+    const CheckedFigure checked = checkedFigure(random, {.noiseSeconds = 2.0, .secondDecimals = 1});
+    const RigorousCheck& check = *checked.outcome.check;
+    const AdjustmentState& s = checked.state;
+    for (const double dx : {s.xp1 - check.p.x, s.xp2 - check.p.x, s.xp3 - check.p.x}) {
+      EXPECT_LT(std::fabs(dx), 1e-4) << "figure " << n;
+    }
+    for (const double dy : {s.yp1 - check.p.y, s.yp2 - check.p.y, s.yp3 - check.p.y}) {
+      EXPECT_LT(std::fabs(dy), 1e-4) << "figure " << n;
+    }
+    EXPECT_NEAR(s.mb, check.m0, 0.01 * check.m0) << "figure " << n;
+    EXPECT_GE(check.iterations, 1);
+  }
+}
+
+class GrossError : public ::testing::TestWithParam<std::size_t> {};
+
+TEST_P(GrossError, SixtySecondsAreFlaggedOnThatAngleAlone) {
+  const std::size_t angle = GetParam();
+  std::mt19937_64 random(100 + angle);
+  for (int n = 0; n < 10; ++n) {
+    const FigureOptions options{.noiseSeconds = 1.5, .secondDecimals = 1, .grossAngle = angle, .grossSeconds = 60.0};
+    const RigorousCheck& check = *checkedFigure(random, options).outcome.check;
+    for (std::size_t i = 0; i < kObservedAngles; ++i) {
+      EXPECT_EQ(check.flagged[i], i + 1 == angle) << "figure " << n << ", angle " << i + 1;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EachAngle, GrossError, ::testing::Range<std::size_t>(1, 10));
+
+TEST(RigorousAdjustment, PrecisionFiguresAreConsistent) {
+  std::mt19937_64 random(5);
+  for (int n = 0; n < 20; ++n) {
+    const RigorousCheck c = *checkedFigure(random, {.noiseSeconds = 2.0}).outcome.check;
+    // The redundancy numbers share out the seven redundant observations.
+    EXPECT_NEAR(std::accumulate(c.redundancy.begin(), c.redundancy.end(), 0.0), 7.0, 1e-9);
+    for (const double r : c.redundancy) EXPECT_TRUE(r > 0.0 && r < 1.0);
+    double vv = 0.0;
+    for (const double v : c.residuals) vv += v * v;
+    EXPECT_NEAR(c.m0, std::sqrt(vv / 7.0), 1e-12);
+    EXPECT_NEAR(c.mp * c.mp, c.mx * c.mx + c.my * c.my, 1e-9 * c.mp * c.mp);
+    EXPECT_NEAR(c.ellipse.a * c.ellipse.a + c.ellipse.b * c.ellipse.b, c.mp * c.mp, 1e-9 * c.mp * c.mp);
+    EXPECT_GE(c.ellipse.a, c.ellipse.b);
+  }
+}
+
+TEST(RigorousAdjustment, StandardizedResidualUsesTheErrorWithoutThatAngle) {
+  std::mt19937_64 random(9);
+  const RigorousCheck c = *checkedFigure(random, {.noiseSeconds = 2.0}).outcome.check;
+  double vv = 0.0;
+  for (const double v : c.residuals) vv += v * v;
+  for (std::size_t i = 0; i < kObservedAngles; ++i) {
+    const double r = c.redundancy[i];
+    const double deleted = std::sqrt((vv - c.residuals[i] * c.residuals[i] / r) / 6.0);
+    EXPECT_NEAR(c.standardized[i], c.residuals[i] / (deleted * std::sqrt(r)), 1e-9) << i;
+  }
+}
+
+TEST(RigorousAdjustment, StartOnAKnownPointCannotCompute) {
+  std::mt19937_64 random(3);
+  const CheckedFigure checked = checkedFigure(random, {});
+  CheckObservations observations;
+  observations.known = {PlanePoint{checked.figure.a.x, checked.figure.a.y},
+                        PlanePoint{checked.figure.b.x, checked.figure.b.y},
+                        PlanePoint{checked.figure.c.x, checked.figure.c.y}};
+  observations.start = observations.known[0];
+  const CheckOutcome outcome = rigorousAdjustment(observations);
+  EXPECT_FALSE(outcome.check.has_value());
+  EXPECT_FALSE(outcome.failure.empty());
+}
+
+}  // namespace
+}  // namespace velmora
