@@ -44,7 +44,7 @@ class LineFiller {
 
   void add(const Word& word) {
     const QString joined = line_ + word.blanks + word.text;
-    if (widthOf_(joined) <= maxWidth_ || (lines_.isEmpty() && line_.trimmed().isEmpty())) {
+    if (line_.isEmpty() || widthOf_(joined) <= maxWidth_) {
       line_ = joined;
     } else {
       lines_.append(line_);
@@ -77,6 +77,7 @@ class LineFiller {
 }  // namespace
 
 QString wrapCaption(const QString& caption, double maxWidth, const std::function<double(const QString&)>& widthOf) {
+  if (widthOf(caption) <= maxWidth) return caption;
   LineFiller filler(maxWidth, widthOf);
   for (const Word& word : splitWords(caption)) filler.add(word);
   return filler.finish();

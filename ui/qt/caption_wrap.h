@@ -9,8 +9,8 @@
 
 namespace velmora {
 
-/// The caption's lines joined by '\n'. `widthOf` measures a text in the same
-/// unit as `maxWidth` (pixels of the label's font).
+/// The caption unchanged when it fits, else its lines joined by '\n'.
+/// `widthOf` measures a text in the unit of `maxWidth` (pixels of the label's font).
 QString wrapCaption(const QString& caption, double maxWidth, const std::function<double(const QString&)>& widthOf);
 
 }  // namespace velmora

@@ -12,7 +12,7 @@ constexpr Rgb kDarkBlue{0, 0, 192};
 constexpr Rgb kBlue{0, 0, 255};
 
 // clang-format off
-constexpr std::array<ControlSpec, 89> kControls{
+constexpr std::array<ControlSpec, 89> kControls{{
     // Title
     {"Label1", ControlKind::Label, "Velmora", 3120, 3120, 3615, 375, FontCode::N14},
 
@@ -117,9 +117,9 @@ constexpr std::array<ControlSpec, 89> kControls{
     {"Label50", ControlKind::Label, "a(3)", 13080, 2880, 375, 255, FontCode::M8},
     {"Label51", ControlKind::Label, "b(3)", 11520, 2880, 375, 255, FontCode::M8},
     {"Label52", ControlKind::Label, "c(3)", 12240, 2760, 375, 255, FontCode::M8},
-};
+}};
 
-constexpr std::array<LineSpec, 15> kLines{
+constexpr std::array<LineSpec, 15> kLines{{
     // The triangle A, B, C (red) and the sides from P (black)
     {"Line1", 12360, 960, 11040, 3120, kRed, 2},
     {"Line2", 12360, 960, 13920, 3120, kRed, 2},
@@ -137,7 +137,7 @@ constexpr std::array<LineSpec, 15> kLines{
     {"Line13", 5040, 5760, 11880, 5760, kBlue, 3},
     {"Line14", 2280, 7320, 5040, 7320, kDarkBlue, 3},
     {"Line15", 5040, 9480, 11880, 9480, kDarkBlue, 3},
-};
+}};
 
 constexpr std::array<std::string_view, 29> kFocusOrder{
     "Text1", "Text2", "Text3", "Text4", "Text6", "Text7", "Text8", "Text9", "Text10",

@@ -1,0 +1,108 @@
+#include "ui/qt/form_controls.h"
+
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <stdexcept>
+
+#include "ui/qt/caption_wrap.h"
+#include "ui/qt/font_faces.h"
+#include "ui/qt/form_layout.h"
+
+namespace velmora {
+namespace {
+
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QColor toColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+/// A button face filled with exactly `colour`, with a raised bevel that sinks
+/// while pressed; the platform style would shade the colour.
+QString colouredButtonStyle(const QColor& colour) {
+  const QString rgb = colour.name();
+  return QStringLiteral(
+             "QPushButton { background-color: %1; border: 2px outset %1; }"
+             "QPushButton:pressed { border-style: inset; }"
+             "QPushButton:focus { border-color: %2; }")
+      .arg(rgb, colour.darker(130).name());
+}
+
+void place(QWidget& widget, const ControlSpec& spec) {
+  widget.setObjectName(fromView(spec.name));
+  widget.setGeometry(twipsToPixels(spec.leftTwips), twipsToPixels(spec.topTwips), twipsToPixels(spec.widthTwips),
+                     twipsToPixels(spec.heightTwips));
+  widget.setFont(formFont(spec.font));
+}
+
+QLabel* makeLabel(QWidget& window, const ControlSpec& spec) {
+  auto* label = new QLabel(&window);
+  place(*label, spec);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setAutoFillBackground(true);
+  FormControls::showCaption(*label, fromView(spec.caption));
+  return label;
+}
+
+QLineEdit* makeField(QWidget& window, const ControlSpec& spec) {
+  auto* field = new QLineEdit(&window);
+  place(*field, spec);
+  return field;
+}
+
+QPushButton* makeButton(QWidget& window, const ControlSpec& spec) {
+  auto* button = new QPushButton(fromView(spec.caption), &window);
+  place(*button, spec);
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  if (spec.buttonColour) button->setStyleSheet(colouredButtonStyle(toColor(*spec.buttonColour)));
+  return button;
+}
+
+template <typename Widget>
+Widget& find(const std::map<std::string, Widget*, std::less<>>& widgets, std::string_view name) {
+  const auto found = widgets.find(name);
+  if (found == widgets.end()) throw std::out_of_range("no control named " + std::string(name));
+  return *found->second;
+}
+
+}  // namespace
+
+FormControls::FormControls(QWidget& window) {
+  for (const ControlSpec& spec : formControls()) {
+    const std::string name(spec.name);
+    switch (spec.kind) {
+      case ControlKind::Label: labels_.emplace(name, makeLabel(window, spec)); break;
+      case ControlKind::Field: fields_.emplace(name, makeField(window, spec)); break;
+      case ControlKind::Button: buttons_.emplace(name, makeButton(window, spec)); break;
+    }
+  }
+  chainFocus();
+}
+
+QLabel& FormControls::label(std::string_view name) const { return find(labels_, name); }
+
+QLineEdit& FormControls::field(std::string_view name) const { return find(fields_, name); }
+
+QPushButton& FormControls::button(std::string_view name) const { return find(buttons_, name); }
+
+QLineEdit& FormControls::firstField() const { return field(focusOrder().front()); }
+
+void FormControls::showCaption(QLabel& label, const QString& caption) {
+  const QFontMetricsF metrics(label.font());
+  label.setAccessibleName(caption);
+  label.setText(wrapCaption(caption, label.contentsRect().width(),
+                            [&metrics](const QString& text) { return metrics.horizontalAdvance(text); }));
+}
+
+void FormControls::chainFocus() const {
+  QWidget* previous = nullptr;
+  for (const std::string_view name : focusOrder()) {
+    QWidget* next = fields_.contains(name) ? static_cast<QWidget*>(&field(name)) : &button(name);
+    if (previous != nullptr) QWidget::setTabOrder(previous, next);
+    previous = next;
+  }
+}
+
+}  // namespace velmora

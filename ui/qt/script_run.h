@@ -1,0 +1,36 @@
+// The window's scripted mode for demonstrations and tests: it presses 计算
+// with replies from a file, then prints the report into a PDF file and saves
+// a picture of the window when asked, and opens no dialog box. Its exit
+// statuses are the console program's.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "ui/run_outcome.h"
+
+namespace velmora {
+
+enum ExitStatus : int {
+  kExitCompleted = 0,
+  kExitCannotCompute = 1,  ///< the run stopped at a step that cannot be computed
+  kExitRepliesRanOut = 2,  ///< the replies ended during the run
+  kExitPrintRefused = 3,   ///< print refused: no complete run, or the PDF could not be written
+  kExitUsage = 64,         ///< bad arguments or a file that cannot be read or written
+};
+
+struct ScriptOptions {
+  std::string repliesFile;
+  std::string pdfFile;         ///< empty: no report is printed
+  std::string screenshotFile;  ///< empty: no picture is saved
+};
+
+/// The exit status of a Compute run's outcome.
+int exitStatusOf(RunEnd end);
+
+/// Runs the script on a new window shown on the current platform (offscreen
+/// works); messages go to `messages`. Returns the status of the first step
+/// that failed.
+int runScript(const ScriptOptions& options, std::ostream& messages);
+
+}  // namespace velmora
