@@ -1,0 +1,98 @@
+// The velmora program in its scripted mode, run as a separate process on the
+// offscreen platform: its exit statuses, and the PDF and the picture it writes.
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "window_test_support.h"
+
+namespace velmora::qt_tests {
+namespace {
+
+enum class Replies { None, ExactFigure, EndInTriangle2, NotANumber };
+
+std::vector<std::string> repliesOf(Replies kind) {
+  std::vector<std::string> replies = exactFigureReplies();
+  if (kind == Replies::EndInTriangle2) replies.resize(22);
+  if (kind == Replies::NotANumber) replies[2] = "x";
+  return replies;
+}
+
+}  // namespace
+}  // namespace velmora::qt_tests
+
+Q_DECLARE_METATYPE(velmora::qt_tests::Replies)
+
+namespace velmora::qt_tests {
+
+class VelmoraProgramTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void exitStatusAndFiles_data() {
+    QTest::addColumn<Replies>("replies");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("writesPdf");
+    QTest::addColumn<bool>("writesPicture");
+    const QStringList script{"--replies", "replies.txt"};
+    const QStringList both = script + QStringList{"--pdf", "out.pdf", "--screenshot", "out.png"};
+    QTest::newRow("complete run") << Replies::ExactFigure << both << 0 << true << true;
+    QTest::newRow("complete run, no output") << Replies::ExactFigure << script << 0 << false << false;
+    QTest::newRow("cannot compute") << Replies::NotANumber << both << 1 << false << true;
+    QTest::newRow("replies run out") << Replies::EndInTriangle2 << both << 2 << false << true;
+    QTest::newRow("empty reply file") << Replies::None << both << 2 << false << true;
+    QTest::newRow("no replies file") << Replies::None << QStringList{"--replies", "absent.txt"} << 64 << false << false;
+    QTest::newRow("pdf without replies") << Replies::None << QStringList{"--pdf", "out.pdf"} << 64 << false << false;
+    QTest::newRow("unknown option") << Replies::ExactFigure << script + QStringList{"--print"} << 64 << false << false;
+    QTest::newRow("option without its file")
+        << Replies::ExactFigure << script + QStringList{"--pdf"} << 64 << false << false;
+    QTest::newRow("picture in a missing folder")
+        << Replies::ExactFigure << script + QStringList{"--screenshot", "no/such/out.png"} << 64 << false << false;
+  }
+
+  void exitStatusAndFiles() {
+    QFETCH(Replies, replies);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(bool, writesPdf);
+    QFETCH(bool, writesPicture);
+    QTemporaryDir dir;
+    QFile file(dir.filePath("replies.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    if (replies != Replies::None) file.write(QByteArray::fromStdString(replyFileText(repliesOf(replies))));
+    file.close();
+
+    QProcess program;
+    program.setWorkingDirectory(dir.path());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start(VELMORA_WINDOW_PROGRAM, arguments);
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(program.exitCode() == status, program.readAllStandardError().constData());
+    QCOMPARE(QFileInfo::exists(dir.filePath("out.pdf")), writesPdf);
+    QCOMPARE(QFileInfo::exists(dir.filePath("out.png")), writesPicture);
+    if (writesPicture) {
+      const QImage picture(dir.filePath("out.png"));
+      QVERIFY(picture.width() >= 945 && picture.height() >= 688);
+    }
+  }
+
+  void helpIsNoError() {
+    QProcess program;
+    program.start(VELMORA_WINDOW_PROGRAM, {"--help"});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(program.readAllStandardOutput().startsWith("usage: velmora"));
+  }
+};
+
+}  // namespace velmora::qt_tests
+
+QTEST_GUILESS_MAIN(velmora::qt_tests::VelmoraProgramTest)
+#include "velmora_program_test.moc"

@@ -1,0 +1,33 @@
+#include "window_test_support.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+
+#include "generated_figure.h"
+#include "ui/qt/script_channel.h"
+
+namespace velmora::qt_tests {
+
+std::vector<std::string> exactFigureReplies() {
+  using testing_support::measureFigure;
+  return testing_support::confirmedReplies(measureFigure({1000, 1000}, {1900, 1500}, {1100, 2000}, {1300, 1500}), "P");
+}
+
+std::string replyFileText(const std::vector<std::string>& replies) {
+  std::string text;
+  for (const std::string& reply : replies) text += reply + "\n";
+  return text;
+}
+
+ScriptedWindow::ScriptedWindow(const std::vector<std::string>& replyLines, std::string pdfFile)
+    : replies(replyFileText(replyLines)),
+      window(std::make_unique<MainWindow>(std::make_unique<ScriptChannel>(replies, messages, std::move(pdfFile)))) {}
+
+QString captionOf(const QLabel& label) { return label.accessibleName(); }
+
+bool fallbackFacesInstalled() {
+  const QStringList families = QFontDatabase::families();
+  return families.contains(QStringLiteral("AR PL UMing CN")) && families.contains(QStringLiteral("WenQuanYi Zen Hei"));
+}
+
+}  // namespace velmora::qt_tests
