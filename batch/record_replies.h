@@ -22,6 +22,8 @@ class RecordReplies : public WindowOperations {
   std::optional<std::string> askOperator(const std::string& prompt) override;
   void setFieldText(std::string_view field, const std::string& text) override;
   void setLabelCaption(std::string_view label, const std::string& text) override;
+  /// The results are read from the state: the run need not format field texts.
+  bool showsTexts() const override { return false; }
 
  private:
   const FigureRecord& record_;

@@ -101,11 +101,11 @@ StageOutcome cm1(NormalMatrix& work, const NormalMatrix& reference, const std::i
 StageOutcome weightReciprocalStep(AdjustmentState& state, RunValues& run, ResultDisplay& display) {
   state.functionColumn = 5;
   if (StageOutcome outcome = weightReciprocal(run, state.functionColumn, "权倒数 1/Pb", state.invPb)) return outcome;
-  display.setFieldText("Text15", " " + plainRoundedText(state.invPb, 6));
+  if (display.showsTexts()) display.setFieldText("Text15", " " + plainRoundedText(state.invPb, 6));
   refreshWorkingCopy(run);
   state.functionColumn = 6;
   if (StageOutcome outcome = weightReciprocal(run, state.functionColumn, "权倒数 1/Ps", state.invPs)) return outcome;
-  display.setFieldText("Text16", " " + plainRoundedText(state.invPs, 6));
+  if (display.showsTexts()) display.setFieldText("Text16", " " + plainRoundedText(state.invPs, 6));
   return done();
 }
 

@@ -33,7 +33,7 @@ StageOutcome coordinate(double origin, double projection, const char* name, std:
   const double value = origin + projection;
   if (StageOutcome outcome = requireFinite(value, name, kStep)) return outcome;
   member = value;
-  display.setFieldText(field, " " + fixedText(value, 3));
+  if (display.showsTexts()) display.setFieldText(field, " " + fixedText(value, 3));
   return done();
 }
 
@@ -67,7 +67,7 @@ StageOutcome coordinateStep(AdjustmentState& state, const RunValues& run, Result
   const double azimuthBP = azimuthToP(state.distanceAngle[2], g.azimuthBC);
   const double azimuthCP = azimuthToP(state.distanceAngle[3], g.azimuthCA);
 
-  display.setFieldText("Text18", "   " + state.pointName);
+  if (display.showsTexts()) display.setFieldText("Text18", "   " + state.pointName);
   const struct {
     double origin;
     double projection;

@@ -20,7 +20,7 @@ StageOutcome precisionStep(AdjustmentState& state, const RunValues& run, ResultD
   const double vv = (run.secondGroupVv + run.firstGroupVv) / kConditionCount;
   if (StageOutcome outcome = requireNonNegativeForRoot(vv, "[vv]/7", kStep)) return outcome;
   if (StageOutcome outcome = storeSingle(std::sqrt(vv), state.mb, "测角中误差 mb", kStep)) return outcome;
-  display.setFieldText("Text14", "  " + fixedText(state.mb, 2) + " 秒");
+  if (display.showsTexts()) display.setFieldText("Text14", "  " + fixedText(state.mb, 2) + " 秒");
 
   const double s = run.provisional.longestSide;
   const double a = 5.3 * state.invPs;
@@ -30,7 +30,7 @@ StageOutcome precisionStep(AdjustmentState& state, const RunValues& run, ResultD
   if (StageOutcome outcome = storeSingle(((s * state.mb) * q) / 1000.0, state.md, "点位中误差 md", kStep)) {
     return outcome;
   }
-  display.setFieldText("Text17", "  " + fixedText(state.md, 2) + " 毫米");
+  if (display.showsTexts()) display.setFieldText("Text17", "  " + fixedText(state.md, 2) + " 毫米");
 
   if (state.md == 0.0F) {
     state.m.reset();
@@ -41,7 +41,7 @@ StageOutcome precisionStep(AdjustmentState& state, const RunValues& run, ResultD
     }
     state.m = m;
   }
-  display.setFieldText("Text26", " 1/" + relativeErrorDenominatorText(state.m));
+  if (display.showsTexts()) display.setFieldText("Text26", " 1/" + relativeErrorDenominatorText(state.m));
   return done();
 }
 

@@ -13,6 +13,10 @@ class ResultDisplay {
   virtual ~ResultDisplay() = default;
   virtual void setFieldText(std::string_view field, const std::string& text) = 0;
   virtual void setLabelCaption(std::string_view label, const std::string& text) = 0;
+  /// False for a display that keeps no field texts (a batch reads the results
+  /// from the state): the stages then skip formatting the texts of their
+  /// results. The values computed and stored are the same either way.
+  virtual bool showsTexts() const { return true; }
 };
 
 }  // namespace velmora

@@ -96,7 +96,7 @@ StageOutcome triangleStep(AdjustmentState& state, RunValues& run, ResultDisplay&
   run.firstGroupVv = run.firstGroupVv + wd * wd / 3.0;
   if (StageOutcome outcome = requireFinite(run.firstGroupVv, "闭合差平方和", step)) return outcome;
   display.setLabelCaption("Label17", std::string(kMisclosureCaptions[ti]));
-  display.setFieldText("Text11", triangleMisclosureText(wd));
+  if (display.showsTexts()) display.setFieldText("Text11", triangleMisclosureText(wd));
 
   distance = distance - wd / 10800.0;
   advance = advance - wd / 10800.0;
@@ -125,19 +125,19 @@ StageOutcome secondGroupStep(AdjustmentState& state, RunValues& run, ResultDispl
 
   const double fixedAngleA = ((state.distanceAngle[1] + state.advanceAngle[3]) - g.knownAngleA) * kSecondsPerDegree;
   if (StageOutcome outcome = storeSingle(fixedAngleA, w[1], "固定角闭合差 w1", step)) return outcome;
-  display.setFieldText("Text12", "  " + singleMisclosureText(w[1]) + " 秒");
+  if (display.showsTexts()) display.setFieldText("Text12", "  " + singleMisclosureText(w[1]) + " 秒");
 
   const double fixedAngleB = ((state.distanceAngle[2] + state.advanceAngle[1]) - g.knownAngleB) * kSecondsPerDegree;
   if (StageOutcome outcome = storeSingle(fixedAngleB, w[2], "固定角闭合差 w2", step)) return outcome;
-  display.setFieldText("Text13", "  " + singleMisclosureText(w[2]) + " 秒");
+  if (display.showsTexts()) display.setFieldText("Text13", "  " + singleMisclosureText(w[2]) + " 秒");
 
   const double circle = (run.centralAngleSum - 360.0) * kSecondsPerDegree;
   if (StageOutcome outcome = storeSingle(circle, w[3], "圆周角闭合差 w3", step)) return outcome;
-  display.setFieldText("Text21", "  " + singleMisclosureText(w[3]) + " 秒");
+  if (display.showsTexts()) display.setFieldText("Text21", "  " + singleMisclosureText(w[3]) + " 秒");
 
   const double side = run.logSineSum * 1000000.0;
   if (StageOutcome outcome = storeSingle(side, w[4], "极条件闭合差 w4", step)) return outcome;
-  display.setFieldText("Text25", " " + singleMisclosureText(w[4]) + " 单位");
+  if (display.showsTexts()) display.setFieldText("Text25", " " + singleMisclosureText(w[4]) + " 单位");
 
   writeConditionRows(run);
   return done();

@@ -97,6 +97,11 @@ const TriangleEntries& triangleEntries(int i) {
 
 std::string clearText(DisplayKind kind) { return kind == DisplayKind::Angle ? " " : ""; }
 
+/// The display text, made only for a window that shows it.
+std::string shownText(const WindowOperations& window, DisplayKind kind, const std::string& typed) {
+  return window.showsTexts() ? displayText(kind, typed) : std::string();
+}
+
 }  // namespace
 
 ConfirmationAnswer classifyConfirmation(std::string_view reply) {
@@ -120,7 +125,7 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& spec, std:
   if (!reply) return {false, spec.entryPrompt};
   member = *reply;
   if (!spec.label.empty()) window.setLabelCaption(spec.label, spec.caption);
-  std::string shown = displayText(spec.kind, member);
+  std::string shown = shownText(window, spec.kind, member);
   window.setFieldText(spec.field, shown);
   const std::string* confirmation = &spec.firstConfirmation;
   for (;;) {
@@ -135,7 +140,7 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& spec, std:
     reply = window.askOperator(spec.correctionPrompt);
     if (!reply) return {false, spec.correctionPrompt};
     member = *reply;
-    shown = displayText(spec.kind, member);
+    shown = shownText(window, spec.kind, member);
     window.setFieldText(spec.field, shown);
     confirmation = &spec.repeatedConfirmation;
   }
