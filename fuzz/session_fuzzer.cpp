@@ -1,0 +1,78 @@
+// Fuzz target: one session of arbitrary replies driving compute, print and
+// check commands against one adjustment state, as the window's buttons would.
+// The first byte chooses the commands; the rest is the reply file, one reply
+// a line. The same input also runs through the console front end, which must
+// end with the same exit status and show the same fields.
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli_arguments.h"
+#include "console_session.h"
+#include "fuzz_failure.h"
+#include "session_checks.h"
+#include "trace_window.h"
+
+namespace velmora::fuzz {
+namespace {
+
+/// Up to three commands from one byte: the two low bits give how many less
+/// one (a fourth value also means three), then two bits per command.
+std::vector<CliCommand> commandsOf(std::uint8_t choice) {
+  constexpr CliCommand kByCode[] = {CliCommand::Compute, CliCommand::Print, CliCommand::Check, CliCommand::Compute};
+  const int count = std::min(3, (choice & 3) + 1);
+  std::vector<CliCommand> commands;
+  for (int i = 0; i < count; ++i) commands.push_back(kByCode[(choice >> (2 + 2 * i)) & 3]);
+  return commands;
+}
+
+/// The replies as the console reads them: one a line, an LF or CRLF ending
+/// removed, no reply after a final line break.
+std::vector<std::string> splitReplies(std::string_view text) {
+  std::vector<std::string> replies;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string reply(text.substr(0, end));
+    if (!reply.empty() && reply.back() == '\r') reply.pop_back();
+    replies.push_back(std::move(reply));
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  return replies;
+}
+
+/// The trace lines of the fields and labels set, as the console writes them.
+std::string fieldAndLabelLines(const std::string& trace) {
+  std::istringstream lines(trace);
+  std::string kept;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.starts_with("field\t") || line.starts_with("label\t")) kept += line + '\n';
+  }
+  return kept;
+}
+
+void checkConsoleAgrees(const std::vector<CliCommand>& commands, std::string_view replyText,
+                        const SessionRecord& expected) {
+  CliArguments cli;
+  cli.trace = true;
+  cli.commands = commands;
+  std::istringstream replies{std::string(replyText)};
+  std::ostringstream out, err;
+  const int status = runConsoleSession(cli, replies, false, out, err);
+  require(status == expected.exitStatus, "the console ends with the session's exit status", out.str());
+  require(fieldAndLabelLines(out.str()) == expected.traceLines, "the console shows the session's fields", out.str());
+}
+
+}  // namespace
+}  // namespace velmora::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace velmora::fuzz;
+  if (size == 0) return 0;
+  const std::vector<velmora::CliCommand> commands = commandsOf(data[0]);
+  const std::string_view replyText(reinterpret_cast<const char*>(data + 1), size - 1);
+  const SessionRecord record = runCheckedSession(commands, splitReplies(replyText));
+  checkConsoleAgrees(commands, replyText, record);
+  return 0;
+}
