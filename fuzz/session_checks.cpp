@@ -79,12 +79,17 @@ void checkFieldTexts(const std::vector<WindowOperation>& operations, std::span<c
   }
 }
 
-/// The message without the typed values it quotes (“…”), which may be any text.
-std::string withoutQuotedValues(std::string message) {
-  for (std::size_t open = message.find("“"); open != std::string::npos; open = message.find("“", open)) {
-    const std::size_t close = message.find("”", open);
-    if (close == std::string::npos) break;
-    message.erase(open, close + std::string_view("”").size() - open);
+/// The message without the typed values it quotes (“…”), which may be any text,
+/// quotes included: the longest first, so that a value quoting another goes whole.
+std::string withoutQuotedReplies(std::string message, std::span<const std::string> typed) {
+  std::vector<std::string> longestFirst(typed.begin(), typed.end());
+  std::sort(longestFirst.begin(), longestFirst.end(),
+            [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+  for (const std::string& reply : longestFirst) {
+    const std::string quoted = "“" + reply + "”";
+    for (std::size_t at = message.find(quoted); at != std::string::npos; at = message.find(quoted, at)) {
+      message.erase(at, quoted.size());
+    }
   }
   return message;
 }
@@ -116,7 +121,8 @@ void checkCompleteRun(const RunOutcome& outcome, const RecordingWindow& window, 
   require(window.lastText(std::string(kNameField)) == "   " + state.pointName, "Text18 ends with the point name");
 }
 
-void checkStoppedRun(const RunOutcome& outcome, const AdjustmentState& state, bool repliesLeft) {
+void checkStoppedRun(const RunOutcome& outcome, const AdjustmentState& state, std::span<const std::string> typed,
+                     bool repliesLeft) {
   require(!outcome.message.empty(), "a stopped run has a message");
   require(!state.lastRunComplete, "a stopped run is not marked complete", outcome.message);
   if (outcome.end == RunEnd::RepliesRanOut) {
@@ -125,7 +131,7 @@ void checkStoppedRun(const RunOutcome& outcome, const AdjustmentState& state, bo
   }
   require(outcome.fault && !outcome.fault->step.empty() && !outcome.fault->reason.empty(),
           "a run that cannot compute names its step and value", outcome.message);
-  requireCleanText(withoutQuotedValues(outcome.message), "a stop message");
+  requireCleanText(withoutQuotedReplies(outcome.message, typed), "a stop message");
 }
 
 void requireFiniteCheck(const RigorousCheck& c) {
@@ -180,12 +186,13 @@ class CheckedSession {
     RecordingWindow window({offered.begin(), offered.end()});
     const RunOutcome outcome = computeRun(state_, window);
     nextReply_ += window.repliesUsed();
-    checkFieldTexts(window.operations(), offered.first(window.repliesUsed()));
+    const std::span<const std::string> typed = offered.first(window.repliesUsed());
+    checkFieldTexts(window.operations(), typed);
     appendTraceLines(record_.traceLines, window.operations());
     switch (outcome.end) {
       case RunEnd::Complete: checkCompleteRun(outcome, window, state_); return kExitCompleted;
-      case RunEnd::CannotCompute: checkStoppedRun(outcome, state_, true); return kExitCannotCompute;
-      case RunEnd::RepliesRanOut: checkStoppedRun(outcome, state_, nextReply_ < replies_.size()); break;
+      case RunEnd::CannotCompute: checkStoppedRun(outcome, state_, typed, true); return kExitCannotCompute;
+      case RunEnd::RepliesRanOut: checkStoppedRun(outcome, state_, typed, nextReply_ < replies_.size()); break;
     }
     return kExitRepliesRanOut;
   }
