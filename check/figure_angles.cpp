@@ -30,16 +30,22 @@ double azimuthDegrees(PlanePoint from, PlanePoint to) {
 }
 
 FigureAngles figureAngles(const KnownPoints& known, PlanePoint p) {
+  // Each direction once: K->P for the three known points, and the known sides
+  // K1->K2; a direction and its reverse differ by 180 degrees.
+  std::array<double, 3> toP{}, side{};
+  for (std::size_t k = 0; k < 3; ++k) {
+    toP[k] = azimuthDegrees(known[k], p);
+    side[k] = azimuthDegrees(known[k], known[(k + 1) % 3]);
+  }
   FigureAngles angles;
   for (std::size_t t = 0; t < 3; ++t) {
-    const PlanePoint k1 = known[t];
-    const PlanePoint k2 = known[(t + 1) % 3];
+    const std::size_t second = (t + 1) % 3;
     const std::size_t row = 3 * t;
-    angles.degrees[row] = reducedToCircle(azimuthDegrees(k1, p) - azimuthDegrees(k1, k2));
-    angles.degrees[row + 1] = reducedToCircle(azimuthDegrees(k2, k1) - azimuthDegrees(k2, p));
-    angles.degrees[row + 2] = reducedToCircle(azimuthDegrees(p, k2) - azimuthDegrees(p, k1));
-    const std::array<double, 2> g1 = azimuthGradient(k1, p);
-    const std::array<double, 2> g2 = azimuthGradient(k2, p);
+    angles.degrees[row] = reducedToCircle(toP[t] - side[t]);
+    angles.degrees[row + 1] = reducedToCircle((side[t] + 180.0) - toP[second]);
+    angles.degrees[row + 2] = reducedToCircle(toP[second] - toP[t]);
+    const std::array<double, 2> g1 = azimuthGradient(known[t], p);
+    const std::array<double, 2> g2 = azimuthGradient(known[second], p);
     for (std::size_t axis = 0; axis < 2; ++axis) {
       angles.gradient[row][axis] = g1[axis];
       angles.gradient[row + 1][axis] = -g2[axis];

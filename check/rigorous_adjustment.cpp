@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "check/normal_equivalent.h"
+
 namespace velmora {
 namespace {
 
@@ -55,7 +57,7 @@ std::optional<PlanePoint> gaussNewtonStep(const CheckObservations& o, PlanePoint
   return PlanePoint{q->xx * ux + q->xy * uy, q->xy * ux + q->yy * uy};
 }
 
-/// Redundancy numbers, externally studentized residuals and their flags.
+/// Redundancy numbers, standardized residuals and their flags.
 void testResiduals(const FigureAngles& angles, const Symmetric2& q, double vv, RigorousCheck& check) {
   for (std::size_t i = 0; i < check.residuals.size(); ++i) {
     const auto& g = angles.gradient[i];
@@ -66,7 +68,8 @@ void testResiduals(const FigureAngles& angles, const Symmetric2& q, double vv, R
     const double deletedSquares = std::max(0.0, vv - v * v / r);
     const double deletedError =
         std::max(kSmallestDeletedErrorSeconds, std::sqrt(deletedSquares / (kCheckRedundancy - 1)));
-    check.standardized[i] = v / (deletedError * std::sqrt(r));
+    const double studentized = v / (deletedError * std::sqrt(r));
+    check.standardized[i] = normalEquivalent(studentized, kCheckRedundancy - 1);
     check.flagged[i] = std::fabs(check.standardized[i]) > kFlagThreshold;
   }
 }

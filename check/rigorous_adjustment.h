@@ -32,7 +32,7 @@ struct RigorousCheck {
   ErrorEllipse ellipse;                                ///< millimetres
   std::array<double, kObservedAngles> residuals{};     ///< adjusted - observed, arc seconds
   std::array<double, kObservedAngles> redundancy{};    ///< redundancy numbers, summing to 7
-  std::array<double, kObservedAngles> standardized{};  ///< externally studentized residuals
+  std::array<double, kObservedAngles> standardized{};  ///< studentized residuals on the normal scale
   std::array<bool, kObservedAngles> flagged{};         ///< |standardized| > kFlagThreshold
   int iterations = 0;                                  ///< Gauss-Newton steps taken
 };
@@ -45,10 +45,13 @@ struct CheckOutcome {
 };
 
 /// Iterates from `observations.start` until a step moves P by less than a
-/// hundred-thousandth of a millimetre. Each angle's standardized residual is
-/// v / (s sqrt(r)) with s the unit-weight error of the same adjustment without
-/// that angle: with only seven redundant angles, v over its own m0 could never
-/// pass sqrt(7) = 2.65 and so would never reach the flag threshold.
+/// hundred-thousandth of a millimetre. An angle's standardized residual is its
+/// studentized residual v / (s sqrt(r)), with s the unit-weight error of the
+/// same adjustment without that angle (Student's t with 6 degrees of freedom),
+/// given as the normal deviate of equal two-sided tail, so that 3.29 flags a
+/// sound angle with the chance of 0.1 % that it has for a normal statistic.
+/// (v over its own m0 could never pass sqrt(7) = 2.65; t itself would pass 3.29
+/// for one sound angle in sixty.)
 CheckOutcome rigorousAdjustment(const CheckObservations& observations);
 
 }  // namespace velmora
