@@ -19,15 +19,24 @@ int CsvRecordReader::peek() {
   return static_cast<unsigned char>(buffer_[at_]);
 }
 
-void CsvRecordReader::append(CsvRecord& record, char c) {
+void CsvRecordReader::append(CsvRecord& record, std::string_view text) {
   if (record.fieldCount >= kMaxKeptFields) return;
   std::string& field = record.fields.back();
-  if (field.size() < kMaxFieldBytes) {
-    field.push_back(c);
-  } else if (record.problem.empty()) {
+  const std::size_t room = kMaxFieldBytes - field.size();
+  field.append(text.substr(0, room));
+  if (text.size() > room && record.problem.empty()) {
     record.problem =
         "字段 " + std::to_string(record.fieldCount + 1) + " 超过 " + std::to_string(kMaxFieldBytes) + " 字节";
   }
+}
+
+std::string_view CsvRecordReader::plainRun() {
+  const char* const begin = buffer_.data() + at_;
+  const char* const end = buffer_.data() + size_;
+  const char* p = begin;
+  while (p != end && *p != ',' && *p != '\n' && *p != '\r' && *p != '"') ++p;
+  at_ += static_cast<std::size_t>(p - begin);
+  return {begin, static_cast<std::size_t>(p - begin)};
 }
 
 void CsvRecordReader::endField(CsvRecord& record) {
@@ -49,7 +58,8 @@ void CsvRecordReader::readQuoted(CsvRecord& record) {
     } else if (c == '\n') {
       ++line_;
     }
-    append(record, static_cast<char>(c));
+    const char character = static_cast<char>(c);
+    append(record, std::string_view(&character, 1));
   }
   const int after = peek();
   if (after != ',' && after != '\n' && after != '\r' && after != kEnd && record.problem.empty()) {
@@ -67,6 +77,13 @@ bool CsvRecordReader::next(CsvRecord& record) {
     bool fieldStarted = false;  // the current field has a character or a quote
     bool anything = false;      // the record has anything at all
     for (;;) {
+      if (peek() != kEnd) {
+        if (const std::string_view run = plainRun(); !run.empty()) {
+          anything = fieldStarted = true;
+          append(record, run);
+          continue;
+        }
+      }
       const int c = get();
       if (c == kEnd) {
         if (!anything) return false;
@@ -86,7 +103,8 @@ bool CsvRecordReader::next(CsvRecord& record) {
         readQuoted(record);
       } else {
         fieldStarted = true;
-        append(record, static_cast<char>(c));
+        const char character = static_cast<char>(c);
+        append(record, std::string_view(&character, 1));
       }
     }
     if (anything) {

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora {
@@ -36,7 +37,10 @@ class CsvRecordReader {
   int get();
   int peek();
   bool refill();
-  void append(CsvRecord& record, char c);
+  /// Appends to the record's last field, up to kMaxFieldBytes.
+  void append(CsvRecord& record, std::string_view text);
+  /// The characters from here to the next comma, quote or line break in the buffer.
+  std::string_view plainRun();
   void endField(CsvRecord& record);
   void readQuoted(CsvRecord& record);
 

@@ -1,7 +1,5 @@
 #include "batch/figure_record.h"
 
-#include "engine/number_reader.h"
-
 namespace velmora {
 
 const std::array<std::string_view, kFigureColumns> kFigureColumnNames = {
@@ -18,16 +16,6 @@ std::string expectedHeader() {
     header += name;
   }
   return header;
-}
-
-std::optional<RecordError> numberProblem(std::string_view column, const std::string& typed) {
-  switch (readNumber(typed).reading) {
-    case NumberReading::Number: return std::nullopt;
-    case NumberReading::OutOfRange:
-      return RecordError{column, std::string(column) + " 的值 “" + typed + "” 超出数值范围"};
-    case NumberReading::NotANumber: break;
-  }
-  return RecordError{column, std::string(column) + " 的值 “" + typed + "” 不是数字"};
 }
 
 }  // namespace
@@ -53,9 +41,6 @@ std::optional<RecordError> readFigure(const CsvRecord& record, FigureRecord& fig
                                     std::to_string(kFigureColumns) + " 个"};
   }
   for (std::size_t i = 0; i < kFigureColumns; ++i) figure.columns[i] = record.fields[i];
-  for (std::size_t i = 1; i < kFigureColumns; ++i) {
-    if (std::optional<RecordError> problem = numberProblem(kFigureColumnNames[i], figure.columns[i])) return problem;
-  }
   return std::nullopt;
 }
 

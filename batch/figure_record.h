@@ -33,9 +33,9 @@ struct RecordError {
 /// before it is allowed), otherwise what is wrong with it.
 std::string headerProblem(const CsvRecord& header);
 
-/// The record's figure, or the first fault in column order: an unreadable
-/// record, a wrong number of fields, or a coordinate or angle that does not
-/// read as a number.
+/// The record's figure, or why the record has none: it is unreadable or has a
+/// wrong number of fields. Its values are taken as typed; the Compute run
+/// finds a value that is not a number, as it does for an operator.
 std::optional<RecordError> readFigure(const CsvRecord& record, FigureRecord& figure);
 
 }  // namespace velmora
