@@ -5,7 +5,6 @@
 // or an error; output numbers are never inf, nan or a negative zero; the JSON
 // is well-formed and the CSV has one column count throughout.
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <sstream>
 #include <string>

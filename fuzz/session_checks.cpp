@@ -6,6 +6,7 @@
 #include <span>
 #include <sstream>
 #include <string_view>
+#include <vector>
 
 #include "check/check_observations.h"
 #include "check/check_text.h"

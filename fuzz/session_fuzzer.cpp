@@ -3,6 +3,7 @@
 // The first byte chooses the commands; the rest is the reply file, one reply
 // a line. The same input also runs through the console front end, which must
 // end with the same exit status and show the same fields.
+#include <algorithm>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -13,7 +14,6 @@
 #include "console_session.h"
 #include "fuzz_failure.h"
 #include "session_checks.h"
-#include "trace_window.h"
 
 namespace velmora::fuzz {
 namespace {
