@@ -17,15 +17,15 @@ QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), 
 
 QColor toColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
-/// A button face filled with exactly `colour`, with a raised bevel that sinks
-/// while pressed; the platform style would shade the colour.
+/// A button face filled with exactly `colour` inside a raised bevel (light
+/// above and left, grey below and right) that sinks while pressed; the
+/// platform style would shade the colour. The focus darkens the lower edges.
 QString colouredButtonStyle(const QColor& colour) {
-  const QString rgb = colour.name();
   return QStringLiteral(
-             "QPushButton { background-color: %1; border: 2px outset %1; }"
-             "QPushButton:pressed { border-style: inset; }"
-             "QPushButton:focus { border-color: %2; }")
-      .arg(rgb, colour.darker(130).name());
+             "QPushButton { background-color: %1; border: 2px solid; border-color: #ffffff #808080 #808080 #ffffff; }"
+             "QPushButton:focus { border-color: #ffffff #404040 #404040 #ffffff; }"
+             "QPushButton:pressed { border-color: #808080 #ffffff #ffffff #808080; }")
+      .arg(colour.name());
 }
 
 void place(QWidget& widget, const ControlSpec& spec) {
