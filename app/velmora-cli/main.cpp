@@ -1,6 +1,7 @@
-// velmora-cli: the console front end. Runs compute and print commands in the
-// order given against one adjustment state, with replies from a file or from
-// standard input, as a trace or for a person to read.
+// velmora-cli: the console front end. Runs compute, print and check commands
+// in the order given against one adjustment state, with replies from a file or
+// from standard input, as a trace or for a person to read; or, as velmora-cli
+// batch, adjusts every figure of a CSV file.
 #include <unistd.h>
 
 #include <cstdio>
