@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "ui/qt/font_faces.h"
-#include "ui/qt/form_layout.h"
 
 namespace velmora {
 namespace {
@@ -25,7 +24,7 @@ QFont promptFont() {
 
 PromptDialog::PromptDialog(const std::string& prompt, QWidget* parent)
     : QDialog(parent), replyLine_(new QLineEdit(this)) {
-  setWindowTitle(QString::fromUtf8(kFormCaption.data(), static_cast<qsizetype>(kFormCaption.size())));
+  setWindowTitle(parent->windowTitle());
   setModal(true);
   setFont(promptFont());
 

@@ -14,6 +14,7 @@ class PromptDialog final : public QDialog {
   Q_OBJECT
 
  public:
+  /// A box over `parent` (not null), with the parent's title.
   PromptDialog(const std::string& prompt, QWidget* parent);
 
   /// Runs the box modally and returns the reply.
