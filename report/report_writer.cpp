@@ -156,10 +156,13 @@ void printPrecision(const AdjustmentState& state, Printer& printer) {
 
 }  // namespace
 
+std::optional<std::string> reportRefusal(const AdjustmentState& state) {
+  if (state.lastRunComplete) return std::nullopt;
+  return "没有可打印的计算结果：请先完成一次完整的计算，再打印。";
+}
+
 PrintOutcome printReport(const AdjustmentState& state, Printer& printer) {
-  if (!state.lastRunComplete) {
-    return PrintOutcome{false, "没有可打印的计算结果：请先完成一次完整的计算，再打印。"};
-  }
+  if (std::optional<std::string> refusal = reportRefusal(state)) return PrintOutcome{false, std::move(*refusal)};
   printTitle(printer);
   printKnownPoints(state, printer);
   printAngles(state, printer);

@@ -3,6 +3,7 @@
 // report reads the state and never changes it.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "engine/adjustment_state.h"
@@ -14,6 +15,10 @@ struct PrintOutcome {
   bool printed = false;
   std::string message;  ///< why nothing was printed; empty when printed
 };
+
+/// Why the report of `state` would be refused (no run has completed, or the
+/// last one stopped before its end); none when it can be printed.
+std::optional<std::string> reportRefusal(const AdjustmentState& state);
 
 /// Prints one complete document of `state`, or, when no run has completed,
 /// refuses without calling any printer operation and says why.

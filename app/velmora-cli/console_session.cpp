@@ -8,7 +8,7 @@
 #include "check/check_observations.h"
 #include "check/check_text.h"
 #include "engine/adjustment_state.h"
-#include "line_reply_source.h"
+#include "ui/line_reply_source.h"
 #include "person_console.h"
 #include "report/report_writer.h"
 #include "report/text_sink.h"
@@ -17,15 +17,6 @@
 
 namespace velmora {
 namespace {
-
-int exitStatusOf(const RunOutcome& outcome) {
-  switch (outcome.end) {
-    case RunEnd::Complete: return kExitCompleted;
-    case RunEnd::CannotCompute: return kExitCannotCompute;
-    case RunEnd::RepliesRanOut: return kExitRepliesRanOut;
-  }
-  return kExitCannotCompute;
-}
 
 class ConsoleSession {
  public:
@@ -68,7 +59,7 @@ class ConsoleSession {
     } else if (!cli_.trace) {
       out_ << "计算完成。\n";
     }
-    return exitStatusOf(outcome);
+    return exitStatusOf(outcome.end);
   }
 
   int print() {

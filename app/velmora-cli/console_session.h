@@ -7,14 +7,9 @@
 #include <ostream>
 
 #include "cli_arguments.h"
+#include "ui/exit_status.h"
 
 namespace velmora {
-
-inline constexpr int kExitCompleted = 0;
-inline constexpr int kExitCannotCompute = 1;
-inline constexpr int kExitRepliesRanOut = 2;
-inline constexpr int kExitPrintRefused = 3;
-inline constexpr int kExitUsage = 64;
 
 int runConsoleSession(const CliArguments& cli, std::istream& replies, bool repliesFromTerminal, std::ostream& out,
                       std::ostream& err);

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "line_reply_source.h"
+#include "ui/line_reply_source.h"
 #include "ui/window_operations.h"
 
 namespace velmora {

@@ -1,10 +1,7 @@
 // The Print command's report on a Qt printer: the report writer over the
-// QPainter printer, and the report's refusal decided before any printer is
-// chosen, so the operator is not asked for a printer that would stay unused.
+// QPainter printer. The window asks the report writer's refusal before any
+// printer is chosen, so the operator is not asked for a printer that would stay unused.
 #pragma once
-
-#include <optional>
-#include <string>
 
 #include "engine/adjustment_state.h"
 #include "report/report_writer.h"
@@ -16,8 +13,5 @@ namespace velmora {
 /// Prints one report of `state` on `printer`; a refused report or a printer
 /// that cannot be opened prints nothing and says why.
 PrintOutcome printReportOn(QPrinter& printer, const AdjustmentState& state);
-
-/// Why the report of `state` would be refused; none when it can be printed.
-std::optional<std::string> reportRefusal(const AdjustmentState& state);
 
 }  // namespace velmora

@@ -11,10 +11,7 @@ ScriptChannel::ScriptChannel(std::istream& replies, std::ostream& messages, std:
     : replies_(replies), messages_(messages), pdfFile_(std::move(pdfFile)) {}
 
 std::optional<std::string> ScriptChannel::ask(QWidget& /*window*/, const std::string& /*prompt*/) {
-  std::string line;
-  if (!std::getline(replies_, line)) return std::nullopt;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return line;
+  return replies_.next();
 }
 
 void ScriptChannel::tell(QWidget& /*window*/, const std::string& message) { messages_ << message << '\n'; }

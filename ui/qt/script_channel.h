@@ -7,6 +7,7 @@
 #include <istream>
 #include <ostream>
 
+#include "ui/line_reply_source.h"
 #include "ui/qt/operator_channel.h"
 
 namespace velmora {
@@ -21,7 +22,7 @@ class ScriptChannel final : public OperatorChannel {
   bool print(QWidget& window, const std::function<void(QPrinter&)>& render) override;
 
  private:
-  std::istream& replies_;
+  LineReplySource replies_;
   std::ostream& messages_;
   std::string pdfFile_;
 };

@@ -10,15 +10,6 @@
 
 namespace velmora {
 
-int exitStatusOf(RunEnd end) {
-  switch (end) {
-    case RunEnd::Complete: return kExitCompleted;
-    case RunEnd::CannotCompute: return kExitCannotCompute;
-    case RunEnd::RepliesRanOut: return kExitRepliesRanOut;
-  }
-  return kExitCannotCompute;
-}
-
 int runScript(const ScriptOptions& options, std::ostream& messages) {
   std::ifstream replies(options.repliesFile, std::ios::binary);
   if (!replies) {

@@ -7,26 +7,15 @@
 #include <ostream>
 #include <string>
 
-#include "ui/run_outcome.h"
+#include "ui/exit_status.h"
 
 namespace velmora {
-
-enum ExitStatus : int {
-  kExitCompleted = 0,
-  kExitCannotCompute = 1,  ///< the run stopped at a step that cannot be computed
-  kExitRepliesRanOut = 2,  ///< the replies ended during the run
-  kExitPrintRefused = 3,   ///< print refused: no complete run, or the PDF could not be written
-  kExitUsage = 64,         ///< bad arguments or a file that cannot be read or written
-};
 
 struct ScriptOptions {
   std::string repliesFile;
   std::string pdfFile;         ///< empty: no report is printed
   std::string screenshotFile;  ///< empty: no picture is saved
 };
-
-/// The exit status of a Compute run's outcome.
-int exitStatusOf(RunEnd end);
 
 /// Runs the script on a new window shown on the current platform (offscreen
 /// works); messages go to `messages`. Returns the status of the first step

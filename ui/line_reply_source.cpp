@@ -1,4 +1,4 @@
-#include "line_reply_source.h"
+#include "ui/line_reply_source.h"
 
 namespace velmora {
 
