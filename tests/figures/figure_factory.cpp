@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <utility>
 
 namespace velmora::figures {
 namespace {
@@ -23,6 +24,17 @@ Point polar(Point from, double azimuthDegrees, double distance) {
 double asWritten(double value, std::string& text) {
   text = coordinateText(value);
   return std::stod(text);
+}
+
+/// The true angles of the figure's three triangles, from its coordinates.
+void measureTrueAngles(Figure& f) {
+  const Point triangles[3][2] = {{f.a, f.b}, {f.b, f.c}, {f.c, f.a}};
+  for (std::size_t t = 0; t < 3; ++t) {
+    const Point first = triangles[t][0], second = triangles[t][1];
+    f.trueDegrees[3 * t] = interiorAngle(first, second, f.p);
+    f.trueDegrees[3 * t + 1] = interiorAngle(second, f.p, first);
+    f.trueDegrees[3 * t + 2] = interiorAngle(f.p, first, second);
+  }
 }
 
 }  // namespace
@@ -69,19 +81,26 @@ Figure randomFigure(std::mt19937_64& random, const FigureOptions& options, std::
   const double sum = wa + wb + wc;
   f.p = {(wa * f.a.x + wb * f.b.x + wc * f.c.x) / sum, (wa * f.a.y + wb * f.b.y + wc * f.c.y) / sum};
 
-  const Point triangles[3][2] = {{f.a, f.b}, {f.b, f.c}, {f.c, f.a}};
-  for (std::size_t t = 0; t < 3; ++t) {
-    const Point first = triangles[t][0], second = triangles[t][1];
-    f.trueDegrees[3 * t] = interiorAngle(first, second, f.p);
-    f.trueDegrees[3 * t + 1] = interiorAngle(second, f.p, first);
-    f.trueDegrees[3 * t + 2] = interiorAngle(f.p, first, second);
-  }
+  measureTrueAngles(f);
   for (std::size_t n = 0; n < 9; ++n) {
     double observed = f.trueDegrees[n];
     if (options.noiseSeconds > 0.0) observed += noise(random) / 3600.0;
     if (options.grossAngle == n + 1) observed += options.grossSeconds / 3600.0;
     f.angleTexts[n] = packedDms(observed, options.secondDecimals);
   }
+  return f;
+}
+
+Figure measuredFigure(std::string name, Point a, Point b, Point c, Point p,
+                      const std::array<double, 9>& noiseSeconds) {
+  Figure f;
+  f.name = std::move(name);
+  f.a = {asWritten(a.x, f.coordinateTexts[0]), asWritten(a.y, f.coordinateTexts[1])};
+  f.b = {asWritten(b.x, f.coordinateTexts[2]), asWritten(b.y, f.coordinateTexts[3])};
+  f.c = {asWritten(c.x, f.coordinateTexts[4]), asWritten(c.y, f.coordinateTexts[5])};
+  f.p = p;
+  measureTrueAngles(f);
+  for (std::size_t n = 0; n < 9; ++n) f.angleTexts[n] = packedDms(f.trueDegrees[n] + noiseSeconds[n] / 3600.0, 1);
   return f;
 }
 

@@ -34,6 +34,11 @@ struct Figure {
 
 Figure randomFigure(std::mt19937_64& random, const FigureOptions& options, std::string name);
 
+/// The figure of the given points, each angle disturbed by noiseSeconds[n]
+/// arc seconds and written to a tenth of a second.
+Figure measuredFigure(std::string name, Point a, Point b, Point c, Point p,
+                      const std::array<double, 9>& noiseSeconds = {});
+
 /// The interior angle at `at` between the directions to p1 and p2, degrees.
 double interiorAngle(Point at, Point p1, Point p2);
 

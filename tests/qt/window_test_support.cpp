@@ -3,14 +3,13 @@
 #include <QFontDatabase>
 #include <QLabel>
 
-#include "generated_figure.h"
+#include "figure_factory.h"
 #include "ui/qt/script_channel.h"
 
 namespace velmora::qt_tests {
 
 std::vector<std::string> exactFigureReplies() {
-  using testing_support::measureFigure;
-  return testing_support::confirmedReplies(measureFigure({1000, 1000}, {1900, 1500}, {1100, 2000}, {1300, 1500}), "P");
+  return figures::confirmedReplies(figures::measuredFigure("P", {1000, 1000}, {1900, 1500}, {1100, 2000}, {1300, 1500}));
 }
 
 std::string replyFileText(const std::vector<std::string>& replies) {

@@ -2,20 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "generated_figure.h"
+#include "figure_factory.h"
 #include "ui/recording_window.h"
 
 namespace velmora {
 namespace {
 
-using testing_support::confirmedReplies;
-using testing_support::measureFigure;
 using Kind = WindowOperation::Kind;
 
 std::vector<std::string> sampleReplies() {
-  const auto figure = measureFigure({3146.231, 5218.774}, {4208.517, 5762.130}, {3312.684, 6542.895},
-                                    {3560.412, 5840.266}, {2.1, -1.4, 0.8, -2.3, 1.7, 0.4, 1.2, -0.6, -1.9});
-  return confirmedReplies(figure, "P7");
+  const auto figure = figures::measuredFigure("P7", {3146.231, 5218.774}, {4208.517, 5762.130}, {3312.684, 6542.895},
+                                              {3560.412, 5840.266}, {2.1, -1.4, 0.8, -2.3, 1.7, 0.4, 1.2, -0.6, -1.9});
+  return figures::confirmedReplies(figure);
 }
 
 /// Field and label writes only, as "Text12" / "Label17".

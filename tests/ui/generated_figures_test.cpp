@@ -4,14 +4,14 @@
 
 #include <cmath>
 
-#include "generated_figure.h"
+#include "figure_factory.h"
 #include "ui/compute_run.h"
 #include "ui/recording_window.h"
 
 namespace velmora {
 namespace {
 
-using testing_support::PlanePoint;
+using PlanePoint = figures::Point;
 
 struct FigureCase {
   const char* name;
@@ -26,8 +26,8 @@ double spread(double a, double b, double c) { return std::max({a, b, c}) - std::
 
 TEST_P(GeneratedFigures, ThreePositionsAgreeAndLieNearTheTruePoint) {
   const FigureCase& f = GetParam();
-  const auto figure = testing_support::measureFigure(f.a, f.b, f.c, f.p, f.noiseSeconds);
-  RecordingWindow window(testing_support::confirmedReplies(figure));
+  const auto figure = figures::measuredFigure("P", f.a, f.b, f.c, f.p, f.noiseSeconds);
+  RecordingWindow window(figures::confirmedReplies(figure));
   AdjustmentState state;
   const RunOutcome outcome = computeRun(state, window);
   ASSERT_EQ(outcome.end, RunEnd::Complete) << outcome.message;
