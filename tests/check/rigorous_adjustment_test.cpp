@@ -48,7 +48,7 @@ TEST_P(GrossError, SixtySecondsAreFlaggedOnThatAngleAlone) {
   std::mt19937_64 random(100 + angle);
   for (int n = 0; n < 10; ++n) {
     const FigureOptions options{.noiseSeconds = 1.5, .secondDecimals = 1, .grossAngle = angle, .grossSeconds = 60.0};
-    const RigorousCheck& check = *checkedFigure(random, options).outcome.check;
+    const RigorousCheck check = *checkedFigure(random, options).outcome.check;
     for (std::size_t i = 0; i < kObservedAngles; ++i) {
       EXPECT_EQ(check.flagged[i], i + 1 == angle) << "figure " << n << ", angle " << i + 1;
     }
