@@ -64,7 +64,7 @@ bool isCleanMachineNumber(std::string_view text) {
   std::string_view exponent = text.substr(mantissa.size());
   if (!exponent.empty()) {
     exponent.remove_prefix(1);
-    if (!exponent.empty() && exponent.front() == '-') exponent.remove_prefix(1);
+    if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+')) exponent.remove_prefix(1);
     if (!isPlainDecimal(exponent) || exponent.find('.') != std::string_view::npos) return false;
   }
   return isPlainDecimal(mantissa) && !isNegativeZero(mantissa);
