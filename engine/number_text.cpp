@@ -4,8 +4,11 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "engine/decimal_rounding.h"
 #include "engine/number_reader.h"
 
 namespace velmora {
@@ -14,7 +17,20 @@ namespace {
 // Enough for the fixed text of the largest double (309 digits) and its decimals.
 using TextBuffer = std::array<char, 400>;
 
+/// The digits of a whole number of 10^-decimals units, with the decimal point placed.
+std::string scaledDigits(std::uint64_t units, int decimals, bool negative) {
+  std::string digits = std::to_string(units);
+  const auto places = static_cast<std::size_t>(decimals);
+  if (digits.size() <= places) digits.insert(0, places + 1 - digits.size(), '0');
+  if (decimals > 0) digits.insert(digits.size() - places, 1, '.');
+  if (negative) digits.insert(0, 1, '-');
+  return digits;
+}
+
 std::string toFixedChars(double value, int decimals) {
+  if (const std::optional<std::uint64_t> units = scaledHalfEven(value, decimals)) {
+    return scaledDigits(*units, decimals, std::signbit(value));
+  }
   TextBuffer buffer{};
   const auto result =
       std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
@@ -41,6 +57,12 @@ std::string withoutTrailingZeros(std::string text) {
 std::string fixedText(double value, int decimals) { return withoutNegativeZero(toFixedChars(value, decimals)); }
 
 double roundHalfEven(double value, int decimals) {
+  if (const std::optional<std::uint64_t> units = scaledHalfEven(value, decimals)) {
+    // Both operands are exact, so the one division rounds to the double nearest the decimal.
+    constexpr std::array<double, 10> kPowersOfTen{1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    const double magnitude = static_cast<double>(*units) / kPowersOfTen[static_cast<std::size_t>(decimals)];
+    return magnitude == 0.0 ? 0.0 : std::copysign(magnitude, value);
+  }
   const std::string text = toFixedChars(value, decimals);
   double rounded = 0.0;
   std::from_chars(text.data(), text.data() + text.size(), rounded);

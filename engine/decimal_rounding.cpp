@@ -1,0 +1,43 @@
+#include "engine/decimal_rounding.h"
+
+#include <cmath>
+
+namespace velmora {
+namespace {
+
+__extension__ typedef unsigned __int128 Wide;  // room for a 53-bit mantissa times 10^9
+
+constexpr int kMantissaBits = 53;
+constexpr std::uint64_t kLimit = std::uint64_t{1} << kMantissaBits;
+
+std::uint64_t powerOfTen(int exponent) {
+  std::uint64_t power = 1;
+  for (int i = 0; i < exponent; ++i) power *= 10;
+  return power;
+}
+
+}  // namespace
+
+std::optional<std::uint64_t> scaledHalfEven(double value, int decimals) {
+  if (decimals < 0 || decimals > 9 || !std::isfinite(value)) return std::nullopt;
+  int exponent = 0;
+  const double fraction = std::frexp(std::fabs(value), &exponent);  // |value| = fraction x 2^exponent
+  const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, kMantissaBits));
+  const Wide scaled = static_cast<Wide>(mantissa) * powerOfTen(decimals);
+  const int shift = exponent - kMantissaBits;  // |value| x 10^decimals = scaled x 2^shift
+  if (shift >= 0) {
+    if (shift >= 64 || (scaled << shift) >> shift != scaled || (scaled << shift) >= kLimit) return std::nullopt;
+    return static_cast<std::uint64_t>(scaled << shift);
+  }
+  const int dropped = -shift;
+  if (dropped >= 100) return std::uint64_t{0};  // below 2^-17: rounds to zero
+  const Wide whole = scaled >> dropped;
+  const Wide remainder = scaled - (whole << dropped);
+  const Wide half = static_cast<Wide>(1) << (dropped - 1);
+  const bool roundUp = remainder > half || (remainder == half && (whole & 1) != 0);
+  const Wide rounded = whole + (roundUp ? 1 : 0);
+  if (rounded >= kLimit) return std::nullopt;
+  return static_cast<std::uint64_t>(rounded);
+}
+
+}  // namespace velmora
