@@ -2,7 +2,8 @@
 // made from what it reads. Invariants: the reader agrees with the C library's
 // strtod on what is a number; a number read is finite; the texts are plain
 // decimals (no "inf", "nan", negative zero or exponent) that read back to
-// the value within their rounding.
+// the value within their rounding; the report's packed d.mmss of an angle
+// never shows 60 minutes or seconds.
 #include <cerrno>
 #include <cfloat>
 #include <cmath>
@@ -15,6 +16,7 @@
 #include "engine/number_reader.h"
 #include "engine/number_text.h"
 #include "fuzz_failure.h"
+#include "report/dms_packing.h"
 #include "text_checks.h"
 
 namespace velmora::fuzz {
@@ -148,6 +150,29 @@ void checkDegrees(double value) {
           plainText(value));
 }
 
+/// Beyond this the packed text's tenth of a second lies below a double's precision.
+constexpr double kLargestPackedDegrees = 1e9;
+constexpr double kTenthSecondDegrees = 0.1 / 3600.0;
+
+/// The report's d.mmsss text of an adjusted angle: minutes and seconds under
+/// 60, and within a twentieth of a second of the angle.
+void checkPackedAngle(double degrees) {
+  if (std::fabs(degrees) >= kLargestPackedDegrees) return;
+  const std::string text = packedDmsText(degrees);
+  requirePlainText(text, "a packed angle is a plain decimal");
+  const std::size_t point = text.find('.');
+  require(point != std::string::npos && text.size() - point == 6, "a packed angle has five decimals", text);
+  const std::string_view digits = std::string_view(text).substr(point + 1);
+  const int minutes = (digits[0] - '0') * 10 + (digits[1] - '0');
+  const int secondTenths = (digits[2] - '0') * 100 + (digits[3] - '0') * 10 + (digits[4] - '0');
+  require(minutes < 60 && secondTenths < 600, "a packed angle's minutes and seconds are under 60", text);
+  const double wholeDegrees = std::fabs(readBack(text.substr(0, point), "packed degrees read back"));
+  const double magnitude = wholeDegrees + minutes / 60.0 + secondTenths * kTenthSecondDegrees;
+  const double unpacked = text.front() == '-' ? -magnitude : magnitude;
+  require(std::fabs(unpacked - degrees) <= 0.5 * kTenthSecondDegrees + 1e-9 * std::fabs(degrees),
+          "a packed angle is the angle to a tenth of a second", text);
+}
+
 }  // namespace
 }  // namespace velmora::fuzz
 
@@ -163,6 +188,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkPlainText(number.value);
     checkSingleText(number.value);
     checkDegrees(number.value);
+    checkPackedAngle(number.value);
   }
   return 0;
 }
