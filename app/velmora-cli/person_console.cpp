@@ -35,6 +35,7 @@ std::string_view resultName(std::string_view field) {
 }  // namespace
 
 std::optional<std::string> PersonConsole::askOperator(const std::string& prompt) {
+  precisionShown_ = false;  // a prompt belongs to a run's entries, never to its results
   out_ << prompt << ' ' << std::flush;
   std::optional<std::string> reply = replies_.next();
   if (!reply) {

@@ -121,6 +121,19 @@ TEST(ConsolePerson, PromptsAndReadableResults) {
   EXPECT_NE(session.out.find("由C点推算 Yp3 : 5840.267\n"), std::string::npos);
 }
 
+// Regression: a second compute showed the point name typed at its prompt as the result "待定点 :".
+TEST(ConsolePerson, SecondComputeShowsThePointNameOnlyAsItsResult) {
+  const Session session = runSession({"compute", "compute"}, sampleReplies() + sampleReplies());
+  EXPECT_EQ(session.status, kExitCompleted);
+  std::size_t shown = 0;
+  for (std::size_t at = session.out.find("待定点 :"); at != std::string::npos;
+       at = session.out.find("待定点 :", at + 1)) {
+    EXPECT_EQ(session.out.compare(at, std::string("待定点 :   P7\n").size(), "待定点 :   P7\n"), 0);
+    ++shown;
+  }
+  EXPECT_EQ(shown, 2U);
+}
+
 TEST(CliArguments, UsageErrorsAndDefaults) {
   EXPECT_FALSE(parseCliArguments({"--replies"}).arguments);
   EXPECT_FALSE(parseCliArguments({"--bogus"}).arguments);
