@@ -1,8 +1,8 @@
 // Fuzz target: one session of arbitrary replies driving compute, print and
 // check commands against one adjustment state, as the window's buttons would.
 // The first byte chooses the commands; the rest is the reply file, one reply
-// a line. The same input also runs through the console front end, which must
-// end with the same exit status and show the same fields.
+// a line. The same input also runs through the console front end, traced and
+// for a person, which must end with the same exit status and show the same fields.
 #include <algorithm>
 #include <cstdint>
 #include <sstream>
@@ -52,16 +52,29 @@ std::string fieldAndLabelLines(const std::string& trace) {
   return kept;
 }
 
-void checkConsoleAgrees(const std::vector<CliCommand>& commands, std::string_view replyText,
-                        const SessionRecord& expected) {
+/// The console's output and exit status for the same replies, traced or for a person.
+struct ConsoleRun {
+  int status = 0;
+  std::string out;
+};
+
+ConsoleRun runConsole(const std::vector<CliCommand>& commands, std::string_view replyText, bool trace) {
   CliArguments cli;
-  cli.trace = true;
+  cli.trace = trace;
   cli.commands = commands;
   std::istringstream replies{std::string(replyText)};
   std::ostringstream out, err;
   const int status = runConsoleSession(cli, replies, false, out, err);
-  require(status == expected.exitStatus, "the console ends with the session's exit status", out.str());
-  require(fieldAndLabelLines(out.str()) == expected.traceLines, "the console shows the session's fields", out.str());
+  return {status, out.str()};
+}
+
+void checkConsoleAgrees(const std::vector<CliCommand>& commands, std::string_view replyText,
+                        const SessionRecord& expected) {
+  const ConsoleRun traced = runConsole(commands, replyText, true);
+  require(traced.status == expected.exitStatus, "the console ends with the session's exit status", traced.out);
+  require(fieldAndLabelLines(traced.out) == expected.traceLines, "the console shows the session's fields", traced.out);
+  const ConsoleRun person = runConsole(commands, replyText, false);
+  require(person.status == expected.exitStatus, "the person's console ends with the same status", person.out);
 }
 
 }  // namespace
