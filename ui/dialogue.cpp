@@ -120,29 +120,29 @@ std::string displayText(DisplayKind kind, const std::string& typed) {
   return " " + typed;
 }
 
-DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& spec, std::string& member) {
-  std::optional<std::string> reply = window.askOperator(spec.entryPrompt);
-  if (!reply) return {false, spec.entryPrompt};
+DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std::string& member) {
+  std::optional<std::string> reply = window.askOperator(entry.entryPrompt);
+  if (!reply) return {false, entry.entryPrompt};
   member = *reply;
-  if (!spec.label.empty()) window.setLabelCaption(spec.label, spec.caption);
-  std::string shown = shownText(window, spec.kind, member);
-  window.setFieldText(spec.field, shown);
-  const std::string* confirmation = &spec.firstConfirmation;
+  if (!entry.label.empty()) window.setLabelCaption(entry.label, entry.caption);
+  std::string shown = shownText(window, entry.kind, member);
+  window.setFieldText(entry.field, shown);
+  const std::string* confirmation = &entry.firstConfirmation;
   for (;;) {
     const std::optional<std::string> answer = window.askOperator(*confirmation);
     if (!answer) return {false, *confirmation};
     switch (classifyConfirmation(*answer)) {
-      case ConfirmationAnswer::Accept: window.setFieldText(spec.field, shown); return {};
+      case ConfirmationAnswer::Accept: window.setFieldText(entry.field, shown); return {};
       case ConfirmationAnswer::AskAgain: continue;
       case ConfirmationAnswer::Reject: break;
     }
-    window.setFieldText(spec.field, clearText(spec.kind));
-    reply = window.askOperator(spec.correctionPrompt);
-    if (!reply) return {false, spec.correctionPrompt};
+    window.setFieldText(entry.field, clearText(entry.kind));
+    reply = window.askOperator(entry.correctionPrompt);
+    if (!reply) return {false, entry.correctionPrompt};
     member = *reply;
-    shown = shownText(window, spec.kind, member);
-    window.setFieldText(spec.field, shown);
-    confirmation = &spec.repeatedConfirmation;
+    shown = shownText(window, entry.kind, member);
+    window.setFieldText(entry.field, shown);
+    confirmation = &entry.repeatedConfirmation;
   }
 }
 

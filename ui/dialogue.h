@@ -42,7 +42,7 @@ ConfirmationAnswer classifyConfirmation(std::string_view reply);
 /// "0.000" (coordinate) or "0.00000" (angle), or the name as typed.
 std::string displayText(DisplayKind kind, const std::string& typed);
 
-DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& spec, std::string& member);
+DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std::string& member);
 
 /// The seven scalar entries: xa, ya, xb, yb, xc, yc, pointName.
 DialogueEnd enterScalars(WindowOperations& window, AdjustmentState& state);

@@ -28,35 +28,35 @@ QString colouredButtonStyle(const QColor& colour) {
       .arg(colour.name());
 }
 
-void place(QWidget& widget, const ControlSpec& spec) {
-  widget.setObjectName(fromView(spec.name));
-  widget.setGeometry(twipsToPixels(spec.leftTwips), twipsToPixels(spec.topTwips), twipsToPixels(spec.widthTwips),
-                     twipsToPixels(spec.heightTwips));
-  widget.setFont(formFont(spec.font));
+void place(QWidget& widget, const ControlSpec& control) {
+  widget.setObjectName(fromView(control.name));
+  widget.setGeometry(twipsToPixels(control.leftTwips), twipsToPixels(control.topTwips), twipsToPixels(control.widthTwips),
+                     twipsToPixels(control.heightTwips));
+  widget.setFont(formFont(control.font));
 }
 
-QLabel* makeLabel(QWidget& window, const ControlSpec& spec) {
+QLabel* makeLabel(QWidget& window, const ControlSpec& control) {
   auto* label = new QLabel(&window);
-  place(*label, spec);
+  place(*label, control);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setAutoFillBackground(true);
-  FormControls::showCaption(*label, fromView(spec.caption));
+  FormControls::showCaption(*label, fromView(control.caption));
   return label;
 }
 
-QLineEdit* makeField(QWidget& window, const ControlSpec& spec) {
+QLineEdit* makeField(QWidget& window, const ControlSpec& control) {
   auto* field = new QLineEdit(&window);
-  place(*field, spec);
+  place(*field, control);
   return field;
 }
 
-QPushButton* makeButton(QWidget& window, const ControlSpec& spec) {
-  auto* button = new QPushButton(fromView(spec.caption), &window);
-  place(*button, spec);
+QPushButton* makeButton(QWidget& window, const ControlSpec& control) {
+  auto* button = new QPushButton(fromView(control.caption), &window);
+  place(*button, control);
   button->setAutoDefault(false);
   button->setDefault(false);
-  if (spec.buttonColour) button->setStyleSheet(colouredButtonStyle(toColor(*spec.buttonColour)));
+  if (control.buttonColour) button->setStyleSheet(colouredButtonStyle(toColor(*control.buttonColour)));
   return button;
 }
 
@@ -70,12 +70,12 @@ Widget& find(const std::map<std::string, Widget*, std::less<>>& widgets, std::st
 }  // namespace
 
 FormControls::FormControls(QWidget& window) {
-  for (const ControlSpec& spec : formControls()) {
-    const std::string name(spec.name);
-    switch (spec.kind) {
-      case ControlKind::Label: labels_.emplace(name, makeLabel(window, spec)); break;
-      case ControlKind::Field: fields_.emplace(name, makeField(window, spec)); break;
-      case ControlKind::Button: buttons_.emplace(name, makeButton(window, spec)); break;
+  for (const ControlSpec& control : formControls()) {
+    const std::string name(control.name);
+    switch (control.kind) {
+      case ControlKind::Label: labels_.emplace(name, makeLabel(window, control)); break;
+      case ControlKind::Field: fields_.emplace(name, makeField(window, control)); break;
+      case ControlKind::Button: buttons_.emplace(name, makeButton(window, control)); break;
     }
   }
   chainFocus();
