@@ -34,7 +34,7 @@ velmora_status() { dpkg-query -W -f='${db:Status-Abbrev}' velmora 2>/dev/null ||
 
 case "$(velmora_status)" in
   "" | un*) ;;
-  *) fail "velmora is already installed here ($(velmora_status)); this test installs and purges the package and would remove it. Run 'apt-get purge velmora' first or run the test on another machine." ;;
+  *) fail "velmora is already installed here (dpkg status \"$(velmora_status | tr -d " ")\"); this test installs and purges the package and would remove it. Run 'apt-get purge velmora' first or run the test on another machine." ;;
 esac
 
 work=$(mktemp -d)
