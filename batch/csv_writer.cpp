@@ -112,7 +112,7 @@ void CsvWriter::begin(std::string& out) {
 }
 
 void CsvWriter::result(std::string& out, const FigureResult& figure) {
-  const AdjustmentState& s = figure.state;
+  const AdjustmentResults& s = figure.results;
   leadingColumns(out, figure.line, &figure.name);
   out += ",,";
   members(out, s.w);

@@ -83,7 +83,7 @@ void checkObject(std::string& out, const RigorousCheck& c) {
 void JsonLinesWriter::begin(std::string& /*out*/) {}
 
 void JsonLinesWriter::result(std::string& out, const FigureResult& figure) {
-  const AdjustmentState& s = figure.state;
+  const AdjustmentResults& s = figure.results;
   openRecord(out, figure.line, &figure.name);
   members(out, "w", s.w);
   members(out, "secondGroupW", s.secondGroupW);
