@@ -1,8 +1,9 @@
 #include "batch/batch_run.h"
 
 #include "batch/csv_record_reader.h"
-#include "batch/figure_adjustment.h"
 #include "check/check_observations.h"
+#include "engine/figure_adjustment.h"
+#include "ui/run_messages.h"
 
 namespace velmora {
 namespace {
@@ -47,18 +48,21 @@ class Batch {
       fail({record.line, name, *error});
       return;
     }
-    AdjustmentState state;
-    if (std::optional<RecordError> error = adjustFigure(figure_, state)) {
-      fail({record.line, &figure_.name(), *error});
+    const FigureTexts typed = figure_.typed();
+    AdjustmentResults results;
+    if (const StageOutcome fault = adjustFigure(typed, results)) {
+      const std::optional<std::string_view> column =
+          fault->entry ? std::optional(entryColumn(*fault->entry)) : std::nullopt;
+      fail({record.line, &figure_.name(), RecordError{column, cannotComputeMessage(*fault)}});
       return;
     }
     std::optional<RigorousCheck> check;
     if (options_.check) {
-      if (const std::optional<CheckObservations> observations = checkObservations(state)) {
+      if (const std::optional<CheckObservations> observations = checkObservations(typed, results)) {
         check = rigorousAdjustment(*observations).check;
       }
     }
-    writer_->result(pending_, {record.line, figure_.name(), state, check ? &*check : nullptr});
+    writer_->result(pending_, {record.line, figure_.name(), results, check ? &*check : nullptr});
   }
 
   void fail(const FigureFailure& failure) {

@@ -9,6 +9,8 @@
 #include <string_view>
 
 #include "batch/csv_record_reader.h"
+#include "engine/adjustment_results.h"
+#include "engine/figure_entry.h"
 
 namespace velmora {
 
@@ -20,7 +22,12 @@ extern const std::array<std::string_view, kFigureColumns> kFigureColumnNames;
 struct FigureRecord {
   std::array<std::string, kFigureColumns> columns;  ///< in the order of kFigureColumnNames
   const std::string& name() const { return columns[0]; }
+  /// The figure's values for the adjustment, viewing the columns.
+  FigureTexts typed() const;
 };
+
+/// The column of a typed entry: xa .. c3.
+std::string_view entryColumn(FigureEntry entry);
 
 /// Why a record gives no result: the column at fault (none when the fault
 /// belongs to no one column) and a message for the operator.
@@ -34,8 +41,8 @@ struct RecordError {
 std::string headerProblem(const CsvRecord& header);
 
 /// The record's figure, or why the record has none: it is unreadable or has a
-/// wrong number of fields. Its values are taken as typed; the Compute run
-/// finds a value that is not a number, as it does for an operator.
+/// wrong number of fields. Its values are taken as typed; the adjustment
+/// finds a value that is not a number, as the Compute run does for an operator.
 std::optional<RecordError> readFigure(const CsvRecord& record, FigureRecord& figure);
 
 }  // namespace velmora
