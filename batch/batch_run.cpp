@@ -9,10 +9,34 @@ namespace {
 
 constexpr std::size_t kFlushBytes = std::size_t{1} << 16;
 
+std::string joined(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : "、") + name;
+  return text;
+}
+
+/// Adjusts one figure and writes its record, a result or an error record:
+/// the one place where a figure is adjusted. True for a result.
+bool adjustAndWrite(const FigureRecord& figure, std::size_t line, bool check, RecordWriter& writer, std::string& out) {
+  AdjustmentState state;
+  if (std::optional<RecordError> error = adjustFigure(figure, state)) {
+    writer.failure(out, {line, &figure.name(), *error});
+    return false;
+  }
+  std::optional<RigorousCheck> rigorous;
+  if (check) {
+    if (const std::optional<CheckObservations> observations = checkObservations(state)) {
+      rigorous = rigorousAdjustment(*observations).check;
+    }
+  }
+  writer.result(out, {line, figure.name(), state, rigorous ? &*rigorous : nullptr});
+  return true;
+}
+
 class Batch {
  public:
   Batch(std::istream& input, std::ostream& output, const BatchOptions& options, BatchProgress* progress)
-      : reader_(input),
+      : reader_(input, options.encoding),
         output_(output),
         options_(options),
         progress_(progress),
@@ -21,49 +45,73 @@ class Batch {
   }
 
   BatchSummary run() {
-    CsvRecord record;
-    if (!reader_.next(record)) {
-      summary_.inputProblem = "文件是空的：第 1 行应为表头";
-      return summary_;
-    }
-    summary_.inputProblem = headerProblem(record);
-    if (!summary_.inputProblem.empty()) return summary_;
+    if (!readHeader()) return summary_;
     writer_->begin(pending_);
-    while (reader_.next(record) && !summary_.outputFailed) {
-      figure(record);
+    while (!summary_.outputFailed && reader_.next(record_)) {
+      if (!countLines()) continue;
+      figure();
       if (pending_.size() >= kFlushBytes) flush();
       if (progress_ && summary_.figures % kProgressStride == 0) progress_->figuresDone(summary_.figures);
     }
     flush();
+    encodingNotices();
     if (progress_) progress_->finished(summary_.figures);
     return summary_;
   }
 
  private:
-  void figure(const CsvRecord& record) {
-    ++summary_.figures;
-    if (std::optional<RecordError> error = readFigure(record, figure_)) {
-      const std::string* name = record.fields.empty() || record.fields[0].empty() ? nullptr : &record.fields[0];
-      fail({record.line, name, *error});
-      return;
+  /// Counts the record's lines; false for a line to skip.
+  bool countLines() {
+    if (record_.blank) {
+      ++summary_.skippedLines;
+      return false;
     }
-    AdjustmentState state;
-    if (std::optional<RecordError> error = adjustFigure(figure_, state)) {
-      fail({record.line, &figure_.name(), *error});
-      return;
-    }
-    std::optional<RigorousCheck> check;
-    if (options_.check) {
-      if (const std::optional<CheckObservations> observations = checkObservations(state)) {
-        check = rigorousAdjustment(*observations).check;
-      }
-    }
-    writer_->result(pending_, {record.line, figure_.name(), state, check ? &*check : nullptr});
+    summary_.continuationLines += record_.lines - 1;
+    return true;
   }
 
-  void fail(const FigureFailure& failure) {
-    ++summary_.failed;
-    writer_->failure(pending_, failure);
+  bool readHeader() {
+    bool found = false;
+    while ((found = reader_.next(record_)) && record_.blank) ++summary_.skippedLines;
+    if (!found) {
+      summary_.inputProblem = "文件是空的：第 1 行应为表头 " + figureHeaderLine();
+      return false;
+    }
+    HeaderReading reading = velmora::readHeader(record_);
+    if (!reading.header) {
+      summary_.inputProblem = std::move(reading.problem);
+      return false;
+    }
+    header_ = std::move(*reading.header);
+    summary_.headerLines = record_.lines;
+    reader_.expectFields(header_.fileColumnNames.size());
+    if (!header_.unknownColumns.empty()) {
+      summary_.notices.push_back("表头中的列 " + joined(header_.unknownColumns) + " 不是图形的列，已忽略");
+    }
+    return true;
+  }
+
+  void figure() {
+    ++summary_.figures;
+    if (std::optional<RecordError> error = readFigure(record_, header_, figure_)) {
+      const std::optional<std::string_view> name = recordName(record_, header_);
+      failedName_.assign(name.value_or(""));
+      ++summary_.failed;
+      writer_->failure(pending_, {record_.line, name ? &failedName_ : nullptr, *error});
+      return;
+    }
+    if (!adjustAndWrite(figure_, record_.line, options_.check, *writer_, pending_)) ++summary_.failed;
+  }
+
+  void encodingNotices() {
+    const TextDecoder& decoder = reader_.decoder();
+    if (options_.encoding == TextEncoding::Automatic && decoder.encoding() == TextEncoding::Gb18030) {
+      summary_.notices.emplace_back("文件不是 UTF-8 文本，已按 GB18030 读取");
+    }
+    if (decoder.replacedSequences() > 0) {
+      summary_.notices.push_back("文件中有 " + std::to_string(decoder.replacedSequences()) +
+                                 " 处字节不是 GB18030 文字，已读作 U+FFFD");
+    }
   }
 
   void flush() {
@@ -78,7 +126,10 @@ class Batch {
   const BatchOptions& options_;
   BatchProgress* progress_;
   std::unique_ptr<RecordWriter> writer_;
+  CsvRecord record_;
+  FigureHeader header_;
   FigureRecord figure_;
+  std::string failedName_;
   std::string pending_;
   BatchSummary summary_;
 };
