@@ -84,8 +84,9 @@ std::optional<RecordError> fieldCountProblem(const CsvRecord& record, const Figu
   return std::nullopt;
 }
 
-/// The first coordinate or angle, in the file's column order, that is not written as a number.
-std::optional<RecordError> numberProblem(const FigureHeader& header, const FigureRecord& figure) {
+}  // namespace
+
+std::optional<RecordError> firstNonNumber(const FigureHeader& header, const FigureRecord& figure) {
   std::optional<std::size_t> first;  // the figure column
   for (std::size_t column = kNameColumn + 1; column < kFigureColumns; ++column) {
     if (first && header.fileColumn[column] > header.fileColumn[*first]) continue;
@@ -100,8 +101,6 @@ std::optional<RecordError> numberProblem(const FigureHeader& header, const Figur
                      field + " 的值 " + quotedBeginning(typed) + (outOfRange ? " 超出数值范围" : " 不是数字")};
 }
 
-}  // namespace
-
 std::string figureHeaderLine(char separator) {
   std::string header;
   for (const std::string_view name : kFigureColumnNames) {
@@ -112,7 +111,8 @@ std::string figureHeaderLine(char separator) {
 }
 
 HeaderReading readHeader(const CsvRecord& record) {
-  const std::string where = "第 " + std::to_string(record.line) + " 行的表头";
+  const std::string line = "第 " + std::to_string(record.line) + " 行";
+  const std::string where = line + "的表头";
   if (record.problem != CsvProblem::None) return {std::nullopt, where + "不能读取：" + csvProblemMessage(record, "")};
   if (record.fieldCount > CsvRecordReader::kMaxKeptFields) {
     return {std::nullopt, where + "有 " + std::to_string(record.fieldCount) + " 列，多于 " +
@@ -137,6 +137,8 @@ HeaderReading readHeader(const CsvRecord& record) {
   for (std::size_t column = 0; column < kFigureColumns; ++column) {
     if (header.fileColumn[column] == kNotInFile) missing.emplace_back(kFigureColumnNames[column]);
   }
+  if (missing.size() == kFigureColumns)
+    return {std::nullopt, line + "应为表头 " + figureHeaderLine() + "（列的次序不限）"};
   std::string problem;
   if (!missing.empty()) problem = "缺少列 " + joined(missing);
   if (!twice.empty()) problem += (problem.empty() ? "" : "，") + std::string("列 ") + joined(twice) + " 出现了两次";
@@ -151,7 +153,7 @@ std::optional<std::string_view> recordName(const CsvRecord& record, const Figure
   return record.fields[field];
 }
 
-std::optional<RecordError> readFigure(const CsvRecord& record, const FigureHeader& header, FigureRecord& figure) {
+std::optional<RecordError> readFigureTexts(const CsvRecord& record, const FigureHeader& header, FigureRecord& figure) {
   if (record.problem != CsvProblem::None) {
     return RecordError{figureFieldAt(header, record.problemField),
                        csvProblemMessage(record, fieldName(header, record.problemField))};
@@ -160,7 +162,7 @@ std::optional<RecordError> readFigure(const CsvRecord& record, const FigureHeade
   for (std::size_t column = 0; column < kFigureColumns; ++column) {
     figure.columns[column].assign(record.fields[header.fileColumn[column]]);
   }
-  return numberProblem(header, figure);
+  return std::nullopt;
 }
 
 }  // namespace velmora

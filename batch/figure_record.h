@@ -50,11 +50,15 @@ struct HeaderReading {
 };
 HeaderReading readHeader(const CsvRecord& record);
 
-/// The record's figure, or why the record has none, naming the first field
-/// at fault in the file's column order: a field that cannot be read, a missing
-/// field, a field beyond the header's that is not empty, or a coordinate or
-/// angle that is not written as a number. Its values are taken as typed.
-std::optional<RecordError> readFigure(const CsvRecord& record, const FigureHeader& header, FigureRecord& figure);
+/// The record's figure texts, or why the record has none, naming the field at
+/// fault: a field that cannot be read, a missing field (the first in the
+/// file's column order), or a field beyond the header's that is not empty.
+/// The texts are taken as typed.
+std::optional<RecordError> readFigureTexts(const CsvRecord& record, const FigureHeader& header, FigureRecord& figure);
+
+/// The first coordinate or angle, in the file's column order, that is not
+/// written as a number, or nothing when all are.
+std::optional<RecordError> firstNonNumber(const FigureHeader& header, const FigureRecord& figure);
 
 /// The record's name field when it has one that a message may show.
 std::optional<std::string_view> recordName(const CsvRecord& record, const FigureHeader& header);
