@@ -141,4 +141,9 @@ const SurveyGrade* highestGradeMet(const GradeInputs& inputs) {
   return nullptr;
 }
 
+const SurveyGrade& gradeToShow(const SurveyGrade* requested, const SurveyGrade* highest) {
+  if (requested) return *requested;
+  return highest ? *highest : loosestSurveyGrade();
+}
+
 }  // namespace velmora

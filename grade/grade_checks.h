@@ -71,4 +71,8 @@ GradeAssessment assessGrade(const GradeInputs& inputs, const SurveyGrade& grade)
 /// The strictest grade that `inputs` pass, or nullptr when none is met.
 const SurveyGrade* highestGradeMet(const GradeInputs& inputs);
 
+/// The grade whose checks are shown: the one asked for, else the highest
+/// met, else the loosest grade.
+const SurveyGrade& gradeToShow(const SurveyGrade* requested, const SurveyGrade* highest);
+
 }  // namespace velmora

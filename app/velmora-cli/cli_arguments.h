@@ -1,7 +1,7 @@
 // The console front end's command line:
-//   velmora-cli [--replies FILE] [--trace] [--report FILE] [COMMAND ...]
-// COMMAND is compute, print or check; no command means compute.
-//   velmora-cli batch FILE [--format jsonl|csv] [--check]   (FILE "-": standard input)
+//   velmora-cli [--replies FILE] [--trace] [--report FILE] [--grade G] [--plot FILE.svg] [COMMAND ...]
+// COMMAND is compute, print or check; no command means compute; --plot needs check.
+//   velmora-cli batch FILE [--format jsonl|csv] [--check] [--grade G]   (FILE "-": standard input)
 #pragma once
 
 #include <optional>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "batch/record_writer.h"
+#include "grade/survey_grades.h"
 
 namespace velmora {
 
@@ -19,6 +20,7 @@ struct BatchArguments {
   std::string file;  ///< "-" for standard input
   BatchFormat format = BatchFormat::JsonLines;
   bool check = false;
+  const SurveyGrade* grade = nullptr;  ///< --grade: each check for this grade in every result
 };
 
 struct CliArguments {
@@ -26,6 +28,8 @@ struct CliArguments {
   std::optional<std::string> reportFile;
   bool trace = false;
   std::vector<CliCommand> commands;
+  const SurveyGrade* grade = nullptr;   ///< --grade: the grade check judges against
+  std::optional<std::string> plotFile;  ///< --plot: check writes the figure's SVG here
   std::optional<BatchArguments> batch;  ///< set in batch mode, which takes no other argument
 };
 
@@ -38,7 +42,8 @@ struct ParsedArguments {
 ParsedArguments parseCliArguments(const std::vector<std::string>& arguments);
 
 inline constexpr const char* kCliUsage =
-    "usage: velmora-cli [--replies FILE] [--trace] [--report FILE] [compute|print|check ...]\n"
-    "       velmora-cli batch FILE [--format jsonl|csv] [--check]";
+    "usage: velmora-cli [--replies FILE] [--trace] [--report FILE] [--grade G] [--plot FILE.svg] "
+    "[compute|print|check ...]\n"
+    "       velmora-cli batch FILE [--format jsonl|csv] [--check] [--grade G]";
 
 }  // namespace velmora

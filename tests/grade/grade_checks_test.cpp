@@ -68,6 +68,8 @@ struct BoundaryCase {
   void (*set)(GradeInputs&, double);
 };
 
+void PrintTo(const BoundaryCase& c, std::ostream* os) { *os << c.label; }
+
 void setW1(GradeInputs& in, double v) { in.triangleW[0] = v; }
 void setW3Negative(GradeInputs& in, double v) { in.triangleW[2] = -v; }
 void setMb(GradeInputs& in, double v) { in.mb = v; }
@@ -124,6 +126,8 @@ struct NoteCase {
   std::string_view remarkHolds;
 };
 
+void PrintTo(const NoteCase& c, std::ostream* os) { *os << c.label; }
+
 class NotesNeverFail : public ::testing::TestWithParam<NoteCase> {};
 
 TEST_P(NotesNeverFail, VerdictAndRemark) {
@@ -171,6 +175,8 @@ struct HighestCase {
   void (*change)(GradeInputs&);
   const char* expected;  ///< nullptr: none met
 };
+
+void PrintTo(const HighestCase& c, std::ostream* os) { *os << c.label; }
 
 class HighestGrade : public ::testing::TestWithParam<HighestCase> {};
 
