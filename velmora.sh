@@ -9,7 +9,13 @@ cd "$(dirname "$0")"
 
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev fonts-arphic-uming fonts-wqy-zenhei poppler-utils xvfb xauth
-          clang-14 libclang-rt-14-dev)
+          clang-14 libclang-rt-14-dev
+          dpkg-dev
+          file
+          lintian
+          man-db
+          desktop-file-utils
+          appstream)
 
 install_missing_packages() {
   local missing=()
