@@ -16,7 +16,8 @@ class Batch {
         output_(output),
         options_(options),
         progress_(progress),
-        writer_(makeRecordWriter(options.format, options.check)) {
+        writer_(makeRecordWriter(
+            options.format, {options.check, options.check || options.grade != nullptr, options.grade != nullptr})) {
     pending_.reserve(2 * kFlushBytes);
   }
 
@@ -58,7 +59,10 @@ class Batch {
         check = rigorousAdjustment(*observations).check;
       }
     }
-    writer_->result(pending_, {record.line, figure_.name(), state, check ? &*check : nullptr});
+    std::optional<FigureGrade> grade;
+    if (options_.check || options_.grade) grade = figureGrade(state, options_.grade);
+    writer_->result(pending_,
+                    {record.line, figure_.name(), state, check ? &*check : nullptr, grade ? &*grade : nullptr});
   }
 
   void fail(const FigureFailure& failure) {

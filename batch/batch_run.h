@@ -9,12 +9,16 @@
 #include <string>
 
 #include "batch/record_writer.h"
+#include "grade/survey_grades.h"
 
 namespace velmora {
 
 struct BatchOptions {
   BatchFormat format = BatchFormat::JsonLines;
   bool check = false;  ///< add the rigorous least-squares check to each result
+  /// Each check for this survey grade in every result; with it or with
+  /// `check`, every result also names the highest grade met.
+  const SurveyGrade* grade = nullptr;
 };
 
 /// Told how far the batch has come; a terminal shows it, a pipe does not care.

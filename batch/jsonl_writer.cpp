@@ -107,7 +107,7 @@ void JsonLinesWriter::result(std::string& out, const FigureResult& figure) {
   members(out, "distanceAngle", s.distanceAngle);
   members(out, "advanceAngle", s.advanceAngle);
   members(out, "centralAngle", s.centralAngle);
-  if (withCheck_) {
+  if (parts_.check) {
     key(out, "check");
     if (figure.check) {
       checkObject(out, *figure.check);
@@ -115,6 +115,7 @@ void JsonLinesWriter::result(std::string& out, const FigureResult& figure) {
       out += "null";
     }
   }
+  if (parts_.grade && figure.grade) appendGradeJson(out, *figure.grade);
   out += "}\n";
 }
 

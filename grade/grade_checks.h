@@ -48,6 +48,11 @@ struct GradeCheck {
 
 inline constexpr std::size_t kGradeCheckCount = 10;
 
+/// The checks' stable machine names, in the order of an assessment's rows.
+inline constexpr std::array<std::string_view, kGradeCheckCount> kGradeCheckKeys = {
+    "w1", "w2", "w3", "mb", "mBeta", "secondGroupW1", "secondGroupW2", "secondGroupW3", "secondGroupW4",
+    "smallestAngle"};
+
 struct GradeAssessment {
   const SurveyGrade* grade = nullptr;
   std::array<GradeCheck, kGradeCheckCount> checks{};

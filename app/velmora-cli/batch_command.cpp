@@ -21,7 +21,7 @@ int runBatchCommand(const BatchArguments& batch, std::ostream& out, std::ostream
   std::istream& input = batch.file == "-" ? std::cin : file;
   TerminalProgress progress(err);
   const BatchSummary summary =
-      runBatch(input, out, {batch.format, batch.check}, progressOnTerminal ? &progress : nullptr);
+      runBatch(input, out, {batch.format, batch.check, batch.grade}, progressOnTerminal ? &progress : nullptr);
   if (!summary.inputProblem.empty()) {
     err << "velmora-cli: " << batch.file << ": " << summary.inputProblem << '\n';
     return kExitUsage;

@@ -117,6 +117,17 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"PlotWithoutFile", {"compute", "check", "--plot"}, "文件名"}),
     [](const ::testing::TestParamInfo<UsageCase>& row) { return std::string(row.param.name); });
 
+TEST(GradeOption, NamesTheGradeForTheConsoleAndForABatch) {
+  const ParsedArguments console = parseCliArguments({"--grade", "一级", "compute", "check", "--plot", "p.svg"});
+  ASSERT_TRUE(console.arguments) << console.error;
+  EXPECT_EQ(console.arguments->grade, findSurveyGrade("一级"));
+  EXPECT_EQ(console.arguments->plotFile, "p.svg");
+  const ParsedArguments batch = parseCliArguments({"batch", "f.csv", "--grade", "图根", "--check"});
+  ASSERT_TRUE(batch.arguments && batch.arguments->batch) << batch.error;
+  EXPECT_EQ(batch.arguments->batch->grade, findSurveyGrade("图根"));
+  EXPECT_TRUE(batch.arguments->batch->check);
+}
+
 TEST(PlotOption, CheckWritesTheFiguresSvg) {
   const std::filesystem::path file = std::filesystem::temp_directory_path() / "velmora-grade-console-plot.svg";
   std::filesystem::remove(file);
