@@ -23,7 +23,7 @@ GradeInputs cleanInputs() {
           .adjustedAngles = {45.0, 45.0, 90.0, 40.0, 40.0, 100.0, 50.0, 40.0, 170.0}};
 }
 
-const GradeCheck& checkOf(const GradeAssessment& assessment, std::string_view key) {
+GradeCheck checkOf(const GradeAssessment& assessment, std::string_view key) {
   for (const GradeCheck& check : assessment.checks) {
     if (check.key == key) return check;
   }
@@ -136,7 +136,7 @@ TEST_P(NotesNeverFail, VerdictAndRemark) {
   inputs.triangleW = c.triangleW;
   inputs.adjustedAngles[0] = c.smallestAngle;
   const GradeAssessment assessment = assessGrade(inputs, grade("图根"));
-  const GradeCheck& check = checkOf(assessment, c.key);
+  const GradeCheck check = checkOf(assessment, c.key);
   EXPECT_EQ(check.verdict, c.verdict);
   EXPECT_FALSE(check.decides);
   EXPECT_NE(std::string(check.remark).find(c.remarkHolds), std::string::npos) << check.remark;
@@ -165,7 +165,7 @@ TEST(GradeChecks, FerreroIsTheRootOfTheMeanSquaredMisclosureOverThree) {
 TEST(GradeChecks, SmallestAngleIsNamedByItsVertex) {
   GradeInputs inputs = cleanInputs();
   inputs.adjustedAngles[7] = 26.5;  // B(3)
-  const GradeCheck& shape = checkOf(assessGrade(inputs, grade("四等")), "smallestAngle");
+  const GradeCheck shape = checkOf(assessGrade(inputs, grade("四等")), "smallestAngle");
   EXPECT_EQ(shape.name, "最小角 B(3)");
   EXPECT_EQ(shape.value, 26.5);
 }
