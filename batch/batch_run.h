@@ -1,21 +1,27 @@
 // A batch: the figures of a CSV file adjusted one after another, each written
 // as soon as it is done, so that memory does not grow with the file. A record
 // that gives no result is written as an error record and the batch goes on.
+// Every line of the file is accounted for in the summary: the header, a
+// figure's record (result or error), a line a record continues on, or a
+// line without content that was skipped.
 #pragma once
 
 #include <cstddef>
 #include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "batch/record_writer.h"
 #include "grade/survey_grades.h"
+#include "input/text_encoding.h"
 
 namespace velmora {
 
 struct BatchOptions {
   BatchFormat format = BatchFormat::JsonLines;
   bool check = false;  ///< add the rigorous least-squares check to each result
+  TextEncoding encoding = TextEncoding::Automatic;
   /// Each check for this survey grade in every result; with it or with
   /// `check`, every result also names the highest grade met.
   const SurveyGrade* grade = nullptr;
@@ -33,10 +39,14 @@ class BatchProgress {
 inline constexpr std::size_t kProgressStride = 1024;
 
 struct BatchSummary {
-  std::size_t figures = 0;    ///< records after the header
-  std::size_t failed = 0;     ///< of them, those written as error records
-  std::string inputProblem;   ///< not empty when the file has no valid header: nothing was adjusted
-  bool outputFailed = false;  ///< the output stream refused a write
+  std::size_t figures = 0;            ///< records after the header: results and error records
+  std::size_t failed = 0;             ///< of them, those written as error records
+  std::size_t skippedLines = 0;       ///< lines of separators and blanks only
+  std::size_t headerLines = 0;        ///< the header's lines
+  std::size_t continuationLines = 0;  ///< lines on which a record went on from the line before
+  std::vector<std::string> notices;   ///< said once: the encoding read, columns ignored
+  std::string inputProblem;           ///< not empty when the file has no valid header: nothing was adjusted
+  bool outputFailed = false;          ///< the output stream refused a write
 };
 
 BatchSummary runBatch(std::istream& input, std::ostream& output, const BatchOptions& options, BatchProgress* progress);

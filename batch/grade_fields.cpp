@@ -31,8 +31,8 @@ void appendCheckJson(std::string& out, const GradeCheck& check) {
 
 }  // namespace
 
-FigureGrade figureGrade(const AdjustmentState& state, const SurveyGrade* requested) {
-  const GradeInputs inputs = gradeInputs(state);
+FigureGrade figureGrade(const AdjustmentResults& results, const SurveyGrade* requested) {
+  const GradeInputs inputs = gradeInputs(results);
   FigureGrade grade{highestGradeMet(inputs), std::nullopt};
   if (requested) grade.checks = assessGrade(inputs, *requested);
   return grade;

@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/adjustment_state.h"
+#include "engine/adjustment_results.h"
 #include "grade/grade_checks.h"
 
 namespace velmora {
@@ -22,7 +22,7 @@ struct FigureGrade {
   std::optional<GradeAssessment> checks;
 };
 
-FigureGrade figureGrade(const AdjustmentState& state, const SurveyGrade* requested);
+FigureGrade figureGrade(const AdjustmentResults& results, const SurveyGrade* requested);
 
 /// ,"grade":{...}
 void appendGradeJson(std::string& out, const FigureGrade& grade);

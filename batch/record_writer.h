@@ -11,7 +11,7 @@
 #include "batch/figure_record.h"
 #include "batch/grade_fields.h"
 #include "check/rigorous_adjustment.h"
-#include "engine/adjustment_state.h"
+#include "engine/adjustment_results.h"
 
 namespace velmora {
 
@@ -22,7 +22,7 @@ enum class BatchFormat { JsonLines, Csv };
 struct FigureResult {
   std::size_t line = 0;
   const std::string& name;
-  const AdjustmentState& state;
+  const AdjustmentResults& results;
   const RigorousCheck* check = nullptr;
   const FigureGrade* grade = nullptr;  ///< null unless ResultParts::grade
 };

@@ -3,27 +3,32 @@
 // value, or nothing when the value is fine. Floating-point traps are not used.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "engine/figure_entry.h"
 #include "engine/stage_outcome.h"
 
 namespace velmora {
 
 /// A value's name for the operator, joined into one text only when a check
-/// fails, so that the checks cost nothing on the way through: {"求距角 A(1)", " 的正切"}.
+/// fails, so that the checks cost nothing on the way through: {"求距角 A(1)", " 的正切"},
+/// with the typed entry the value comes from, when there is one.
 struct ValueName {
   // Implicit on purpose: a plain text is a name.
   ValueName(const char* subjectText) : subject(subjectText) {}               // NOLINT(google-explicit-constructor)
-  ValueName(std::string_view subjectText, std::string_view detailText = {})  // NOLINT(google-explicit-constructor)
-      : subject(subjectText), detail(detailText) {}
+  ValueName(std::string_view subjectText, std::string_view detailText = {},  // NOLINT(google-explicit-constructor)
+            std::optional<FigureEntry> entryOf = {})
+      : subject(subjectText), detail(detailText), entry(entryOf) {}
   std::string_view subject;
   std::string_view detail;
+  std::optional<FigureEntry> entry;
   std::string text() const { return std::string(subject) + std::string(detail); }
 };
 
 /// The numeric value of a typed text into `value`, or why it has none.
-StageOutcome readTypedValue(const std::string& typed, const ValueName& valueName, std::string_view step, double& value);
+StageOutcome readTypedValue(std::string_view typed, const ValueName& valueName, std::string_view step, double& value);
 
 StageOutcome requireFinite(double value, const ValueName& valueName, std::string_view step);
 StageOutcome requireNonZeroDivisor(double divisor, const ValueName& valueName, std::string_view step);

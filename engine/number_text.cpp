@@ -103,6 +103,8 @@ std::string plainSingleText(float value) {
   return plainRoundedText(wide, std::max(0, 6 - exponent));
 }
 
+std::string relativeErrorDenominatorText(const std::optional<float>& m) { return m ? plainSingleText(*m) : "∞"; }
+
 std::string typedValueText(const std::string& typed, int decimals) {
   const ReadNumber number = readNumber(typed);
   if (number.reading != NumberReading::Number) return typed;

@@ -69,16 +69,16 @@ GradeCheck shapeCheck(const std::array<double, 9>& angles) {
 
 }  // namespace
 
-GradeInputs gradeInputs(const AdjustmentState& state) {
+GradeInputs gradeInputs(const AdjustmentResults& results) {
   GradeInputs inputs;
   for (std::size_t t = 1; t <= 3; ++t) {
-    inputs.triangleW[t - 1] = state.w[t];
-    inputs.adjustedAngles[3 * (t - 1)] = state.distanceAngle[t];
-    inputs.adjustedAngles[3 * (t - 1) + 1] = state.advanceAngle[t];
-    inputs.adjustedAngles[3 * (t - 1) + 2] = state.centralAngle[t];
+    inputs.triangleW[t - 1] = results.w[t];
+    inputs.adjustedAngles[3 * (t - 1)] = results.distanceAngle[t];
+    inputs.adjustedAngles[3 * (t - 1) + 1] = results.advanceAngle[t];
+    inputs.adjustedAngles[3 * (t - 1) + 2] = results.centralAngle[t];
   }
-  for (std::size_t j = 1; j <= 4; ++j) inputs.secondGroupW[j - 1] = state.secondGroupW[j];
-  inputs.mb = state.mb;
+  for (std::size_t j = 1; j <= 4; ++j) inputs.secondGroupW[j - 1] = results.secondGroupW[j];
+  inputs.mb = results.mb;
   return inputs;
 }
 

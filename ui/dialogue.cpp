@@ -97,11 +97,6 @@ const TriangleEntries& triangleEntries(int i) {
 
 std::string clearText(DisplayKind kind) { return kind == DisplayKind::Angle ? " " : ""; }
 
-/// The display text, made only for a window that shows it.
-std::string shownText(const WindowOperations& window, DisplayKind kind, const std::string& typed) {
-  return window.showsTexts() ? displayText(kind, typed) : std::string();
-}
-
 }  // namespace
 
 ConfirmationAnswer classifyConfirmation(std::string_view reply) {
@@ -125,7 +120,7 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std
   if (!reply) return {false, entry.entryPrompt};
   member = *reply;
   if (!entry.label.empty()) window.setLabelCaption(entry.label, entry.caption);
-  std::string shown = shownText(window, entry.kind, member);
+  std::string shown = displayText(entry.kind, member);
   window.setFieldText(entry.field, shown);
   const std::string* confirmation = &entry.firstConfirmation;
   for (;;) {
@@ -140,7 +135,7 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std
     reply = window.askOperator(entry.correctionPrompt);
     if (!reply) return {false, entry.correctionPrompt};
     member = *reply;
-    shown = shownText(window, entry.kind, member);
+    shown = displayText(entry.kind, member);
     window.setFieldText(entry.field, shown);
     confirmation = &entry.repeatedConfirmation;
   }

@@ -1,15 +1,20 @@
 // The console front end's command line:
-//   velmora-cli [--replies FILE] [--trace] [--report FILE] [--grade G] [--plot FILE.svg] [COMMAND ...]
+//   velmora-cli [--replies FILE] [--encoding E] [--trace] [--report FILE] [--grade G] [--plot FILE.svg]
+//               [COMMAND ...]
 // COMMAND is compute, print or check; no command means compute; --plot needs check.
-//   velmora-cli batch FILE [--format jsonl|csv] [--check] [--grade G]   (FILE "-": standard input)
+//   velmora-cli batch FILE [--format jsonl|csv] [--check] [--grade G] [--encoding E] [--jobs N]
+// (FILE "-": standard input). --help and --version anywhere show the help or
+// the version and nothing else runs.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "batch/record_writer.h"
 #include "grade/survey_grades.h"
+#include "input/text_encoding.h"
 
 namespace velmora {
 
@@ -21,19 +26,26 @@ struct BatchArguments {
   BatchFormat format = BatchFormat::JsonLines;
   bool check = false;
   const SurveyGrade* grade = nullptr;  ///< --grade: each check for this grade in every result
+  TextEncoding encoding = TextEncoding::Automatic;
+  std::size_t jobs = 0;  ///< threads adjusting figures; 0: one per core
 };
+
+/// What the program is asked to show instead of running.
+enum class CliInformation { None, Help, Version };
 
 struct CliArguments {
   std::optional<std::string> repliesFile;
   std::optional<std::string> reportFile;
+  TextEncoding encoding = TextEncoding::Automatic;  ///< of the replies
   bool trace = false;
   std::vector<CliCommand> commands;
   const SurveyGrade* grade = nullptr;   ///< --grade: the grade check judges against
   std::optional<std::string> plotFile;  ///< --plot: check writes the figure's SVG here
   std::optional<BatchArguments> batch;  ///< set in batch mode, which takes no other argument
+  CliInformation information = CliInformation::None;
 };
 
-/// The parsed arguments, or the usage error's text.
+/// The parsed arguments, or the usage error's text (in Chinese).
 struct ParsedArguments {
   std::optional<CliArguments> arguments;
   std::string error;
@@ -41,9 +53,13 @@ struct ParsedArguments {
 
 ParsedArguments parseCliArguments(const std::vector<std::string>& arguments);
 
-inline constexpr const char* kCliUsage =
-    "usage: velmora-cli [--replies FILE] [--trace] [--report FILE] [--grade G] [--plot FILE.svg] "
-    "[compute|print|check ...]\n"
-    "       velmora-cli batch FILE [--format jsonl|csv] [--check] [--grade G]";
+/// The short usage shown after a usage error.
+extern const char* const kCliUsage;
+
+/// The whole help: every command, option and exit status, with examples.
+extern const char* const kCliHelp;
+
+/// "velmora-cli VERSION".
+std::string cliVersionText();
 
 }  // namespace velmora

@@ -54,7 +54,8 @@ class GradeParts : public ::testing::TestWithParam<PartsCase> {};
 
 TEST_P(GradeParts, JsonLinesCarryWhatWasAskedFor) {
   const PartsCase& c = GetParam();
-  const BatchOptions options{BatchFormat::JsonLines, c.check, c.grade ? findSurveyGrade(c.grade) : nullptr};
+  const BatchOptions options{
+      .format = BatchFormat::JsonLines, .check = c.check, .grade = c.grade ? findSurveyGrade(c.grade) : nullptr};
   const std::vector<std::string> records = recordsOf(examplesFile(), options);
   ASSERT_EQ(records.size(), kExpectedHighest.size());
   for (std::size_t n = 0; n < records.size(); ++n) {
@@ -70,7 +71,8 @@ TEST_P(GradeParts, JsonLinesCarryWhatWasAskedFor) {
 
 TEST_P(GradeParts, CsvHasOneColumnPerHeaderNameOnResultsAndErrors) {
   const PartsCase& c = GetParam();
-  const BatchOptions options{BatchFormat::Csv, c.check, c.grade ? findSurveyGrade(c.grade) : nullptr};
+  const BatchOptions options{
+      .format = BatchFormat::Csv, .check = c.check, .grade = c.grade ? findSurveyGrade(c.grade) : nullptr};
   const std::vector<std::string> records = recordsOf(examplesFile() + "bad,1\n", options);
   ASSERT_EQ(records.size(), 1 + kExpectedHighest.size() + 1);
   const std::vector<std::string> header = csvFields(records[0]);
@@ -103,7 +105,7 @@ std::string checkObject(const std::string& record, const std::string& key) {
 }
 
 TEST(GradeFields, BlunderFigureFailsFourthOrderOnTheRightChecks) {
-  const BatchOptions options{BatchFormat::JsonLines, false, findSurveyGrade("四等")};
+  const BatchOptions options{.format = BatchFormat::JsonLines, .grade = findSurveyGrade("四等")};
   const std::string q5 = recordsOf(examplesFile(), options).back();
   EXPECT_NE(q5.find("\"name\":\"四等\",\"passes\":false"), std::string::npos) << q5;
   for (const char* failed : {"w2", "mb", "secondGroupW2", "secondGroupW3"}) {
@@ -118,7 +120,7 @@ TEST(GradeFields, BlunderFigureFailsFourthOrderOnTheRightChecks) {
 
 // A value the result stores as a single reads as that single, the same text as its own key.
 TEST(GradeFields, SingleValuesAreWrittenAsTheResultWritesThem) {
-  const BatchOptions options{BatchFormat::JsonLines, false, findSurveyGrade("二等")};
+  const BatchOptions options{.format = BatchFormat::JsonLines, .grade = findSurveyGrade("二等")};
   const std::string p7 = recordsOf(examplesFile(), options).front();
   EXPECT_EQ(jsonValueText(checkObject(p7, "mb"), "value"), jsonValueText(p7, "mb"));
   EXPECT_EQ(jsonValueText(checkObject(p7, "secondGroupW2"), "value"), "-4.170882");

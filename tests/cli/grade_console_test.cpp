@@ -141,9 +141,9 @@ TEST(PlotOption, CheckWritesTheFiguresSvg) {
   std::filesystem::remove(file);
 }
 
-TEST(PlotOption, UnwritableFileIsToldWithThePrintStatus) {
+TEST(PlotOption, UnwritableFileIsToldWithTheWriteStatus) {
   const Outcome run = runCli({"--plot", "/nonexistent-folder/p.svg", "compute", "check"}, "P7");
-  EXPECT_EQ(run.status, kExitPrintRefused);
+  EXPECT_EQ(run.status, kExitCannotWrite);
   EXPECT_NE(run.err.find("/nonexistent-folder/p.svg"), std::string::npos) << run.err;
   EXPECT_NE(run.out.find("满足的最高等级：三等"), std::string::npos);  // the check itself was shown
 }
