@@ -36,10 +36,9 @@ struct FigureBlock {
 /// the one place where a figure is adjusted. False for an error record.
 bool adjustAndWrite(const FigureRecord& figure, const FigureHeader& header, std::size_t line, bool check,
                     RecordWriter& writer, std::string& out) {
-  std::optional<RecordError> error = firstNonNumber(header, figure);
   AdjustmentState state;
-  if (error || (error = adjustFigure(figure, state))) {
-    writer.failure(out, {line, &figure.name(), *error});
+  if (std::optional<RecordError> error = adjustFigure(figure, state)) {
+    writer.failure(out, {line, &figure.name(), firstFault(header, figure, std::move(*error))});
     return false;
   }
   std::optional<RigorousCheck> rigorous;
