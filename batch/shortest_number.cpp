@@ -50,14 +50,34 @@ class DecimalDigits {
 
 int decimalWidth(int value) { return value >= 100 ? 3 : 2; }
 
-/// Lays out `count` digits times 10^exponent as std::to_chars does without a
+/// A number's text put together before it is appended in one piece. Never
+/// longer than a sign and the scientific form of 17 digits.
+class NumberText {
+ public:
+  void put(char c) { *end_++ = c; }
+  void put(const char* text, int count) {
+    std::memcpy(end_, text, static_cast<std::size_t>(count));
+    end_ += count;
+  }
+  void zeros(int count) {
+    std::memset(end_, '0', static_cast<std::size_t>(count));
+    end_ += count;
+  }
+  void appendTo(std::string& out) const { out.append(chars_.data(), static_cast<std::size_t>(end_ - chars_.data())); }
+
+ private:
+  std::array<char, 48> chars_{};
+  char* end_ = chars_.data();
+};
+
+/// Lays out the digits times 10^exponent as std::to_chars does without a
 /// format: fixed notation unless scientific (d.ddde±XX, two exponent digits
 /// at least) is shorter.
-void appendLaidOut(std::string& out, const DecimalDigits& digits, int exponent) {
+void layOut(NumberText& text, const DecimalDigits& digits, int exponent) {
   const int count = digits.count();
   const int scientificExponent = exponent + count - 1;
-  const int scientificLength =
-      count + (count > 1 ? 1 : 0) + 2 + decimalWidth(scientificExponent < 0 ? -scientificExponent : scientificExponent);
+  const int magnitude = scientificExponent < 0 ? -scientificExponent : scientificExponent;
+  const int scientificLength = count + (count > 1 ? 1 : 0) + 2 + decimalWidth(magnitude);
   int fixedLength = 0;
   if (exponent >= 0) {
     fixedLength = count + exponent;
@@ -69,30 +89,28 @@ void appendLaidOut(std::string& out, const DecimalDigits& digits, int exponent) 
   const char* const first = digits.data();
   if (fixedLength <= scientificLength) {
     if (exponent >= 0) {
-      out.append(first, static_cast<std::size_t>(count));
-      out.append(static_cast<std::size_t>(exponent), '0');
+      text.put(first, count);
+      text.zeros(exponent);
     } else if (scientificExponent >= 0) {
-      const auto whole = static_cast<std::size_t>(scientificExponent + 1);
-      out.append(first, whole);
-      out += '.';
-      out.append(first + whole, static_cast<std::size_t>(count) - whole);
+      text.put(first, scientificExponent + 1);
+      text.put('.');
+      text.put(first + scientificExponent + 1, count - scientificExponent - 1);
     } else {
-      out += "0.";
-      out.append(static_cast<std::size_t>(-scientificExponent - 1), '0');
-      out.append(first, static_cast<std::size_t>(count));
+      text.put("0.", 2);
+      text.zeros(-scientificExponent - 1);
+      text.put(first, count);
     }
     return;
   }
-  out += first[0];
+  text.put(first[0]);
   if (count > 1) {
-    out += '.';
-    out.append(first + 1, static_cast<std::size_t>(count - 1));
+    text.put('.');
+    text.put(first + 1, count - 1);
   }
-  out += scientificExponent < 0 ? "e-" : "e+";
-  const int magnitude = scientificExponent < 0 ? -scientificExponent : scientificExponent;
-  if (magnitude < 10) out += '0';
+  text.put(scientificExponent < 0 ? "e-" : "e+", 2);
+  if (magnitude < 10) text.put('0');
   const DecimalDigits exponentDigits(static_cast<std::uint64_t>(magnitude));
-  out.append(exponentDigits.data(), static_cast<std::size_t>(exponentDigits.count()));
+  text.put(exponentDigits.data(), exponentDigits.count());
 }
 
 /// Beyond 2^digits a whole number in fixed notation is written with its exact
@@ -114,8 +132,10 @@ void appendNonZero(std::string& out, Number value) {
     out.append(buffer.data(), result.ptr);
     return;
   }
-  if (std::signbit(value)) out += '-';
-  appendLaidOut(out, DecimalDigits(decimal.significand), decimal.exponent);
+  NumberText text;
+  if (std::signbit(value)) text.put('-');
+  layOut(text, DecimalDigits(decimal.significand), decimal.exponent);
+  text.appendTo(out);
 }
 
 }  // namespace
