@@ -4,10 +4,11 @@
 #include <array>
 #include <thread>
 
-#include "batch/figure_adjustment.h"
 #include "batch/figure_file_reader.h"
 #include "batch/work_pool.h"
 #include "check/check_observations.h"
+#include "engine/figure_adjustment.h"
+#include "ui/run_messages.h"
 
 namespace velmora {
 namespace {
@@ -36,18 +37,22 @@ struct FigureBlock {
 /// the one place where a figure is adjusted. False for an error record.
 bool adjustAndWrite(const FigureRecord& figure, const FigureHeader& header, std::size_t line, bool check,
                     RecordWriter& writer, std::string& out) {
-  AdjustmentState state;
-  if (std::optional<RecordError> error = adjustFigure(figure, state)) {
-    writer.failure(out, {line, &figure.name(), firstFault(header, figure, std::move(*error))});
+  const FigureTexts typed = figure.typed();
+  AdjustmentResults results;
+  if (const StageOutcome fault = adjustFigure(typed, results)) {
+    const std::optional<std::string_view> column =
+        fault->entry ? std::optional(entryColumn(*fault->entry)) : std::nullopt;
+    const RecordError runFault{column, cannotComputeMessage(*fault)};
+    writer.failure(out, {line, &figure.name(), firstFault(header, figure, runFault)});
     return false;
   }
   std::optional<RigorousCheck> rigorous;
   if (check) {
-    if (const std::optional<CheckObservations> observations = checkObservations(state)) {
+    if (const std::optional<CheckObservations> observations = checkObservations(typed, results)) {
       rigorous = rigorousAdjustment(*observations).check;
     }
   }
-  writer.result(out, {line, figure.name(), state, rigorous ? &*rigorous : nullptr});
+  writer.result(out, {line, figure.name(), results, rigorous ? &*rigorous : nullptr});
   return true;
 }
 

@@ -10,6 +10,19 @@ namespace velmora {
 const std::array<std::string_view, kFigureColumns> kFigureColumnNames = {
     "name", "xa", "ya", "xb", "yb", "xc", "yc", "a1", "b1", "c1", "a2", "b2", "c2", "a3", "b3", "c3"};
 
+FigureTexts FigureRecord::typed() const {
+  FigureTexts texts{columns[1], columns[2], columns[3], columns[4], columns[5], columns[6]};
+  for (std::size_t t = 1; t <= kTriangles; ++t) {
+    const std::size_t first = 7 + 3 * (t - 1);
+    texts.distanceAngle[t] = columns[first];
+    texts.advanceAngle[t] = columns[first + 1];
+    texts.centralAngle[t] = columns[first + 2];
+  }
+  return texts;
+}
+
+std::string_view entryColumn(FigureEntry entry) { return kFigureColumnNames[1 + static_cast<std::size_t>(entry)]; }
+
 namespace {
 
 constexpr std::size_t kNameColumn = 0;

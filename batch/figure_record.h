@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "batch/csv_record_reader.h"
+#include "engine/adjustment_results.h"
+#include "engine/figure_entry.h"
 
 namespace velmora {
 
@@ -26,7 +28,12 @@ std::string figureHeaderLine(char separator = ',');
 struct FigureRecord {
   std::array<std::string, kFigureColumns> columns;  ///< in the order of kFigureColumnNames
   const std::string& name() const { return columns[0]; }
+  /// The figure's values for the adjustment, viewing the columns.
+  FigureTexts typed() const;
 };
+
+/// The column of a typed entry: xa .. c3.
+std::string_view entryColumn(FigureEntry entry);
 
 /// Why a record gives no result: the column at fault (none when the fault
 /// belongs to no one column) and a message for the operator.

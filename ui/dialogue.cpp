@@ -1,6 +1,7 @@
 #include "ui/dialogue.h"
 
 #include <array>
+#include <utility>
 
 #include "engine/number_reader.h"
 #include "engine/number_text.h"
@@ -97,11 +98,6 @@ const TriangleEntries& triangleEntries(int i) {
 
 std::string clearText(DisplayKind kind) { return kind == DisplayKind::Angle ? " " : ""; }
 
-/// The display text, made only for a window that shows it.
-std::string shownText(const WindowOperations& window, DisplayKind kind, const std::string& typed) {
-  return window.showsTexts() ? displayText(kind, typed) : std::string();
-}
-
 }  // namespace
 
 ConfirmationAnswer classifyConfirmation(std::string_view reply) {
@@ -123,9 +119,9 @@ std::string displayText(DisplayKind kind, const std::string& typed) {
 DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std::string& member) {
   std::optional<std::string> reply = window.askOperator(entry.entryPrompt);
   if (!reply) return {false, entry.entryPrompt};
-  member = *reply;
+  member = std::move(*reply);
   if (!entry.label.empty()) window.setLabelCaption(entry.label, entry.caption);
-  std::string shown = shownText(window, entry.kind, member);
+  std::string shown = displayText(entry.kind, member);
   window.setFieldText(entry.field, shown);
   const std::string* confirmation = &entry.firstConfirmation;
   for (;;) {
@@ -139,8 +135,8 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std
     window.setFieldText(entry.field, clearText(entry.kind));
     reply = window.askOperator(entry.correctionPrompt);
     if (!reply) return {false, entry.correctionPrompt};
-    member = *reply;
-    shown = shownText(window, entry.kind, member);
+    member = std::move(*reply);
+    shown = displayText(entry.kind, member);
     window.setFieldText(entry.field, shown);
     confirmation = &entry.repeatedConfirmation;
   }

@@ -1,21 +1,24 @@
 // The three window operations the dialogue and the compute flow use: ask the
-// operator (a modal prompt), set a field's text, set a label's caption. A
-// window, a console or a test recorder implements them.
+// operator (a modal prompt), set a field's text (Text1..Text26), set a label's
+// caption (Label1..Label60). A window, a console or a test recorder implements
+// them. Nothing is ever read back from the window.
 #pragma once
 
 #include <optional>
 #include <string>
-
-#include "engine/result_display.h"
+#include <string_view>
 
 namespace velmora {
 
-class WindowOperations : public ResultDisplay {
+class WindowOperations {
  public:
+  virtual ~WindowOperations() = default;
   /// Shows `prompt` with an empty reply line and returns what the operator
   /// typed (empty for a bare Enter or a cancel). Returns no reply only when a
   /// scripted reply source has run out; a window always returns a reply.
   virtual std::optional<std::string> askOperator(const std::string& prompt) = 0;
+  virtual void setFieldText(std::string_view field, const std::string& text) = 0;
+  virtual void setLabelCaption(std::string_view label, const std::string& text) = 0;
 };
 
 }  // namespace velmora
