@@ -21,6 +21,9 @@ struct BatchOptions {
   BatchFormat format = BatchFormat::JsonLines;
   bool check = false;  ///< add the rigorous least-squares check to each result
   TextEncoding encoding = TextEncoding::Automatic;
+  /// Threads adjusting figures; 0: one per core. The output is the same for
+  /// any number: records are written in the order of the file.
+  std::size_t jobs = 1;
 };
 
 /// Told how far the batch has come; a terminal shows it, a pipe does not care.
