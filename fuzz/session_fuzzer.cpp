@@ -14,6 +14,7 @@
 #include "console_session.h"
 #include "fuzz_failure.h"
 #include "session_checks.h"
+#include "ui/line_reply_source.h"
 
 namespace velmora::fuzz {
 namespace {
@@ -28,17 +29,13 @@ std::vector<CliCommand> commandsOf(std::uint8_t choice) {
   return commands;
 }
 
-/// The replies as the console reads them: one a line, an LF or CRLF ending
-/// removed, no reply after a final line break.
+/// The replies as the console reads them, by its own reader: one a line, the
+/// line ending and a leading byte order mark removed, GB18030 turned into UTF-8.
 std::vector<std::string> splitReplies(std::string_view text) {
+  std::istringstream input{std::string(text)};
+  LineReplySource source(input);
   std::vector<std::string> replies;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    std::string reply(text.substr(0, end));
-    if (!reply.empty() && reply.back() == '\r') reply.pop_back();
-    replies.push_back(std::move(reply));
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-  }
+  while (std::optional<std::string> reply = source.next()) replies.push_back(std::move(*reply));
   return replies;
 }
 
