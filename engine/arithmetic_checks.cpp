@@ -25,24 +25,20 @@ StageOutcome readTypedValue(std::string_view typed, const ValueName& valueName, 
                std::string(typed));
 }
 
-StageOutcome requireFinite(double value, const ValueName& valueName, std::string_view step) {
-  if (std::isfinite(value)) return done();
+StageOutcome notFiniteFault(double value, const ValueName& valueName, std::string_view step) {
   return fault(step, valueName, std::isnan(value) ? " 无法计算（结果无定义）" : " 溢出（超出数值范围）");
 }
 
-StageOutcome requireNonZeroDivisor(double divisor, const ValueName& valueName, std::string_view step) {
-  if (divisor != 0.0) return done();
+StageOutcome zeroDivisorFault(const ValueName& valueName, std::string_view step) {
   return fault(step, valueName, " 为零，不能作除数", "0");
 }
 
-StageOutcome requirePositiveForLogarithm(double argument, const ValueName& valueName, std::string_view step) {
-  if (argument > 0.0) return done();
+StageOutcome notPositiveFault(double argument, const ValueName& valueName, std::string_view step) {
   const std::string value = plainText(argument);
   return fault(step, valueName, " = " + value + "，不是正数，不能取对数", value);
 }
 
-StageOutcome requireNonNegativeForRoot(double argument, const ValueName& valueName, std::string_view step) {
-  if (argument >= 0.0) return done();
+StageOutcome negativeRootFault(double argument, const ValueName& valueName, std::string_view step) {
   const std::string value = plainText(argument);
   return fault(step, valueName, " = " + value + "，为负数，不能开平方", value);
 }

@@ -3,6 +3,7 @@
 // value, or nothing when the value is fine. Floating-point traps are not used.
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,10 +31,29 @@ struct ValueName {
 /// The numeric value of a typed text into `value`, or why it has none.
 StageOutcome readTypedValue(std::string_view typed, const ValueName& valueName, std::string_view step, double& value);
 
-StageOutcome requireFinite(double value, const ValueName& valueName, std::string_view step);
-StageOutcome requireNonZeroDivisor(double divisor, const ValueName& valueName, std::string_view step);
-StageOutcome requirePositiveForLogarithm(double argument, const ValueName& valueName, std::string_view step);
-StageOutcome requireNonNegativeForRoot(double argument, const ValueName& valueName, std::string_view step);
+/// The faults of the checks below, made only when a check fails.
+StageOutcome notFiniteFault(double value, const ValueName& valueName, std::string_view step);
+StageOutcome zeroDivisorFault(const ValueName& valueName, std::string_view step);
+StageOutcome notPositiveFault(double argument, const ValueName& valueName, std::string_view step);
+StageOutcome negativeRootFault(double argument, const ValueName& valueName, std::string_view step);
+
+// Inline, so that a value that passes costs one comparison and its name is never built.
+inline StageOutcome requireFinite(double value, const ValueName& valueName, std::string_view step) {
+  if (std::isfinite(value)) [[likely]] return done();
+  return notFiniteFault(value, valueName, step);
+}
+inline StageOutcome requireNonZeroDivisor(double divisor, const ValueName& valueName, std::string_view step) {
+  if (divisor != 0.0) [[likely]] return done();
+  return zeroDivisorFault(valueName, step);
+}
+inline StageOutcome requirePositiveForLogarithm(double argument, const ValueName& valueName, std::string_view step) {
+  if (argument > 0.0) [[likely]] return done();
+  return notPositiveFault(argument, valueName, step);
+}
+inline StageOutcome requireNonNegativeForRoot(double argument, const ValueName& valueName, std::string_view step) {
+  if (argument >= 0.0) [[likely]] return done();
+  return negativeRootFault(argument, valueName, step);
+}
 
 /// Stores a double as single precision, refusing a value beyond the single range.
 StageOutcome storeSingle(double value, float& member, const ValueName& valueName, std::string_view step);

@@ -74,7 +74,7 @@ void refreshWorkingCopy(RunValues& run) {
 void formNormals(RunValues& run) {
   const ConditionMatrix& a = run.conditionMatrix;
   for (std::size_t i = 1; i <= 6; ++i) {
-    for (std::size_t j = 1; j <= 6; ++j) {
+    for (std::size_t j = i; j <= 6; ++j) {  // symmetric: each product once, mirrored
       double s = 0.0;
       for (std::size_t c = 1; c <= 9; ++c) s = s + a[i][c] * a[j][c];
       run.normalsWork[i][j] = s;

@@ -27,7 +27,7 @@ std::string plainRoundedText(double value, int decimals);
 std::string plainSingleText(float value);
 
 /// The text of 1/m's denominator: the whole number, or ∞ when m holds none.
-std::string relativeErrorDenominatorText(const std::optional<float>& m);
+std::string relativeErrorDenominatorText(std::optional<float> m);
 
 /// The display text of a typed value under a fixed pattern: the pattern of its
 /// numeric value, or the text as typed when it does not read as a number.

@@ -1,6 +1,7 @@
 #include "ui/dialogue.h"
 
 #include <array>
+#include <utility>
 
 #include "engine/number_reader.h"
 #include "engine/number_text.h"
@@ -118,7 +119,7 @@ std::string displayText(DisplayKind kind, const std::string& typed) {
 DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std::string& member) {
   std::optional<std::string> reply = window.askOperator(entry.entryPrompt);
   if (!reply) return {false, entry.entryPrompt};
-  member = *reply;
+  member = std::move(*reply);
   if (!entry.label.empty()) window.setLabelCaption(entry.label, entry.caption);
   std::string shown = displayText(entry.kind, member);
   window.setFieldText(entry.field, shown);
@@ -134,7 +135,7 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std
     window.setFieldText(entry.field, clearText(entry.kind));
     reply = window.askOperator(entry.correctionPrompt);
     if (!reply) return {false, entry.correctionPrompt};
-    member = *reply;
+    member = std::move(*reply);
     shown = displayText(entry.kind, member);
     window.setFieldText(entry.field, shown);
     confirmation = &entry.repeatedConfirmation;

@@ -45,7 +45,7 @@ void showPositionError(WindowOperations& window, float md) {
   window.setFieldText("Text17", "  " + fixedText(md, 2) + " 毫米");
 }
 
-void showRelativeError(WindowOperations& window, const std::optional<float>& m) {
+void showRelativeError(WindowOperations& window, std::optional<float> m) {
   window.setFieldText("Text26", " 1/" + relativeErrorDenominatorText(m));
 }
 

@@ -22,9 +22,9 @@ void showSecondGroupMisclosures(WindowOperations& window, const ConditionArray<f
 /// Text15 (column 5, 1/pb) or Text16 (column 6, 1/ps), rounded to six decimals.
 void showWeightReciprocal(WindowOperations& window, int functionColumn, double reciprocal);
 
-void showUnitWeightError(WindowOperations& window, float mb);                     ///< Text14
-void showPositionError(WindowOperations& window, float md);                       ///< Text17
-void showRelativeError(WindowOperations& window, const std::optional<float>& m);  ///< Text26, " 1/∞" without a number
+void showUnitWeightError(WindowOperations& window, float mb);              ///< Text14
+void showPositionError(WindowOperations& window, float md);                ///< Text17
+void showRelativeError(WindowOperations& window, std::optional<float> m);  ///< Text26, " 1/∞" without a number
 
 /// Text18 again, now with three blanks before the name as typed.
 void showPointNameWithResults(WindowOperations& window, const std::string& pointName);
