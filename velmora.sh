@@ -9,7 +9,9 @@ cd "$(dirname "$0")"
 
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev fonts-arphic-uming fonts-wqy-zenhei poppler-utils xvfb xauth
-          clang-14 libclang-rt-14-dev)
+          clang-14 libclang-rt-14-dev
+          qt6-translations-l10n
+          qt6-svg-dev)
 
 install_missing_packages() {
   local missing=()

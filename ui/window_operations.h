@@ -3,6 +3,7 @@
 // window, a console or a test recorder implements them.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -10,12 +11,25 @@
 
 namespace velmora {
 
+/// What a prompt of the dialogue asks for: the value of one figure entry
+/// (indexed as figureEntries()) or the confirmation of that value.
+struct EntryPrompt {
+  std::size_t entry = 0;
+  bool confirmation = false;
+};
+
 class WindowOperations : public ResultDisplay {
  public:
   /// Shows `prompt` with an empty reply line and returns what the operator
   /// typed (empty for a bare Enter or a cancel). Returns no reply only when a
   /// scripted reply source has run out; a window always returns a reply.
   virtual std::optional<std::string> askOperator(const std::string& prompt) = 0;
+
+  /// The same prompt, for a window that offers the entry's current value and
+  /// checks a value as it is typed; others just ask.
+  virtual std::optional<std::string> askOperatorAbout(const std::string& prompt, EntryPrompt /*about*/) {
+    return askOperator(prompt);
+  }
 };
 
 }  // namespace velmora

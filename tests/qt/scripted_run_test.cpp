@@ -171,9 +171,10 @@ class ScriptedRunTest : public QObject {
     compareWithRecording(window, recording);
   }
 
+  /// A number too large for the geometry passes the prompt's checks; the run stops.
   void stoppedRunIsToldInAMessageBox() {
     std::vector<std::string> replies = exactFigureReplies();
-    replies[0] = "abc";
+    replies[0] = "1e300";
     MainWindow window(std::make_unique<DialogChannel>());
     for (const std::string& reply : replies) {
       watchdog_.expectDialog([reply](QWidget& dialog) { answerPrompt(dialog, reply); });

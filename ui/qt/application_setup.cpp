@@ -1,14 +1,36 @@
 #include "ui/qt/application_setup.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
+#include <QTranslator>
 
 namespace velmora {
+namespace {
+
+/// Qt's own Simplified Chinese texts; the program still runs, in English
+/// buttons, where the translations are not installed.
+void installQtChinese() {
+  auto* translator = new QTranslator(qApp);
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  if (translator->load(QStringLiteral("qtbase_zh_CN"), folder)) {
+    QApplication::installTranslator(translator);
+  } else {
+    delete translator;
+  }
+}
+
+}  // namespace
 
 void setUpApplication() {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setOrganizationName(QStringLiteral("Velmora"));
+  QApplication::setOrganizationDomain(QStringLiteral("velmora.example"));
   QApplication::setApplicationName(QStringLiteral("velmora"));
   QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
+  QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+  installQtChinese();
 }
 
 }  // namespace velmora
