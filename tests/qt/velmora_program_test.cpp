@@ -92,7 +92,8 @@ class VelmoraProgramTest : public QObject {
     QTest::newRow("--help") << QStringList{"--help"} << QByteArray("用法：velmora");
     QTest::newRow("-h") << QStringList{"-h"} << QByteArray("用法：velmora");
     QTest::newRow("--version") << QStringList{"--version"} << QByteArray("velmora 1.");
-    QTest::newRow("after a script option") << QStringList{"--replies", "r.txt", "--help"} << QByteArray("用法：velmora");
+    QTest::newRow("after a script option")
+        << QStringList{"--replies", "r.txt", "--help"} << QByteArray("用法：velmora");
   }
 
   void informationWithoutADisplay() {
@@ -119,7 +120,8 @@ class VelmoraProgramTest : public QObject {
       QVERIFY2(help.contains(QLatin1String(option)), option);
     }
     for (int status : {0, 1, 2, 3, 64, 66, 74}) {
-      QVERIFY2(help.contains(QRegularExpression(QStringLiteral("\\n  %1 +\\S").arg(status))), qPrintable(QString::number(status)));
+      QVERIFY2(help.contains(QRegularExpression(QStringLiteral("\\n  %1 +\\S").arg(status))),
+               qPrintable(QString::number(status)));
     }
   }
 };

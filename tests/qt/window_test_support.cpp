@@ -2,14 +2,31 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "figure_factory.h"
 #include "ui/qt/script_channel.h"
 
 namespace velmora::qt_tests {
 
-std::vector<std::string> exactFigureReplies() {
-  return figures::confirmedReplies(figures::measuredFigure("P", {1000, 1000}, {1900, 1500}, {1100, 2000}, {1300, 1500}));
+namespace {
+
+figures::Figure exactFigure() {
+  return figures::measuredFigure("P", {1000, 1000}, {1900, 1500}, {1100, 2000}, {1300, 1500});
+}
+
+}  // namespace
+
+std::vector<std::string> exactFigureReplies() { return figures::confirmedReplies(exactFigure()); }
+
+FigureTexts exactFigureTexts() {
+  const figures::Figure figure = exactFigure();
+  FigureTexts texts;
+  texts[kPointNameEntry] = figure.name;
+  for (std::size_t n = 0; n < figure.coordinateTexts.size(); ++n) texts[coordinateEntry(n)] = figure.coordinateTexts[n];
+  for (std::size_t n = 0; n < figure.angleTexts.size(); ++n) texts[angleEntry(1, 0) + n] = figure.angleTexts[n];
+  return texts;
 }
 
 std::string replyFileText(const std::vector<std::string>& replies) {
@@ -27,6 +44,13 @@ QString captionOf(const QLabel& label) { return label.accessibleName(); }
 bool fallbackFacesInstalled() {
   const QStringList families = QFontDatabase::families();
   return families.contains(QStringLiteral("AR PL UMing CN")) && families.contains(QStringLiteral("WenQuanYi Zen Hei"));
+}
+
+void isolateSettings() {
+  static QTemporaryDir folder;
+  QSettings::setDefaultFormat(QSettings::IniFormat);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
 }
 
 }  // namespace velmora::qt_tests

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/figure_entries.h"
 #include "ui/qt/main_window.h"
 
 class QLabel;
@@ -34,5 +35,12 @@ QString captionOf(const QLabel& label);
 
 /// True when the CJK faces the window falls back to are installed.
 bool fallbackFacesInstalled();
+
+/// Keeps the application's settings in a fresh folder of their own for the
+/// rest of the test program, away from the user's.
+void isolateSettings();
+
+/// The sixteen texts of the exact figure of exactFigureReplies(), as a file or the sheet holds them.
+FigureTexts exactFigureTexts();
 
 }  // namespace velmora::qt_tests
