@@ -10,6 +10,12 @@ cd "$(dirname "$0")"
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev fonts-arphic-uming fonts-wqy-zenhei poppler-utils xvfb xauth
           clang-14 libclang-rt-14-dev
+          dpkg-dev
+          file
+          lintian
+          man-db
+          desktop-file-utils
+          appstream
           qt6-translations-l10n
           qt6-svg-dev)
 

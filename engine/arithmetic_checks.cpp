@@ -3,7 +3,7 @@
 #include <cfloat>
 #include <cmath>
 
-#include "engine/number_reader.h"
+#include "engine/entry_rules.h"
 #include "engine/number_text.h"
 
 namespace velmora {
@@ -19,13 +19,12 @@ std::string named(const ValueName& valueName) { return valueName.text(); }
 
 StageOutcome readTypedValue(const std::string& typed, const ValueName& valueName, std::string_view step,
                             double& value) {
-  const ReadNumber number = readNumber(typed);
-  switch (number.reading) {
-    case NumberReading::Number: value = number.value; return done();
-    case NumberReading::OutOfRange: return fault(step, named(valueName) + " 的输入值 “" + typed + "” 超出数值范围");
-    case NumberReading::NotANumber: break;
+  const CoordinateEntry entry = readCoordinateEntry(typed);
+  if (!entry.broken) {
+    value = entry.value;
+    return done();
   }
-  return fault(step, named(valueName) + " 的输入值 “" + typed + "” 不是数字");
+  return fault(step, named(valueName) + " 的输入值 “" + typed + "” " + std::string(entryRuleText(*entry.broken)));
 }
 
 StageOutcome requireFinite(double value, const ValueName& valueName, std::string_view step) {

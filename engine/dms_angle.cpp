@@ -15,12 +15,16 @@ double snappedToWhole(double product) {
 
 }  // namespace
 
-double dmsToDegrees(double x) {
+DmsParts dmsParts(double x) {
   const double d = std::trunc(x);
   const double p = snappedToWhole(x * 100.0);
   const double s = snappedToWhole(x * 10000.0);
   const double wholeMinutesTimes100 = std::trunc(p);
-  return (d + (wholeMinutesTimes100 - d * 100.0) / 60.0) + (s - wholeMinutesTimes100 * 100.0) / 3600.0;
+  return {d, wholeMinutesTimes100 - d * 100.0, s - wholeMinutesTimes100 * 100.0};
 }
+
+double partsToDegrees(const DmsParts& parts) { return (parts.degrees + parts.minutes / 60.0) + parts.seconds / 3600.0; }
+
+double dmsToDegrees(double x) { return partsToDegrees(dmsParts(x)); }
 
 }  // namespace velmora

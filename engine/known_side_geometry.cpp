@@ -6,6 +6,7 @@
 
 #include "engine/arithmetic_checks.h"
 #include "engine/constants.h"
+#include "engine/figure_plausibility.h"
 
 namespace velmora {
 namespace {
@@ -76,6 +77,7 @@ StageOutcome knownSideStep(const AdjustmentState& state, KnownSideGeometry& geom
   if (StageOutcome outcome = sideBetween(a, b, "已知边 AB", geometry.sideAB, geometry.azimuthAB)) return outcome;
   if (StageOutcome outcome = sideBetween(b, c, "已知边 BC", geometry.sideBC, geometry.azimuthBC)) return outcome;
   if (StageOutcome outcome = sideBetween(c, a, "已知边 CA", geometry.sideCA, geometry.azimuthCA)) return outcome;
+  if (StageOutcome outcome = requireUsableKnownPoints(geometry, kKnownSideStep)) return outcome;
 
   const double azimuthAC = reducedOnce(geometry.azimuthCA + 180.0);
   geometry.knownAngleA = reducedOnce((azimuthAC + 360.0) - geometry.azimuthAB);

@@ -5,7 +5,8 @@
 
 #include "engine/arithmetic_checks.h"
 #include "engine/constants.h"
-#include "engine/dms_angle.h"
+#include "engine/entry_rules.h"
+#include "engine/figure_plausibility.h"
 #include "engine/number_text.h"
 #include "engine/triangle_names.h"
 
@@ -15,11 +16,17 @@ namespace {
 constexpr double kTwoThirds = 2.0 / 3.0;
 constexpr double kMinusOneThird = -1.0 / 3.0;
 
+/// The typed angle in decimal degrees, or why no surveyor can have observed it.
 StageOutcome convertAngle(const std::string& typed, std::string_view name, std::string_view step, double& degrees) {
-  double packed = 0.0;
-  if (StageOutcome outcome = readTypedValue(typed, name, step, packed)) return outcome;
-  degrees = dmsToDegrees(packed);
-  return requireFinite(degrees, name, step);
+  const ObservedAngleEntry entry = readObservedAngleEntry(typed);
+  if (!entry.broken) {
+    degrees = entry.degrees;
+    return done();
+  }
+  const bool notANumber = *entry.broken == EntryRule::NotANumber || *entry.broken == EntryRule::OutOfRange;
+  return cannotCompute(std::string(step), std::string(name) + " 的输入值 “" + typed + "” " +
+                                              (notANumber ? "" : "不是可能的观测值：") +
+                                              std::string(entryRuleText(*entry.broken)));
 }
 
 StageOutcome logSineCoefficient(double angle, std::string_view name, std::string_view step, double& delta) {
@@ -97,6 +104,10 @@ StageOutcome triangleStep(AdjustmentState& state, RunValues& run, ResultDisplay&
   if (StageOutcome outcome = requireFinite(run.firstGroupVv, "闭合差平方和", step)) return outcome;
   display.setLabelCaption("Label17", std::string(kMisclosureCaptions[ti]));
   if (display.showsTexts()) display.setFieldText("Text11", triangleMisclosureText(wd));
+  if (StageOutcome outcome =
+          requireNoGrossMisclosure(state.w[ti], kMisclosureNames[ti], kTriangleAngleChecks[ti], step)) {
+    return outcome;
+  }
 
   distance = distance - wd / 10800.0;
   advance = advance - wd / 10800.0;
@@ -138,6 +149,11 @@ StageOutcome secondGroupStep(AdjustmentState& state, RunValues& run, ResultDispl
   const double side = run.logSineSum * 1000000.0;
   if (StageOutcome outcome = storeSingle(side, w[4], "极条件闭合差 w4", step)) return outcome;
   if (display.showsTexts()) display.setFieldText("Text25", " " + singleMisclosureText(w[4]) + " 单位");
+
+  constexpr std::string_view kCoordinates = " A、B、C 点的座标";
+  if (StageOutcome o = requireNoGrossMisclosure(w[1], "固定角闭合差 w1", kCoordinates, step)) return o;
+  if (StageOutcome o = requireNoGrossMisclosure(w[2], "固定角闭合差 w2", kCoordinates, step)) return o;
+  if (StageOutcome o = requireNoGrossMisclosure(w[3], "圆周角闭合差 w3", "三个中心角的观测值", step)) return o;
 
   writeConditionRows(run);
   return done();

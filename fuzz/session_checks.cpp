@@ -11,6 +11,8 @@
 #include "check/check_observations.h"
 #include "check/check_text.h"
 #include "console_session.h"
+#include "engine/dms_angle.h"
+#include "engine/figure_plausibility.h"
 #include "engine/number_reader.h"
 #include "engine/number_text.h"
 #include "fuzz_failure.h"
@@ -107,10 +109,28 @@ bool resultsFinite(const AdjustmentState& s) {
          allFinite(s.advanceAngle) && allFinite(s.centralAngle) && allFinite(scalars) && allFinite(singles);
 }
 
+/// A complete run used only angles a surveyor can have observed, closed no
+/// triangle by more than the gross limit, and had A, B, C clockwise on the map.
+void checkPlausibleFigure(const AdjustmentState& s) {
+  for (std::size_t t = 1; t <= kTriangles; ++t) {
+    require(std::fabs(s.w[t]) <= kGrossMisclosureSeconds, "a complete run has no gross triangle misclosure");
+    for (const std::string* typed : {&s.distanceAngleDms[t], &s.advanceAngleDms[t], &s.centralAngleDms[t]}) {
+      const DmsParts parts = dmsParts(readNumber(*typed).value);
+      require(parts.minutes < 60.0 && parts.seconds < 60.0, "a complete run's angles have minutes and seconds below 60",
+              *typed);
+    }
+  }
+  const PlanePoint a{readNumber(s.xa).value, readNumber(s.ya).value};
+  const PlanePoint b{readNumber(s.xb).value, readNumber(s.yb).value};
+  const PlanePoint c{readNumber(s.xc).value, readNumber(s.yc).value};
+  require(doubleSignedArea(a, b, c) < 0.0, "a complete run's known points are numbered clockwise");
+}
+
 void checkCompleteRun(const RunOutcome& outcome, const RecordingWindow& window, const AdjustmentState& state) {
   require(outcome.message.empty() && !outcome.fault, "a complete run has no message", outcome.message);
   require(state.lastRunComplete, "a complete run is marked complete");
   require(resultsFinite(state), "a complete run stores finite results");
+  checkPlausibleFigure(state);
   const std::vector<WindowOperation>& operations = window.operations();
   require(operations.size() >= kClosingFields.size(), "a complete run writes its result fields");
   const auto closing = operations.end() - static_cast<std::ptrdiff_t>(kClosingFields.size());

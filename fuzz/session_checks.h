@@ -2,7 +2,8 @@
 // run the way the console runs it, with every invariant checked on the way:
 // each run completes or stops with a message; no field, report or check text
 // carries an undefined number; a complete run writes all its result fields;
-// after a run that stopped, print and check refuse.
+// after a run that stopped, print and check refuse; a complete run had only
+// plausible angles, triangle misclosures and known points.
 #pragma once
 
 #include <string>

@@ -1,25 +1,13 @@
 #include "ui/entry_problem.h"
 
-#include "engine/number_reader.h"
+#include "engine/entry_rules.h"
 
 namespace velmora {
-namespace {
-
-std::optional<std::string> numberProblem(std::string_view typed) {
-  switch (readNumber(typed).reading) {
-    case NumberReading::Number: return std::nullopt;
-    case NumberReading::NotANumber: return "不是数字";
-    case NumberReading::OutOfRange: return "超出数值范围";
-  }
-  return "不是数字";
-}
-
-}  // namespace
 
 std::optional<std::string> entryProblem(DisplayKind kind, std::string_view typed) {
   switch (kind) {
-    case DisplayKind::Coordinate:
-    case DisplayKind::Angle: return numberProblem(typed);
+    case DisplayKind::Coordinate: return coordinateEntryProblem(typed);
+    case DisplayKind::Angle: return observedAngleEntryProblem(typed);
     case DisplayKind::Name: break;
   }
   return std::nullopt;

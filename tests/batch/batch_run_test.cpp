@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sstream>
 
 #include "engine/number_text.h"
@@ -119,6 +120,8 @@ std::string lineWith(const figures::Figure& f, std::initializer_list<std::pair<s
 
 TEST(BatchRun, BadRecordsGiveErrorRecordsAndTheBatchGoesOn) {
   const figures::Figure f = someFigures(1, 3).front();
+  const std::string grossA1 = figures::packedDms(f.trueDegrees[0] + 0.5, 2);
+  const std::array<std::string, 6>& xy = f.coordinateTexts;
   const BadRecordCase cases[] = {
       {"too few fields", "bad,1,2,3", "\"yb\"", "4 个字段"},
       {"too many fields", figures::csvLine(f) + ",17", "null", "17 个字段"},
@@ -127,6 +130,13 @@ TEST(BatchRun, BadRecordsGiveErrorRecordsAndTheBatchGoesOn) {
       {"beyond a double", lineWith(f, {{4, "1e999"}}), "\"yb\"", "超出数值范围"},
       {"zero central angle", lineWith(f, {{7, "90"}, {8, "90"}, {9, "0"}}), "\"c1\"", "C(1)"},
       {"zero distance angle", lineWith(f, {{13, "0"}, {14, "0"}, {15, "180"}}), "\"a3\"", "A(3)"},
+      {"minutes of 60", lineWith(f, {{8, "33.6000"}}), "\"b1\"", "分必须小于 60"},
+      // A fault of several values names no column.
+      {"gross triangle misclosure", lineWith(f, {{7, grossA1.c_str()}}), "null", "闭合差 w(1) = "},
+      {"all coordinates zero", lineWith(f, {{1, "0"}, {2, "0"}, {3, "0"}, {4, "0"}, {5, "0"}, {6, "0"}}), "null",
+       "已知点 A 与 B 重合"},
+      {"A and B swapped", lineWith(f, {{1, xy[2].c_str()}, {2, xy[3].c_str()}, {3, xy[0].c_str()}, {4, xy[1].c_str()}}),
+       "null", "应按顺时针方向编号"},
       {"unclosed quote", "\"bad,1,2", "null", "引号"},
   };
   for (const BadRecordCase& c : cases) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 namespace velmora {
@@ -65,13 +66,43 @@ TEST(KnownSideStep, KnownAnglesOfAClockwiseTriangle) {
   EXPECT_NEAR(g.sideBC, std::hypot(100.0, 50.0), 1e-12);
 }
 
-TEST(KnownSideStep, CounterClockwiseNumberingGivesTheReflexAngles) {
-  const AdjustmentState state = statePoints("0", "100", "0", "0", "-100", "50");
+struct KnownPointsCase {
+  const char* name;
+  std::array<const char*, 6> coordinates;  ///< xa, ya, xb, yb, xc, yc
+  const char* stop;                        ///< in the reason; empty: the step goes on
+};
+
+void PrintTo(const KnownPointsCase& row, std::ostream* out) { *out << row.name; }
+
+class KnownPoints : public testing::TestWithParam<KnownPointsCase> {};
+
+TEST_P(KnownPoints, CoincidentCollinearOrCounterClockwiseStop) {
+  const auto& c = GetParam().coordinates;
+  const AdjustmentState state = statePoints(c[0], c[1], c[2], c[3], c[4], c[5]);
   KnownSideGeometry g;
-  ASSERT_FALSE(knownSideStep(state, g));
-  EXPECT_NEAR(g.knownAngleA, 296.565, 1e-3);
-  EXPECT_NEAR(g.knownAngleB, 296.565, 1e-3);
+  const StageOutcome outcome = knownSideStep(state, g);
+  if (*GetParam().stop == '\0') {
+    EXPECT_FALSE(outcome) << outcome->reason;
+  } else {
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->step, "已知边长与方位角计算");
+    EXPECT_NE(outcome->reason.find(GetParam().stop), std::string::npos) << outcome->reason;
+  }
 }
+
+// C is 0.0009 m or 0.0011 m off the 100 m line AB: the height over the longest side decides.
+INSTANTIATE_TEST_SUITE_P(
+    Rows, KnownPoints,
+    testing::Values(KnownPointsCase{"Clockwise", {"0", "0", "0", "100", "-100", "50"}, ""},
+                    KnownPointsCase{"CounterClockwise", {"0", "100", "0", "0", "-100", "50"}, "应按顺时针方向编号"},
+                    KnownPointsCase{"AEqualsB", {"5", "5", "5", "5", "-100", "50"}, "已知点 A 与 B 重合"},
+                    KnownPointsCase{"BNearC", {"0", "0", "0", "100", "0.0009", "100"}, "已知点 B 与 C 重合"},
+                    KnownPointsCase{"CNearA", {"0", "0", "0", "100", "0", "0.0009"}, "已知点 C 与 A 重合"},
+                    KnownPointsCase{"PairApartButFlat", {"0", "0", "0.0011", "0", "-100", "50"}, "在一条直线上"},
+                    KnownPointsCase{"CJustBelowTheLine", {"0", "0", "0", "100", "-0.0011", "50"}, ""},
+                    KnownPointsCase{"CTooCloseToTheLine", {"0", "0", "0", "100", "-0.0009", "50"}, "在一条直线上"},
+                    KnownPointsCase{"CBeyondBOnTheLine", {"0", "0", "0", "100", "0", "300"}, "在一条直线上"}),
+    [](const testing::TestParamInfo<KnownPointsCase>& row) { return std::string(row.param.name); });
 
 TEST(KnownSideStep, TypedTextThatIsNotANumberCannotCompute) {
   const AdjustmentState state = statePoints("0", "0", "0", "1OO", "-100", "50");

@@ -79,19 +79,20 @@ TEST(ConvertTriangleAngles, TypedAnglesBecomeDecimalDegrees) {
   AdjustmentState state;
   state.distanceAngleDms[2] = "45.3012";
   state.advanceAngleDms[2] = "90";
-  state.centralAngleDms[2] = "-1.3";
+  state.centralAngleDms[2] = "1.3";
   ASSERT_FALSE(convertTriangleAngles(state, 2));
   EXPECT_NEAR(state.distanceAngle[2], 45.503333333333, 1e-10);
   EXPECT_EQ(state.advanceAngle[2], 90.0);
-  EXPECT_EQ(state.centralAngle[2], -1.5);
+  EXPECT_EQ(state.centralAngle[2], 1.5);
   state.centralAngleDms[2] = "1e309";
   EXPECT_TRUE(convertTriangleAngles(state, 2));
 }
 
-/// A run through three first-group corrected triangles with distinct angles.
+/// A run through three first-group corrected triangles with distinct angles,
+/// each central angle 3.6" too large.
 struct SecondGroupFixture : testing::Test {
   void SetUp() override {
-    const double angles[4][3] = {{}, {35.0, 55.0, 90.0}, {40.0, 30.0, 110.0}, {25.0, 75.0, 80.0}};
+    const double angles[4][3] = {{}, {35.0, 25.0, 120.0}, {40.0, 20.0, 120.0}, {25.0, 35.0, 120.0}};
     for (int i = 1; i <= 3; ++i) {
       const auto ti = static_cast<std::size_t>(i);
       state.distanceAngle[ti] = angles[i][0];
@@ -99,8 +100,8 @@ struct SecondGroupFixture : testing::Test {
       state.centralAngle[ti] = angles[i][2] + 0.001;
       ASSERT_FALSE(triangleStep(state, run, window, i));
     }
-    run.geometry.knownAngleA = 110.0;
-    run.geometry.knownAngleB = 95.0;
+    run.geometry.knownAngleA = 70.0;
+    run.geometry.knownAngleB = 65.0;
     ASSERT_FALSE(secondGroupStep(state, run, window));
   }
   AdjustmentState state;
@@ -129,12 +130,12 @@ TEST_F(SecondGroupFixture, RowsHaveTheirZeroColumnsAndSumToZeroWithinEachTriangl
 
 TEST_F(SecondGroupFixture, MisclosuresAreStoredSingleAndShownInTheirFields) {
   const double corrected1 = 35.0 - 1.2 / 3600.0;  // each angle of a triangle lost a third of 3.6"
-  const double corrected3 = 75.0 - 1.2 / 3600.0;
-  EXPECT_EQ(state.secondGroupW[1], static_cast<float>(((corrected1 + corrected3) - 110.0) * 3600.0));
-  // Central angles of 280.003 degrees, each triangle's third of 3.6" taken off: 79.998 degrees short.
-  EXPECT_NEAR(state.secondGroupW[3], -287992.8F, 0.05F);
+  const double corrected3 = 35.0 - 1.2 / 3600.0;
+  EXPECT_EQ(state.secondGroupW[1], static_cast<float>(((corrected1 + corrected3) - 70.0) * 3600.0));
+  // Central angles 10.8" over the circle, each triangle's third of 3.6" taken off: 7.2" over.
+  EXPECT_NEAR(state.secondGroupW[3], 7.2F, 1e-5F);
   EXPECT_EQ(window.lastText("Text12"), "  -2.4 秒");
-  EXPECT_EQ(window.lastText("Text21"), "  -287992.8 秒");
+  EXPECT_EQ(window.lastText("Text21"), "  7.2 秒");
   EXPECT_EQ(window.lastText("Text25").front(), ' ');
   EXPECT_NE(window.lastText("Text25").find(" 单位"), std::string::npos);
 }
@@ -167,6 +168,8 @@ TEST(SecondGroupStep, EqualDistanceAndAdvanceAnglesGiveAZeroSideCondition) {
     state.centralAngle[ti] = 120.0;
     ASSERT_FALSE(triangleStep(state, run, window, i));
   }
+  run.geometry.knownAngleA = 60.0;
+  run.geometry.knownAngleB = 60.0;
   ASSERT_FALSE(secondGroupStep(state, run, window));
   EXPECT_EQ(run.logSineSum, 0.0);
   EXPECT_EQ(window.lastText("Text25"), " 0 单位");
@@ -177,6 +180,55 @@ TEST(SecondGroupStep, EqualDistanceAndAdvanceAnglesGiveAZeroSideCondition) {
     EXPECT_EQ(run.conditionMatrix[4][3 * t + 3], 0.0);
   }
 }
+
+/// Three exact triangles whose second-group misclosures are planted: w1 through
+/// the known angle at A, w2 at B, w3 through the sum of the central angles.
+struct SecondGroupLimitCase {
+  const char* name;
+  double w1, w2, w3;  ///< planted, arc seconds
+  const char* stop;   ///< in the reason; empty: the step goes on
+};
+
+void PrintTo(const SecondGroupLimitCase& row, std::ostream* out) { *out << row.name; }
+
+class SecondGroupLimits : public testing::TestWithParam<SecondGroupLimitCase> {};
+
+TEST_P(SecondGroupLimits, StopBeyondTenMinutesOnceTheFieldsAreShown) {
+  const SecondGroupLimitCase& row = GetParam();
+  AdjustmentState state;
+  RunValues run;
+  RecordingWindow window;
+  for (int i = 1; i <= 3; ++i) {
+    const auto ti = static_cast<std::size_t>(i);
+    state.distanceAngle[ti] = 30.0;
+    state.advanceAngle[ti] = 30.0;
+    state.centralAngle[ti] = 120.0;
+    ASSERT_FALSE(triangleStep(state, run, window, i));
+  }
+  run.geometry.knownAngleA = 60.0 - row.w1 / 3600.0;
+  run.geometry.knownAngleB = 60.0 - row.w2 / 3600.0;
+  run.centralAngleSum = run.centralAngleSum + row.w3 / 3600.0;
+  const StageOutcome outcome = secondGroupStep(state, run, window);
+  EXPECT_EQ(window.lastText("Text25"), " 0 单位") << "every field is shown before the limits are checked";
+  if (*row.stop == '\0') {
+    EXPECT_FALSE(outcome) << outcome->reason;
+  } else {
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->step, "第二组条件闭合差");
+    EXPECT_NE(outcome->reason.find(row.stop), std::string::npos) << outcome->reason;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SecondGroupLimits,
+    testing::Values(SecondGroupLimitCase{"AllWithin", 599.9, -599.9, 599.9, ""},
+                    SecondGroupLimitCase{"ExactlyTenMinutes", 600.0, -600.0, 600.0, ""},
+                    SecondGroupLimitCase{"FixedAngleAOver", 600.1, 0.0, 0.0, "固定角闭合差 w1 = 600.1 秒"},
+                    SecondGroupLimitCase{"FixedAngleANegativeOver", -600.1, 0.0, 0.0, "固定角闭合差 w1 = -600.1 秒"},
+                    SecondGroupLimitCase{"FixedAngleBOver", 0.0, 600.1, 0.0, "固定角闭合差 w2 = 600.1 秒"},
+                    SecondGroupLimitCase{"CircleOver", 0.0, 0.0, -600.1, "圆周角闭合差 w3 = -600.1 秒"},
+                    SecondGroupLimitCase{"FirstOverNamedFirst", 700.0, 800.0, 900.0, "固定角闭合差 w1 = 700 秒"}),
+    [](const testing::TestParamInfo<SecondGroupLimitCase>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace velmora

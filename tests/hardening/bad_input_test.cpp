@@ -64,6 +64,8 @@ struct BadInputRow {
   std::string shows;  ///< in the stop message, or for a completed run in the trace
 };
 
+void PrintTo(const BadInputRow& row, std::ostream* out) { *out << row.name; }
+
 std::vector<BadInputRow> badInputRows() {
   const std::vector<std::string> sample = sampleReplies();
   const std::string megabyte(std::size_t{1} << 20, '7');
@@ -102,22 +104,49 @@ std::vector<BadInputRow> badInputRows() {
       {"CrlfEndings", joined(sample, "\r\n"), Outcome::Completed, "field\tText24\t 5840.267\n"},
       {"BlankConfirmationAsksAgain", sampleInserting(kXa + 1, "  "), Outcome::Completed, "field\tText24\t 5840.267"},
       {"LetterConfirmationAsksAgain", sampleInserting(kA1 + 1, "y"), Outcome::Completed, "field\tText24\t 5840.267"},
-      // The figure's own faults complete without a message, as the known-side geometry defines;
-      // the operator sees them in the fixed-angle misclosures.
-      {"CoincidentKnownPoints", sampleWith({{kXb, sample[kXa]}, {kYb, sample[kYa]}}), Outcome::Completed,
-       "field\tText12\t  -421521.1 秒"},
-      {"CollinearKnownPoints", sampleWith({{kXc, midX}, {kYc, midY}}), Outcome::Completed,
-       "field\tText12\t  200685 秒"},
-      {"CounterClockwiseNumbering",
-       sampleWith({{kXa, sample[kXb]}, {kYa, sample[kYb]}, {kXb, sample[kXa]}, {kYb, sample[kYa]}}), Outcome::Completed,
-       "field\tText12\t  -849926.6 秒"},
-      {"CentralAngle180InAnOpenTriangle", sampleWith({{kC1, "180"}}), Outcome::Completed,
-       "field\tText21\t  151663.8 秒"},
+      // Angles no surveyor can have observed stop where the triangle's angles are converted.
+      {"Minutes75", sampleWith({{kA1, "29.75491"}}), Outcome::Stopped,
+       "三角形 1 的角度换算」一步中止：求距角 A(1) 的输入值 “29.75491” 不是可能的观测值：分必须小于 60"},
+      {"Minutes60", sampleWith({{kB1, "33.6000"}}), Outcome::Stopped,
+       "前进角 B(1) 的输入值 “33.6000” 不是可能的观测值：分必须小于 60"},
+      {"Minutes59PassesTheAngleRules", sampleWith({{kA1, "29.59491"}}), Outcome::Stopped, "闭合差 w(1) = 2761.6 秒"},
+      {"Seconds60", sampleWith({{kA1, "29.1360"}}), Outcome::Stopped,
+       "求距角 A(1) 的输入值 “29.1360” 不是可能的观测值：秒必须小于 60"},
+      {"Seconds59Point9", sampleWith({{kA1, "29.13599"}}), Outcome::Completed, "field\tText11\t  12.4 秒"},
+      {"CentralAngle180", sampleWith({{kC1, "180"}}), Outcome::Stopped,
+       "中心角 C(1) 的输入值 “180” 不是可能的观测值：必须小于 180°"},
+      {"CentralAngleJustBelow180PassesTheAngleRules", sampleWith({{kC1, "179.5959"}}), Outcome::Stopped,
+       "三角形 1 的闭合差与改正」一步中止：闭合差 w(1) = "},
+      {"Angle360", sampleWith({{kA1, "360"}}), Outcome::Stopped,
+       "求距角 A(1) 的输入值 “360” 不是可能的观测值：必须小于 180°"},
       {"CentralAngleZero", sampleWith({{kA1, "90"}, {kB1, "90"}, {kC1, "0"}}), Outcome::Stopped,
-       "三角形 1 的闭合差与改正」一步中止：中心角 C(1) 的正切 为零，不能作除数"},
-      {"CentralAngle180", sampleWith({{kA1, "0"}, {kB1, "0"}, {kC1, "180"}}), Outcome::Stopped,
-       "三角形 1 的闭合差与改正」一步中止：求距角 A(1) 的正切 为零，不能作除数"},
-      {"Angle360", sampleWith({{kA1, "360"}}), Outcome::Stopped, "求距角 A(1) 的正弦 = -0.9381507772212901，不是正数"},
+       "中心角 C(1) 的输入值 “0” 不是可能的观测值：必须大于 0"},
+      {"NegativeAngle", sampleWith({{kB1, "-33.57492"}}), Outcome::Stopped,
+       "前进角 B(1) 的输入值 “-33.57492” 不是可能的观测值：必须大于 0"},
+      // A triangle's misclosure: exactly 600" passes, more stops once its fields are shown.
+      {"Misclosure599Point9", sampleWith({{kA1, "29.23474"}}), Outcome::Completed, "field\tText11\t  599.9 秒"},
+      {"Misclosure600", sampleWith({{kA1, "29.23475"}}), Outcome::Completed, "field\tText11\t  600 秒"},
+      {"Misclosure600Point1", sampleWith({{kA1, "29.23476"}}), Outcome::Stopped,
+       "三角形 1 的闭合差与改正」一步中止：闭合差 w(1) = 600.1 秒，绝对值超过 600 秒，请检查三角形 1 的三个观测角"},
+      {"MisclosureMinus600", sampleWith({{kA1, "29.03475"}}), Outcome::Completed, "field\tText11\t  -600 秒"},
+      {"MisclosureMinus600Point1", sampleWith({{kA1, "29.03474"}}), Outcome::Stopped, "闭合差 w(1) = -600.1 秒"},
+      // The known points: one point, one line, or numbered the wrong way round.
+      {"CoincidentKnownPoints", sampleWith({{kXb, sample[kXa]}, {kYb, sample[kYa]}}), Outcome::Stopped,
+       "已知边长与方位角计算」一步中止：已知点 A 与 B 重合"},
+      {"CollinearKnownPoints", sampleWith({{kXc, midX}, {kYc, midY}}), Outcome::Stopped, "已知点 A、B、C 在一条直线上"},
+      {"KnownPointsSubMillimetreOffALine", sampleWith({{kXc, "3677.372024"}, {kYc, midY}}), Outcome::Stopped,
+       "已知点 A、B、C 在一条直线上"},
+      {"KnownPointsMillimetreOffALine", sampleWith({{kXc, "3677.371585"}, {kYc, midY}}), Outcome::Stopped,
+       "第二组条件闭合差」一步中止：固定角闭合差 w1 = "},
+      {"CoordinateTypoTurnsTheNumbering", sampleWith({{kXa, "1e5"}}), Outcome::Stopped, "应按顺时针方向编号"},
+      {"CounterClockwiseNumbering",
+       sampleWith({{kXa, sample[kXb]}, {kYa, sample[kYb]}, {kXb, sample[kXa]}, {kYb, sample[kYa]}}), Outcome::Stopped,
+       "已知点 A、B、C 在图上按逆时针方向编号（x 向北，y 向东），应按顺时针方向编号"},
+      // Second-group misclosures beyond 600" point at the coordinates or the central angles.
+      {"CoordinateDigitsSwapped", sampleWith({{kXa, "3416.231"}}), Outcome::Stopped,
+       "固定角闭合差 w1 = -15418.8 秒，绝对值超过 600 秒，请检查 A、B、C 点的座标"},
+      {"CentralAnglesNineMinutesOver", sampleWith({{kC1, "116.57233"}, {kFirstOfTriangle2 + 4, "116.2645"}}),
+       Outcome::Stopped, "圆周角闭合差 w3 = 719.33 秒，绝对值超过 600 秒，请检查三个中心角的观测值"},
       {"RepliesEndMidRun", sampleUpTo(kFirstOfTriangle2), Outcome::RepliesRanOut,
        "回答已用完，计算在提示「请按三角形编号输入第 2 个三角形求距角 A(2) 的观测值:」处中止"},
       {"RepliesEndAtAConfirmation", sampleUpTo(kA1 + 1), Outcome::RepliesRanOut, "「确认求距角 A(1) 的观测值"},

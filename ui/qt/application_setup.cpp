@@ -29,6 +29,8 @@ void setUpApplication() {
   QApplication::setOrganizationDomain(QStringLiteral("velmora.example"));
   QApplication::setApplicationName(QStringLiteral("velmora"));
   QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
+  // The installed desktop entry's name, so that a desktop shows the window under its entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Velmora"));
   QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
   installQtChinese();
 }

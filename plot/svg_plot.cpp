@@ -1,0 +1,120 @@
+#include "plot/svg_plot.h"
+
+#include <cstdio>
+
+#include "plot/plot_style.h"
+
+namespace velmora {
+namespace {
+
+/// A coordinate to a hundredth of a unit.
+std::string number(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2f", value);
+  std::string s = text;
+  return s == "-0.00" ? "0.00" : s;
+}
+
+/// Length of the valid UTF-8 sequence at text[i], or 0 when it is not one.
+std::size_t utf8SequenceLength(std::string_view text, std::size_t i) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  const std::size_t length = lead < 0x80           ? 1
+                             : (lead >> 5) == 0x6  ? 2
+                             : (lead >> 4) == 0xE  ? 3
+                             : (lead >> 3) == 0x1E ? 4
+                                                   : 0;
+  if (length == 0 || i + length > text.size()) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
+  }
+  return length;
+}
+
+/// Text for XML: markup characters escaped, control characters dropped, and
+/// bytes that are not UTF-8 replaced by U+FFFD, so the document stays well-formed.
+std::string escaped(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = utf8SequenceLength(text, i);
+    if (length != 1) {
+      out += length == 0 ? std::string_view("\xEF\xBF\xBD") : text.substr(i, length);
+      i += length == 0 ? 1 : length;
+      continue;
+    }
+    const char c = text[i++];
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&apos;"; break;
+      default:
+        // Control characters other than tab are not allowed in XML 1.0.
+        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') out += c;
+    }
+  }
+  return out;
+}
+
+std::string lineElement(const PlotLine& line) {
+  const StrokeStyle style = strokeStyle(line.role);
+  return "<line x1=\"" + number(line.from.x) + "\" y1=\"" + number(line.from.y) + "\" x2=\"" + number(line.to.x) +
+         "\" y2=\"" + number(line.to.y) + "\" stroke=\"" + std::string(style.colour) + "\" stroke-width=\"" +
+         number(style.width) + "\"" + (style.dashed ? " stroke-dasharray=\"6 4\"" : "") + "/>\n";
+}
+
+std::string markerElement(const PlotMarker& marker) {
+  const double s = kMarkerSize;
+  const std::string x = number(marker.at.x), y = number(marker.at.y);
+  if (!marker.known) {
+    return "<circle cx=\"" + x + "\" cy=\"" + y + "\" r=\"" + number(0.7 * s) + "\" fill=\"#ffffff\" stroke=\"" +
+           std::string(kNewPointColour) + "\" stroke-width=\"2\"/>\n";
+  }
+  const std::string points = number(marker.at.x) + "," + number(marker.at.y - s) + " " +
+                             number(marker.at.x - 0.87 * s) + "," + number(marker.at.y + 0.5 * s) + " " +
+                             number(marker.at.x + 0.87 * s) + "," + number(marker.at.y + 0.5 * s);
+  return "<polygon points=\"" + points + "\" fill=\"#ffffff\" stroke=\"" + std::string(kKnownPointColour) +
+         "\" stroke-width=\"2\"/>\n<circle cx=\"" + x + "\" cy=\"" + y + "\" r=\"1.5\" fill=\"" +
+         std::string(kKnownPointColour) + "\"/>\n";
+}
+
+std::string ellipseElement(const PlotEllipse& e) {
+  // rx lies along the x axis (east, azimuth 90); SVG turns clockwise on the page.
+  return "<ellipse cx=\"" + number(e.centre.x) + "\" cy=\"" + number(e.centre.y) + "\" rx=\"" + number(e.semiMajor) +
+         "\" ry=\"" + number(e.semiMinor) + "\" transform=\"rotate(" + number(e.azimuthDegrees - 90.0) + " " +
+         number(e.centre.x) + " " + number(e.centre.y) + ")\" fill=\"" + std::string(kEllipseColour) +
+         "\" fill-opacity=\"0.12\" stroke=\"" + std::string(kEllipseColour) + "\" stroke-width=\"1.5\"/>\n";
+}
+
+std::string textElement(const PlotText& text) {
+  const TextStyle style = textStyle(text.role);
+  const char* anchor = text.anchor == TextAnchor::Start ? "start" : text.anchor == TextAnchor::End ? "end" : "middle";
+  // Centred on `at`: the baseline a third of the size below it.
+  return "<text x=\"" + number(text.at.x) + "\" y=\"" + number(text.at.y + 0.35 * style.size) + "\" text-anchor=\"" +
+         anchor + "\" font-size=\"" + number(style.size) + "\"" + (style.bold ? " font-weight=\"bold\"" : "") +
+         " fill=\"" + std::string(style.colour) + "\">" + escaped(text.text) + "</text>\n";
+}
+
+/// The faces quoted for font-family, then the generic sans-serif.
+std::string fontFamily() {
+  std::string family;
+  for (const std::string_view face : kPlotFontFaces) family += "'" + std::string(face) + "', ";
+  return family + "sans-serif";
+}
+
+}  // namespace
+
+std::string plotSvg(const PlotScene& scene) {
+  const std::string w = number(scene.width), h = number(scene.height);
+  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + w + "\" height=\"" + h +
+         "\" viewBox=\"0 0 " + w + " " + h + "\" font-family=\"" + fontFamily() + "\">\n";
+  svg += "<rect x=\"0\" y=\"0\" width=\"" + w + "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n";
+  for (const PlotLine& line : scene.lines) svg += lineElement(line);
+  if (scene.ellipse) svg += ellipseElement(*scene.ellipse);
+  for (const PlotMarker& marker : scene.markers) svg += markerElement(marker);
+  for (const PlotText& text : scene.texts) svg += textElement(text);
+  return svg + "</svg>\n";
+}
+
+}  // namespace velmora
