@@ -17,6 +17,7 @@
 #include "ui/qt/check_dialog.h"
 #include "ui/qt/data_sheet_dialog.h"
 #include "ui/qt/picture_export.h"
+#include "ui/qt/plot_painter.h"
 #include "ui/qt/program_texts.h"
 #include "ui/qt/report_printing.h"
 #include "ui/qt/status_texts.h"
@@ -101,7 +102,9 @@ void Workbench::showCheck() {
     form_->channel().tell(*form_, report.refusal);
     return;
   }
-  CheckDialog dialog(report, settings_, this);
+  CheckDialog dialog(form_->state(), report, settings_, this);
+  connect(&dialog, &CheckDialog::verdictChanged, this, &Workbench::showVerdict);
+  showVerdict(gradeVerdictText(dialog.assessment()));
   dialog.exec();
 }
 
@@ -114,20 +117,38 @@ void Workbench::exportReport() {
                                               QStringLiteral("PDF 文件 (*.pdf)"));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+  const PrintOutcome outcome = exportReportTo(path);
+  if (!outcome.printed) form_->channel().tell(*form_, outcome.message);
+}
+
+PrintOutcome Workbench::exportReportTo(const QString& path) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
   printer.setPageSize(QPageSize(QPageSize::A4));
-  const PrintOutcome outcome = printReportOn(printer, form_->state());
-  if (!outcome.printed) form_->channel().tell(*form_, outcome.message);
+  return printReportOn(printer, form_->state());
 }
 
 void Workbench::exportFigure() {
+  const CheckReport report = makeCheckReport(form_->state());
+  if (!report.check) {
+    form_->channel().tell(*form_, report.refusal);
+    return;
+  }
   const QString path =
       QFileDialog::getSaveFileName(this, QStringLiteral("导出图形"), settings_.lastFolder(), pictureFileFilter());
   if (path.isEmpty()) return;
-  const QString failure = exportPicture(path, form_->size(), [this](QPainter& painter) { form_->render(&painter); });
-  if (!failure.isEmpty()) form_->channel().tell(*form_, failure.toStdString());
+  if (const QString failure = exportFigureTo(path); !failure.isEmpty())
+    form_->channel().tell(*form_, failure.toStdString());
+}
+
+QString Workbench::exportFigureTo(const QString& path) {
+  const CheckReport report = makeCheckReport(form_->state());
+  if (!report.check) return QString::fromStdString(report.refusal);
+  const PlotScene scene = buildPlotScene(form_->state(), *report.check);
+  const QSizeF size(scene.width, scene.height);
+  return exportPicture(path, size.toSize(),
+                       [&scene, size](QPainter& painter) { paintPlotScene(painter, scene, QRectF(QPointF(), size)); });
 }
 
 void Workbench::quit() {

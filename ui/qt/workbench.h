@@ -40,8 +40,12 @@ class Workbench final : public QMainWindow {
   void showCheck();
   /// 文件 › 导出报告为 PDF…
   void exportReport();
-  /// 文件 › 导出图形…
+  /// Prints the report of the last run into the PDF file `path`.
+  PrintOutcome exportReportTo(const QString& path);
+  /// 文件 › 导出图形…: the picture of the adjusted figure, refused without a complete run.
   void exportFigure();
+  /// Writes that picture to `path` (.png, .svg or .pdf); the reason when it could not.
+  QString exportFigureTo(const QString& path);
   /// 文件 › 退出: asks about an unsaved figure, then ends the program.
   void quit();
 
