@@ -17,7 +17,9 @@ packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
           desktop-file-utils
           appstream
           qt6-translations-l10n
-          qt6-svg-dev)
+          qt6-svg-dev
+          cups
+          printer-driver-cups-pdf)
 
 install_missing_packages() {
   local missing=()
