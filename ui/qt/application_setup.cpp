@@ -1,10 +1,13 @@
 #include "ui/qt/application_setup.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
+
+#include "ui/qt/font_faces.h"
 
 namespace velmora {
 namespace {
@@ -33,6 +36,11 @@ void setUpApplication() {
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Velmora"));
   QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
   installQtChinese();
+  // The menus, the status bar and the dialogs speak Chinese: a face that has
+  // the characters spares a search for a fallback face at start-up.
+  QFont font = QApplication::font();
+  font.setFamilies(sansFaces());
+  QApplication::setFont(font);
 }
 
 }  // namespace velmora
