@@ -104,7 +104,8 @@ CheckDialog::CheckDialog(const AdjustmentState& state, const CheckReport& report
       inputs_(gradeInputs(state)),
       grades_(new QComboBox(this)),
       table_(new QTableWidget(0, 5, this)),
-      highest_(new QLabel(this)) {
+      highest_(new QLabel(this)),
+      verdict_(new QLabel(this)) {
   setWindowTitle(QStringLiteral("严密平差与限差检核"));
   for (const SurveyGrade& grade : kSurveyGrades) grades_->addItem(fromView(grade.name));
   table_->setHorizontalHeaderLabels({QStringLiteral("检核项"), QStringLiteral("数值"), QStringLiteral("限差"),
@@ -123,6 +124,7 @@ CheckDialog::CheckDialog(const AdjustmentState& state, const CheckReport& report
   auto* gradeRow = new QHBoxLayout;
   gradeRow->addWidget(new QLabel(QStringLiteral("等级："), this));
   gradeRow->addWidget(grades_);
+  gradeRow->addWidget(verdict_);
   gradeRow->addStretch();
   gradeRow->addWidget(highest_);
 
@@ -162,7 +164,9 @@ void CheckDialog::chooseGrade(const QString& name) {
   assessment_ = assessGrade(inputs_, *grade);
   settings_.setGrade(name);
   fillTable();
-  emit verdictChanged(gradeVerdictText(assessment_));
+  const QString verdict = gradeVerdictText(assessment_);
+  verdict_->setText(QStringLiteral("结论：") + verdict);
+  emit verdictChanged(verdict);
 }
 
 QString CheckDialog::highestGradeText() const { return highest_->text(); }

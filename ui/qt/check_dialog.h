@@ -75,6 +75,7 @@ class CheckDialog final : public QDialog {
   QComboBox* grades_;
   QTableWidget* table_;
   QLabel* highest_;
+  QLabel* verdict_;
 };
 
 }  // namespace velmora

@@ -35,12 +35,16 @@ MainWindow::MainWindow(std::unique_ptr<OperatorChannel> channel, QWidget* parent
 
   // The 3-pixel frame lines are centred on the layout's last row and column.
   setMinimumSize(twipsToPixels(kLayoutWidthTwips) + 2, twipsToPixels(kLayoutHeightTwips) + 2);
-  resize(twipsToPixels(kLayoutWidthTwips + kMarginTwips), twipsToPixels(kLayoutHeightTwips + kMarginTwips));
+  resize(sizeHint());
 
   connect(&controls_.button("Command1"), &QPushButton::clicked, this, [this] { compute(); });
   connect(&controls_.button("Command2"), &QPushButton::clicked, this, [this] { window()->close(); });
   connect(&controls_.button("Command3"), &QPushButton::clicked, this, [this] { print(); });
   controls_.firstField().setFocus();
+}
+
+QSize MainWindow::sizeHint() const {
+  return {twipsToPixels(kLayoutWidthTwips + kMarginTwips), twipsToPixels(kLayoutHeightTwips + kMarginTwips)};
 }
 
 std::optional<std::string> MainWindow::askOperator(const std::string& prompt) {

@@ -45,6 +45,9 @@ class MainWindow final : public QWidget, public WindowOperations {
   /// with no message, when the operator chose no printer.
   PrintOutcome print();
 
+  /// The whole layout with a margin on the right and at the bottom.
+  QSize sizeHint() const override;
+
   const AdjustmentState& state() const { return state_; }
   OperatorChannel& channel() { return *channel_; }
 

@@ -51,6 +51,8 @@ Workbench::Workbench(std::unique_ptr<OperatorChannel> channel, QWidget* parent)
   connectActions();
   fillRecentFiles();
   showFileState();
+  // The form opens at its own size, as it does alone, however small the screen.
+  resize(sizeHint());
 }
 
 void Workbench::restoreSavedGeometry() { restoreGeometry(settings_.geometry()); }
