@@ -16,6 +16,7 @@ packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
           man-db
           desktop-file-utils
           appstream
+          libfmt-dev
           qt6-translations-l10n
           qt6-svg-dev
           cups

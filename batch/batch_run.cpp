@@ -1,69 +1,148 @@
 #include "batch/batch_run.h"
 
-#include "batch/csv_record_reader.h"
-#include "batch/figure_adjustment.h"
+#include <algorithm>
+#include <array>
+#include <thread>
+
+#include "batch/figure_file_reader.h"
+#include "batch/work_pool.h"
 #include "check/check_observations.h"
+#include "engine/figure_adjustment.h"
+#include "ui/run_messages.h"
 
 namespace velmora {
 namespace {
 
 constexpr std::size_t kFlushBytes = std::size_t{1} << 16;
+/// Figures read ahead while the figures before them are adjusted.
+constexpr std::size_t kBlockFigures = 512;
+
+/// A record read and waiting to be adjusted, and then its output record.
+struct FigureSlot {
+  FigureRecord figure;
+  FigureFileRecord record;  ///< its line and, if it could not be read, why
+  std::string name;         ///< a record that could not be read: its name, if any
+  std::string out;
+  bool failed = false;
+};
+
+/// A block of slots filled by the reader; the slots keep their strings'
+/// capacity from block to block, so that reading allocates nothing.
+struct FigureBlock {
+  std::vector<FigureSlot> slots = std::vector<FigureSlot>(kBlockFigures);
+  std::size_t count = 0;
+};
+
+/// Adjusts one figure and writes its record, a result or an error record:
+/// the one place where a figure is adjusted. False for an error record.
+bool adjustAndWrite(const FigureRecord& figure, const FigureHeader& header, std::size_t line, bool check,
+                    RecordWriter& writer, std::string& out) {
+  if (const std::optional<RecordError> error = firstNonNumber(header, figure)) {
+    writer.failure(out, {line, &figure.name(), *error});
+    return false;
+  }
+  const FigureTexts typed = figure.typed();
+  AdjustmentResults results;
+  if (const StageOutcome fault = adjustFigure(typed, results)) {
+    const std::optional<std::string_view> column =
+        fault->entry ? std::optional(entryColumn(*fault->entry)) : std::nullopt;
+    writer.failure(out, {line, &figure.name(), RecordError{column, cannotComputeMessage(*fault)}});
+    return false;
+  }
+  std::optional<RigorousCheck> rigorous;
+  if (check) {
+    if (const std::optional<CheckObservations> observations = checkObservations(typed, results)) {
+      rigorous = rigorousAdjustment(*observations).check;
+    }
+  }
+  writer.result(out, {line, figure.name(), results, rigorous ? &*rigorous : nullptr});
+  return true;
+}
+
+std::size_t jobsFor(std::size_t asked) {
+  if (asked > 0) return asked;
+  return std::max<std::size_t>(1, std::thread::hardware_concurrency());
+}
 
 class Batch {
  public:
   Batch(std::istream& input, std::ostream& output, const BatchOptions& options, BatchProgress* progress)
-      : reader_(input),
+      : reader_(input, options.encoding),
         output_(output),
         options_(options),
         progress_(progress),
-        writer_(makeRecordWriter(options.format, options.check)) {
+        pool_(jobsFor(options.jobs), [this](std::size_t item, std::size_t worker) { adjust(item, worker); }) {
+    for (std::size_t worker = 0; worker < jobsFor(options.jobs); ++worker) {
+      writers_.push_back(makeRecordWriter(options.format, options.check));
+    }
     pending_.reserve(2 * kFlushBytes);
   }
 
   BatchSummary run() {
-    CsvRecord record;
-    if (!reader_.next(record)) {
-      summary_.inputProblem = "文件是空的：第 1 行应为表头";
-      return summary_;
+    summary_.inputProblem = reader_.readHeader();
+    if (summary_.inputProblem.empty()) {
+      writers_.front()->begin(pending_);
+      adjustAll();
+      flush();
+      if (progress_) progress_->finished(summary_.figures);
     }
-    summary_.inputProblem = headerProblem(record);
-    if (!summary_.inputProblem.empty()) return summary_;
-    writer_->begin(pending_);
-    while (reader_.next(record) && !summary_.outputFailed) {
-      figure(record);
-      if (pending_.size() >= kFlushBytes) flush();
-      if (progress_ && summary_.figures % kProgressStride == 0) progress_->figuresDone(summary_.figures);
-    }
-    flush();
-    if (progress_) progress_->finished(summary_.figures);
+    const FigureLineCounts& counts = reader_.counts();
+    summary_.headerLines = counts.header;
+    summary_.skippedLines = counts.skipped;
+    summary_.continuationLines = counts.continuation;
+    summary_.notices = reader_.notices();
     return summary_;
   }
 
  private:
-  void figure(const CsvRecord& record) {
-    ++summary_.figures;
-    if (std::optional<RecordError> error = readFigure(record, figure_)) {
-      const std::string* name = record.fields.empty() || record.fields[0].empty() ? nullptr : &record.fields[0];
-      fail({record.line, name, *error});
-      return;
+  /// Reads a block while the pool adjusts the one before, then writes that
+  /// one's records in the order of the file.
+  void adjustAll() {
+    FigureBlock* reading = &blocks_[0];
+    FigureBlock* adjusting = &blocks_[1];
+    read(*reading);
+    while (reading->count > 0 && !summary_.outputFailed) {
+      std::swap(reading, adjusting);
+      adjusting_ = adjusting;
+      pool_.start(adjusting->count);
+      read(*reading);
+      pool_.wait();
+      write(*adjusting);
     }
-    AdjustmentState state;
-    if (std::optional<RecordError> error = adjustFigure(figure_, state)) {
-      fail({record.line, &figure_.name(), *error});
-      return;
-    }
-    std::optional<RigorousCheck> check;
-    if (options_.check) {
-      if (const std::optional<CheckObservations> observations = checkObservations(state)) {
-        check = rigorousAdjustment(*observations).check;
-      }
-    }
-    writer_->result(pending_, {record.line, figure_.name(), state, check ? &*check : nullptr});
   }
 
-  void fail(const FigureFailure& failure) {
-    ++summary_.failed;
-    writer_->failure(pending_, failure);
+  void read(FigureBlock& block) {
+    block.count = 0;
+    while (block.count < block.slots.size()) {
+      FigureSlot& slot = block.slots[block.count];
+      if (!reader_.next(slot.figure, slot.record)) break;
+      if (slot.record.error) slot.name.assign(slot.record.name.value_or(""));
+      ++block.count;
+    }
+  }
+
+  void adjust(std::size_t item, std::size_t worker) {
+    FigureSlot& slot = adjusting_->slots[item];
+    RecordWriter& writer = *writers_[worker];
+    slot.out.clear();
+    if (slot.record.error) {
+      const bool named = slot.record.name.has_value();
+      writer.failure(slot.out, {slot.record.line, named ? &slot.name : nullptr, *slot.record.error});
+      slot.failed = true;
+      return;
+    }
+    slot.failed = !adjustAndWrite(slot.figure, reader_.header(), slot.record.line, options_.check, writer, slot.out);
+  }
+
+  void write(const FigureBlock& block) {
+    for (std::size_t item = 0; item < block.count; ++item) {
+      const FigureSlot& slot = block.slots[item];
+      pending_ += slot.out;
+      ++summary_.figures;
+      if (slot.failed) ++summary_.failed;
+      if (pending_.size() >= kFlushBytes) flush();
+      if (progress_ && summary_.figures % kProgressStride == 0) progress_->figuresDone(summary_.figures);
+    }
   }
 
   void flush() {
@@ -73,14 +152,16 @@ class Batch {
     if (!output_) summary_.outputFailed = true;
   }
 
-  CsvRecordReader reader_;
+  FigureFileReader reader_;
   std::ostream& output_;
   const BatchOptions& options_;
   BatchProgress* progress_;
-  std::unique_ptr<RecordWriter> writer_;
-  FigureRecord figure_;
+  std::vector<std::unique_ptr<RecordWriter>> writers_;  ///< one per worker
+  std::array<FigureBlock, 2> blocks_;
+  FigureBlock* adjusting_ = nullptr;
   std::string pending_;
   BatchSummary summary_;
+  WorkPool pool_;  ///< last: its threads end before the rest is destroyed
 };
 
 }  // namespace

@@ -1,20 +1,29 @@
 // A batch: the figures of a CSV file adjusted one after another, each written
 // as soon as it is done, so that memory does not grow with the file. A record
 // that gives no result is written as an error record and the batch goes on.
+// Every line of the file is accounted for in the summary: the header, a
+// figure's record (result or error), a line a record continues on, or a
+// line without content that was skipped.
 #pragma once
 
 #include <cstddef>
 #include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "batch/record_writer.h"
+#include "input/text_encoding.h"
 
 namespace velmora {
 
 struct BatchOptions {
   BatchFormat format = BatchFormat::JsonLines;
   bool check = false;  ///< add the rigorous least-squares check to each result
+  TextEncoding encoding = TextEncoding::Automatic;
+  /// Threads adjusting figures; 0: one per core. The output is the same for
+  /// any number: records are written in the order of the file.
+  std::size_t jobs = 1;
 };
 
 /// Told how far the batch has come; a terminal shows it, a pipe does not care.
@@ -29,10 +38,14 @@ class BatchProgress {
 inline constexpr std::size_t kProgressStride = 1024;
 
 struct BatchSummary {
-  std::size_t figures = 0;    ///< records after the header
-  std::size_t failed = 0;     ///< of them, those written as error records
-  std::string inputProblem;   ///< not empty when the file has no valid header: nothing was adjusted
-  bool outputFailed = false;  ///< the output stream refused a write
+  std::size_t figures = 0;            ///< records after the header: results and error records
+  std::size_t failed = 0;             ///< of them, those written as error records
+  std::size_t skippedLines = 0;       ///< lines of separators and blanks only
+  std::size_t headerLines = 0;        ///< the header's lines
+  std::size_t continuationLines = 0;  ///< lines on which a record went on from the line before
+  std::vector<std::string> notices;   ///< said once: the encoding read, columns ignored
+  std::string inputProblem;           ///< not empty when the file has no valid header: nothing was adjusted
+  bool outputFailed = false;          ///< the output stream refused a write
 };
 
 BatchSummary runBatch(std::istream& input, std::ostream& output, const BatchOptions& options, BatchProgress* progress);

@@ -1,8 +1,10 @@
 #include "batch/csv_writer.h"
 
+#include <algorithm>
 #include <span>
 #include <string_view>
 
+#include "batch/result_columns.h"
 #include "batch/shortest_number.h"
 #include "batch/text_escaping.h"
 
@@ -14,24 +16,6 @@ struct ColumnGroup {
   std::string_view name;
   std::size_t count;
 };
-
-constexpr ColumnGroup kResultColumns[] = {{"w", 3},
-                                          {"secondGroupW", 4},
-                                          {"k", 4},
-                                          {"invPb", 0},
-                                          {"invPs", 0},
-                                          {"mb", 0},
-                                          {"md", 0},
-                                          {"m", 0},
-                                          {"xp1", 0},
-                                          {"yp1", 0},
-                                          {"xp2", 0},
-                                          {"yp2", 0},
-                                          {"xp3", 0},
-                                          {"yp3", 0},
-                                          {"distanceAngle", 3},
-                                          {"advanceAngle", 3},
-                                          {"centralAngle", 3}};
 
 constexpr ColumnGroup kCheckColumns[] = {{"check_xp", 0},        {"check_yp", 0},         {"check_m0", 0},
                                          {"check_mx", 0},        {"check_my", 0},         {"check_mp", 0},
@@ -61,15 +45,40 @@ void headerColumns(std::string& out, std::span<const ColumnGroup> groups) {
 
 void emptyColumns(std::string& out, std::size_t count) { out.append(count, ','); }
 
+/// The result's columns: each name once, an array's numbered 1..n.
+std::size_t resultColumnCount() {
+  std::size_t count = 0;
+  for (const ResultColumn& column : resultColumns()) count += column.count == 0 ? 1 : column.count;
+  return count;
+}
+
+void resultHeader(std::string& out) {
+  for (const ResultColumn& column : resultColumns()) {
+    if (column.count == 0) {
+      out += ',';
+      out += column.name;
+    }
+    for (std::size_t i = 1; i <= column.count; ++i) {
+      out += ',';
+      out += column.name;
+      appendWhole(out, i);
+    }
+  }
+}
+
+void resultValues(std::string& out, const FigureResult& figure) {
+  for (const ResultColumn& column : resultColumns()) {
+    for (std::size_t i = 0; i < std::max<std::size_t>(column.count, 1); ++i) {
+      out += ',';
+      appendResultNumber(out, column.value(figure, i), "");
+    }
+  }
+}
+
 template <typename Number>
 void value(std::string& out, Number number) {
   out += ',';
   appendShortest(out, number);
-}
-
-template <typename Number, std::size_t N>
-void members(std::string& out, const std::array<Number, N>& values) {
-  for (std::size_t i = 1; i < N; ++i) value(out, values[i]);
 }
 
 template <typename Number, std::size_t N>
@@ -106,28 +115,15 @@ void leadingColumns(std::string& out, std::size_t line, const std::string* name)
 
 void CsvWriter::begin(std::string& out) {
   out += "line,name,error_field,error_message";
-  headerColumns(out, kResultColumns);
+  resultHeader(out);
   if (withCheck_) headerColumns(out, kCheckColumns);
   out += '\n';
 }
 
 void CsvWriter::result(std::string& out, const FigureResult& figure) {
-  const AdjustmentState& s = figure.state;
   leadingColumns(out, figure.line, &figure.name);
   out += ",,";
-  members(out, s.w);
-  members(out, s.secondGroupW);
-  members(out, s.k);
-  value(out, s.invPb);
-  value(out, s.invPs);
-  value(out, s.mb);
-  value(out, s.md);
-  out += ',';
-  if (s.m) appendShortest(out, *s.m);
-  for (const double coordinate : {s.xp1, s.yp1, s.xp2, s.yp2, s.xp3, s.yp3}) value(out, coordinate);
-  members(out, s.distanceAngle);
-  members(out, s.advanceAngle);
-  members(out, s.centralAngle);
+  resultValues(out, figure);
   if (withCheck_) {
     if (figure.check) {
       checkColumns(out, *figure.check);
@@ -144,7 +140,7 @@ void CsvWriter::failure(std::string& out, const FigureFailure& figure) {
   if (figure.error.field) out += *figure.error.field;
   out += ',';
   appendCsvField(out, figure.error.message);
-  emptyColumns(out, columnCount(kResultColumns));
+  emptyColumns(out, resultColumnCount());
   if (withCheck_) emptyColumns(out, columnCount(kCheckColumns));
   out += '\n';
 }

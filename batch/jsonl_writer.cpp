@@ -3,6 +3,7 @@
 #include <span>
 #include <string_view>
 
+#include "batch/result_columns.h"
 #include "batch/shortest_number.h"
 #include "batch/text_escaping.h"
 
@@ -24,12 +25,6 @@ void array(std::string& out, std::string_view name, std::span<const Number> valu
     appendShortest(out, values[i]);
   }
   out += ']';
-}
-
-/// Elements 1.. of a per-triangle or per-condition member; element 0 is never used.
-template <typename Number, std::size_t N>
-void members(std::string& out, std::string_view name, const std::array<Number, N>& values) {
-  array(out, name, std::span<const Number>(values).subspan(1));
 }
 
 template <typename Number>
@@ -83,30 +78,20 @@ void checkObject(std::string& out, const RigorousCheck& c) {
 void JsonLinesWriter::begin(std::string& /*out*/) {}
 
 void JsonLinesWriter::result(std::string& out, const FigureResult& figure) {
-  const AdjustmentState& s = figure.state;
   openRecord(out, figure.line, &figure.name);
-  members(out, "w", s.w);
-  members(out, "secondGroupW", s.secondGroupW);
-  members(out, "k", s.k);
-  number(out, "invPb", s.invPb);
-  number(out, "invPs", s.invPs);
-  number(out, "mb", s.mb);
-  number(out, "md", s.md);
-  key(out, "m");
-  if (s.m) {
-    appendShortest(out, *s.m);
-  } else {
-    out += "null";
+  for (const ResultColumn& column : resultColumns()) {
+    key(out, column.name);
+    if (column.count == 0) {
+      appendResultNumber(out, column.value(figure, 0), "null");
+      continue;
+    }
+    out += '[';
+    for (std::size_t i = 0; i < column.count; ++i) {
+      if (i > 0) out += ',';
+      appendResultNumber(out, column.value(figure, i), "null");
+    }
+    out += ']';
   }
-  number(out, "xp1", s.xp1);
-  number(out, "yp1", s.yp1);
-  number(out, "xp2", s.xp2);
-  number(out, "yp2", s.yp2);
-  number(out, "xp3", s.xp3);
-  number(out, "yp3", s.yp3);
-  members(out, "distanceAngle", s.distanceAngle);
-  members(out, "advanceAngle", s.advanceAngle);
-  members(out, "centralAngle", s.centralAngle);
   if (withCheck_) {
     key(out, "check");
     if (figure.check) {

@@ -10,7 +10,7 @@
 
 #include "batch/figure_record.h"
 #include "check/rigorous_adjustment.h"
-#include "engine/adjustment_state.h"
+#include "engine/adjustment_results.h"
 
 namespace velmora {
 
@@ -21,7 +21,7 @@ enum class BatchFormat { JsonLines, Csv };
 struct FigureResult {
   std::size_t line = 0;
   const std::string& name;
-  const AdjustmentState& state;
+  const AdjustmentResults& results;
   const RigorousCheck* check = nullptr;
 };
 

@@ -1,42 +1,28 @@
 #include "batch/text_escaping.h"
 
+#include "input/utf8_text.h"
+
 namespace velmora {
 namespace {
-
-constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
-
-/// Length of the valid UTF-8 sequence starting at `at`, or 0 when it is not one.
-std::size_t utf8SequenceLength(std::string_view text, std::size_t at) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(at);
-  std::size_t length = 0;
-  unsigned char low = 0x80, high = 0xBF;  // the range of the first continuation byte
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;  // no surrogates
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (at + length > text.size()) return 0;
-  if (byte(at + 1) < low || byte(at + 1) > high) return 0;
-  for (std::size_t i = 2; i < length; ++i) {
-    if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
-  }
-  return length;
-}
 
 void appendControlEscape(std::string& out, unsigned char c) {
   constexpr std::string_view kHex = "0123456789abcdef";
   out += "\\u00";
   out += kHex[c >> 4];
   out += kHex[c & 0x0F];
+}
+
+/// The text with every byte that is not valid UTF-8 read as U+FFFD.
+void appendValidUtf8(std::string& out, std::string_view text) {
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t valid = validUtf8Length(text.substr(at));
+    out.append(text.substr(at, valid));
+    at += valid;
+    if (at < text.size()) {
+      out += kReplacementCharacter;
+      ++at;
+    }
+  }
 }
 
 }  // namespace
@@ -76,15 +62,17 @@ void appendJsonString(std::string& out, std::string_view text) {
 }
 
 void appendCsvField(std::string& out, std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-    out.append(text);
+  if (text.find_first_of(",;\t\"\r\n") == std::string_view::npos) {
+    appendValidUtf8(out, text);
     return;
   }
-  out += '"';
+  std::string doubled;
   for (const char c : text) {
-    if (c == '"') out += '"';
-    out += c;
+    if (c == '"') doubled += '"';
+    doubled += c;
   }
+  out += '"';
+  appendValidUtf8(out, doubled);
   out += '"';
 }
 

@@ -1,6 +1,7 @@
-// Texts placed into machine-readable output: a JSON string (quoted, escaped,
-// any byte that is not valid UTF-8 replaced by U+FFFD) and a CSV field (quoted
-// as RFC 4180 asks when it holds a comma, a quote or a line break).
+// Texts placed into machine-readable output, always valid UTF-8 (a byte that
+// is not is replaced by U+FFFD): a JSON string (quoted, escaped) and a CSV
+// field (quoted as RFC 4180 asks when it holds a comma, a quote or a line
+// break, and also a semicolon or TAB, so that any reader's separator is safe).
 #pragma once
 
 #include <string>

@@ -1,16 +1,12 @@
-// Benchmarks of one whole Compute run driven by prepared replies, and of the
-// adjustment stages alone on a state whose angles are already typed.
+// Benchmarks of one whole Compute run driven by prepared replies (dialogue,
+// stages and field texts), and of the engine's adjustment alone on the typed values.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "engine/known_side_geometry.h"
-#include "engine/normal_equations.h"
-#include "engine/point_coordinates.h"
-#include "engine/precision.h"
-#include "engine/triangle_conditions.h"
+#include "engine/figure_adjustment.h"
 #include "ui/compute_run.h"
 
 namespace {
@@ -54,7 +50,7 @@ void wholeComputeRun(benchmark::State& bench) {
 }
 BENCHMARK(wholeComputeRun);
 
-void adjustmentStagesAlone(benchmark::State& bench) {
+void engineAlone(benchmark::State& bench) {
   const std::vector<std::string> replies = sampleReplies();
   AdjustmentState typed;
   typed.xa = replies[0], typed.ya = replies[2], typed.xb = replies[4], typed.yb = replies[6];
@@ -64,30 +60,15 @@ void adjustmentStagesAlone(benchmark::State& bench) {
     typed.advanceAngleDms[i] = replies[16 + 6 * (i - 1)];
     typed.centralAngleDms[i] = replies[18 + 6 * (i - 1)];
   }
-  PreparedReplies display(replies);
+  const FigureTexts figure = typed.typedFigure();
   for (auto _ : bench) {
-    AdjustmentState state = typed;
-    RunValues run;
-    bool fault = false;
-    for (int i = 1; i <= 3; ++i) {
-      fault |= convertTriangleAngles(state, i).has_value();
-      fault |= triangleStep(state, run, display, i).has_value();
-    }
-    fault |= knownSideStep(state, run.geometry).has_value();
-    fault |= secondGroupStep(state, run, display).has_value();
-    fault |= provisionalDistanceStep(state, run.geometry, run.provisional).has_value();
-    weightFunctionStep(run);
-    formNormals(run);
-    fault |= weightReciprocalStep(state, run, display).has_value();
-    fault |= correlateStep(state, run).has_value();
-    fault |= correctionStep(state, run).has_value();
-    fault |= precisionStep(state, run, display).has_value();
-    fault |= coordinateStep(state, run, display).has_value();
-    benchmark::DoNotOptimize(state.xp3);
+    AdjustmentResults results;
+    const StageOutcome fault = adjustFigure(figure, results);
+    benchmark::DoNotOptimize(results.xp3);
     if (fault) bench.SkipWithError("the sample could not be computed");
   }
 }
-BENCHMARK(adjustmentStagesAlone);
+BENCHMARK(engineAlone);
 
 }  // namespace
 

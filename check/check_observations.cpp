@@ -8,13 +8,13 @@
 namespace velmora {
 namespace {
 
-bool readValue(const std::string& typed, double& value) {
+bool readValue(std::string_view typed, double& value) {
   const ReadNumber number = readNumber(typed);
   value = number.value;
   return number.reading == NumberReading::Number;
 }
 
-bool readAngle(const std::string& typed, double& degrees) {
+bool readAngle(std::string_view typed, double& degrees) {
   double packed = 0.0;
   if (!readValue(typed, packed)) return false;
   degrees = dmsToDegrees(packed);
@@ -23,21 +23,26 @@ bool readAngle(const std::string& typed, double& degrees) {
 
 }  // namespace
 
-std::optional<CheckObservations> checkObservations(const AdjustmentState& state) {
+std::optional<CheckObservations> checkObservations(const FigureTexts& typed, const AdjustmentResults& results) {
   CheckObservations o;
-  const std::string* coordinates[3][2] = {{&state.xa, &state.ya}, {&state.xb, &state.yb}, {&state.xc, &state.yc}};
+  const std::string_view coordinates[3][2] = {{typed.xa, typed.ya}, {typed.xb, typed.yb}, {typed.xc, typed.yc}};
   for (std::size_t point = 0; point < 3; ++point) {
-    if (!readValue(*coordinates[point][0], o.known[point].x)) return std::nullopt;
-    if (!readValue(*coordinates[point][1], o.known[point].y)) return std::nullopt;
+    if (!readValue(coordinates[point][0], o.known[point].x)) return std::nullopt;
+    if (!readValue(coordinates[point][1], o.known[point].y)) return std::nullopt;
   }
   for (std::size_t t = 1; t <= 3; ++t) {
     const std::size_t row = 3 * (t - 1);
-    if (!readAngle(state.distanceAngleDms[t], o.observedDegrees[row])) return std::nullopt;
-    if (!readAngle(state.advanceAngleDms[t], o.observedDegrees[row + 1])) return std::nullopt;
-    if (!readAngle(state.centralAngleDms[t], o.observedDegrees[row + 2])) return std::nullopt;
+    if (!readAngle(typed.distanceAngle[t], o.observedDegrees[row])) return std::nullopt;
+    if (!readAngle(typed.advanceAngle[t], o.observedDegrees[row + 1])) return std::nullopt;
+    if (!readAngle(typed.centralAngle[t], o.observedDegrees[row + 2])) return std::nullopt;
   }
-  o.start = {(state.xp1 + state.xp2 + state.xp3) / 3.0, (state.yp1 + state.yp2 + state.yp3) / 3.0};
+  const AdjustmentResults& r = results;
+  o.start = {(r.xp1 + r.xp2 + r.xp3) / 3.0, (r.yp1 + r.yp2 + r.yp3) / 3.0};
   return o;
+}
+
+std::optional<CheckObservations> checkObservations(const AdjustmentState& state) {
+  return checkObservations(state.typedFigure(), state);
 }
 
 }  // namespace velmora

@@ -11,6 +11,7 @@
 namespace velmora {
 
 /// Nothing when a typed value does not read as a number (no complete run has one).
+std::optional<CheckObservations> checkObservations(const FigureTexts& typed, const AdjustmentResults& results);
 std::optional<CheckObservations> checkObservations(const AdjustmentState& state);
 
 }  // namespace velmora

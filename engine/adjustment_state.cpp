@@ -15,4 +15,14 @@ void AdjustmentState::recreateArrays() {
   lastRunComplete = false;
 }
 
+FigureTexts AdjustmentState::typedFigure() const {
+  FigureTexts texts{xa, ya, xb, yb, xc, yc};
+  for (std::size_t t = 1; t <= kTriangles; ++t) {
+    texts.distanceAngle[t] = distanceAngleDms[t];
+    texts.advanceAngle[t] = advanceAngleDms[t];
+    texts.centralAngle[t] = centralAngleDms[t];
+  }
+  return texts;
+}
+
 }  // namespace velmora

@@ -16,5 +16,10 @@ inline constexpr double kLn10 = 2.302585093;
 inline constexpr int kTriangles = 3;
 inline constexpr int kConditions = 4;
 inline constexpr double kSecondsPerDegree = 3600.0;
+/// A misclosure in seconds divided by this is its third in degrees: the
+/// first-group correction of each angle of a triangle.
+inline constexpr double kThirdsOfSecondsPerDegree = 10800.0;
+/// A common logarithm times this is in units of its sixth decimal.
+inline constexpr double kSixthDecimalUnits = 1000000.0;
 
 }  // namespace velmora

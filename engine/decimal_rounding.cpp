@@ -1,5 +1,7 @@
 #include "engine/decimal_rounding.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace velmora {
@@ -8,6 +10,10 @@ namespace {
 __extension__ typedef unsigned __int128 Wide;  // room for a 53-bit mantissa times 10^9
 
 constexpr int kMantissaBits = 53;
+constexpr int kFractionBits = 52;
+constexpr std::uint64_t kImplicitBit = std::uint64_t{1} << kFractionBits;
+/// The exponent bias 1023 plus the 52 fraction bits: the power of two of the mantissa's last bit.
+constexpr int kExponentOffset = 1075;
 constexpr std::uint64_t kLimit = std::uint64_t{1} << kMantissaBits;
 
 std::uint64_t powerOfTen(int exponent) {
@@ -20,11 +26,13 @@ std::uint64_t powerOfTen(int exponent) {
 
 std::optional<std::uint64_t> scaledHalfEven(double value, int decimals) {
   if (decimals < 0 || decimals > 9 || !std::isfinite(value)) return std::nullopt;
-  int exponent = 0;
-  const double fraction = std::frexp(std::fabs(value), &exponent);  // |value| = fraction x 2^exponent
-  const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, kMantissaBits));
-  const Wide scaled = static_cast<Wide>(mantissa) * powerOfTen(decimals);
-  const int shift = exponent - kMantissaBits;  // |value| x 10^decimals = scaled x 2^shift
+  // |value| = mantissa x 2^shift, read from the bits: biased exponent, then 52 fraction bits.
+  const auto bits = std::bit_cast<std::uint64_t>(std::fabs(value));
+  const int biasedExponent = static_cast<int>(bits >> kFractionBits);
+  const std::uint64_t fraction = bits & (kImplicitBit - 1);
+  const std::uint64_t mantissa = biasedExponent == 0 ? fraction : fraction | kImplicitBit;
+  const int shift = std::max(biasedExponent, 1) - kExponentOffset;
+  const Wide scaled = static_cast<Wide>(mantissa) * powerOfTen(decimals);  // |value| x 10^decimals = scaled x 2^shift
   if (shift >= 0) {
     if (shift >= 64 || (scaled << shift) >> shift != scaled || (scaled << shift) >= kLimit) return std::nullopt;
     return static_cast<std::uint64_t>(scaled << shift);

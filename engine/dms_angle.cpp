@@ -23,7 +23,7 @@ DmsParts dmsParts(double x) {
   return {d, wholeMinutesTimes100 - d * 100.0, s - wholeMinutesTimes100 * 100.0};
 }
 
-double partsToDegrees(const DmsParts& parts) { return (parts.degrees + parts.minutes / 60.0) + parts.seconds / 3600.0; }
+double partsToDegrees(DmsParts parts) { return (parts.degrees + parts.minutes / 60.0) + parts.seconds / 3600.0; }
 
 double dmsToDegrees(double x) { return partsToDegrees(dmsParts(x)); }
 

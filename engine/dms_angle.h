@@ -21,7 +21,7 @@ struct DmsParts {
 DmsParts dmsParts(double x);
 
 /// The parts in decimal degrees: (D + minutes / 60) + seconds / 3600.
-double partsToDegrees(const DmsParts& parts);
+double partsToDegrees(DmsParts parts);
 
 /// Converts a d.mmss value to decimal degrees, in the classical form
 /// partsToDegrees(dmsParts(x)) (-1.3 gives -1.5).

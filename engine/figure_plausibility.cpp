@@ -16,7 +16,7 @@ StageOutcome requireNoGrossMisclosure(float misclosureSeconds, std::string_view 
                        std::string(name) + " = " + shown + " 秒，绝对值超过 600 秒，请检查" + std::string(cause));
 }
 
-double doubleSignedArea(const PlanePoint& a, const PlanePoint& b, const PlanePoint& c) {
+double doubleSignedArea(PlanePoint a, PlanePoint b, PlanePoint c) {
   return (b.y - a.y) * (c.x - a.x) - (b.x - a.x) * (c.y - a.y);
 }
 

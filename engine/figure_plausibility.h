@@ -23,7 +23,7 @@ StageOutcome requireNoGrossMisclosure(float misclosureSeconds, std::string_view 
 
 /// Twice the signed area of ABC: (yb - ya)(xc - xa) - (xb - xa)(yc - ya);
 /// positive when A, B, C run counter-clockwise on the map.
-double doubleSignedArea(const PlanePoint& a, const PlanePoint& b, const PlanePoint& c);
+double doubleSignedArea(PlanePoint a, PlanePoint b, PlanePoint c);
 
 /// Coincident points (in the order AB, BC, CA), then collinear points, then
 /// counter-clockwise numbering; the sides are those of `geometry`.

@@ -30,8 +30,8 @@ double azimuthOf(double dx, double dy, double length) {
 /// One reduction by a full circle, as the classical method does it.
 double reducedOnce(double degrees) { return degrees >= 360.0 ? degrees - 360.0 : degrees; }
 
-StageOutcome readPoint(const std::string& typedX, const std::string& typedY, std::string_view xName,
-                       std::string_view yName, PlanePoint& point) {
+StageOutcome readPoint(std::string_view typedX, std::string_view typedY, const ValueName& xName, const ValueName& yName,
+                       PlanePoint& point) {
   if (StageOutcome outcome = readTypedValue(typedX, xName, kKnownSideStep, point.x)) return outcome;
   return readTypedValue(typedY, yName, kKnownSideStep, point.y);
 }
@@ -48,9 +48,10 @@ StageOutcome sideBetween(const PlanePoint& from, const PlanePoint& to, std::stri
 }
 
 StageOutcome sineRuleSide(double knownSide, double advanceAngle, double centralAngle, std::string_view sideName,
-                          std::string_view centralName, double& distance) {
+                          std::string_view centralName, FigureEntry centralEntry, double& distance) {
   const double centralSine = std::sin(centralAngle * kDegreeFactor);
-  if (StageOutcome outcome = requireNonZeroDivisor(centralSine, {centralName, " 的正弦"}, kProvisionalStep)) {
+  if (StageOutcome outcome =
+          requireNonZeroDivisor(centralSine, {centralName, " 的正弦", centralEntry}, kProvisionalStep)) {
     return outcome;
   }
   distance = (knownSide * std::sin(advanceAngle * kDegreeFactor)) / centralSine;
@@ -67,13 +68,23 @@ DirectedSide directedSide(double x1, double y1, double x2, double y2) {
   return {length, azimuthOf(dx, dy, length)};
 }
 
-StageOutcome knownSideStep(const AdjustmentState& state, KnownSideGeometry& geometry) {
+StageOutcome knownSideStep(const FigureTexts& typed, KnownSideGeometry& geometry) {
+  using E = FigureEntry;
   PlanePoint& a = geometry.a;
   PlanePoint& b = geometry.b;
   PlanePoint& c = geometry.c;
-  if (StageOutcome outcome = readPoint(state.xa, state.ya, "A 点的纵座标 Xa", "A 点的横座标 Ya", a)) return outcome;
-  if (StageOutcome outcome = readPoint(state.xb, state.yb, "B 点的纵座标 Xb", "B 点的横座标 Yb", b)) return outcome;
-  if (StageOutcome outcome = readPoint(state.xc, state.yc, "C 点的纵座标 Xc", "C 点的横座标 Yc", c)) return outcome;
+  if (StageOutcome outcome =
+          readPoint(typed.xa, typed.ya, {"A 点的纵座标 Xa", {}, E::xa}, {"A 点的横座标 Ya", {}, E::ya}, a)) {
+    return outcome;
+  }
+  if (StageOutcome outcome =
+          readPoint(typed.xb, typed.yb, {"B 点的纵座标 Xb", {}, E::xb}, {"B 点的横座标 Yb", {}, E::yb}, b)) {
+    return outcome;
+  }
+  if (StageOutcome outcome =
+          readPoint(typed.xc, typed.yc, {"C 点的纵座标 Xc", {}, E::xc}, {"C 点的横座标 Yc", {}, E::yc}, c)) {
+    return outcome;
+  }
   if (StageOutcome outcome = sideBetween(a, b, "已知边 AB", geometry.sideAB, geometry.azimuthAB)) return outcome;
   if (StageOutcome outcome = sideBetween(b, c, "已知边 BC", geometry.sideBC, geometry.azimuthBC)) return outcome;
   if (StageOutcome outcome = sideBetween(c, a, "已知边 CA", geometry.sideCA, geometry.azimuthCA)) return outcome;
@@ -86,18 +97,18 @@ StageOutcome knownSideStep(const AdjustmentState& state, KnownSideGeometry& geom
   return done();
 }
 
-StageOutcome provisionalDistanceStep(const AdjustmentState& state, const KnownSideGeometry& geometry,
+StageOutcome provisionalDistanceStep(const AdjustmentResults& results, const KnownSideGeometry& geometry,
                                      ProvisionalDistances& provisional) {
-  if (StageOutcome outcome = sineRuleSide(geometry.sideAB, state.advanceAngle[1], state.centralAngle[1], "近似边长 PA",
-                                          "中心角 C(1)", provisional.distancePA)) {
+  if (StageOutcome outcome = sineRuleSide(geometry.sideAB, results.advanceAngle[1], results.centralAngle[1],
+                                          "近似边长 PA", "中心角 C(1)", centralAngleEntry(1), provisional.distancePA)) {
     return outcome;
   }
-  if (StageOutcome outcome = sineRuleSide(geometry.sideBC, state.advanceAngle[2], state.centralAngle[2], "近似边长 PB",
-                                          "中心角 C(2)", provisional.distancePB)) {
+  if (StageOutcome outcome = sineRuleSide(geometry.sideBC, results.advanceAngle[2], results.centralAngle[2],
+                                          "近似边长 PB", "中心角 C(2)", centralAngleEntry(2), provisional.distancePB)) {
     return outcome;
   }
-  if (StageOutcome outcome = sineRuleSide(geometry.sideCA, state.advanceAngle[3], state.centralAngle[3], "近似边长 PC",
-                                          "中心角 C(3)", provisional.distancePC)) {
+  if (StageOutcome outcome = sineRuleSide(geometry.sideCA, results.advanceAngle[3], results.centralAngle[3],
+                                          "近似边长 PC", "中心角 C(3)", centralAngleEntry(3), provisional.distancePC)) {
     return outcome;
   }
   const double pa = provisional.distancePA;

@@ -3,7 +3,7 @@
 // rule. x north, y east (metres); azimuths clockwise from north, degrees.
 #pragma once
 
-#include "engine/adjustment_state.h"
+#include "engine/adjustment_results.h"
 #include "engine/run_values.h"
 #include "engine/stage_outcome.h"
 
@@ -19,12 +19,13 @@ struct DirectedSide {
 /// Coincident points give length 0 and azimuth 270. Non-finite only on overflow.
 DirectedSide directedSide(double x1, double y1, double x2, double y2);
 
-/// Sides, azimuths and the known angles from the typed coordinates.
-StageOutcome knownSideStep(const AdjustmentState& state, KnownSideGeometry& geometry);
+/// Sides, azimuths and the known angles from the typed coordinates; stops on
+/// coincident, collinear or counter-clockwise known points.
+StageOutcome knownSideStep(const FigureTexts& typed, KnownSideGeometry& geometry);
 
 /// PA, PB, PC from the first-group corrected angles, and the longest of them:
 /// the first in the order PA, PB, PC when two or three are equally long.
-StageOutcome provisionalDistanceStep(const AdjustmentState& state, const KnownSideGeometry& geometry,
+StageOutcome provisionalDistanceStep(const AdjustmentResults& results, const KnownSideGeometry& geometry,
                                      ProvisionalDistances& provisional);
 
 }  // namespace velmora

@@ -5,8 +5,7 @@
 #include <string_view>
 
 #include "engine/arithmetic_checks.h"
-#include "engine/number_text.h"
-#include "engine/point_coordinates.h"
+#include "engine/constants.h"
 
 namespace velmora {
 namespace {
@@ -51,16 +50,16 @@ StageOutcome backSubstitute(const NormalMatrix& n, std::array<double, 5>& x, std
   return done();
 }
 
-StageOutcome weightReciprocal(RunValues& run, const std::int16_t& column, std::string_view name, double& reciprocal) {
+}  // namespace
+
+StageOutcome weightReciprocal(RunValues& run, int column, double& reciprocal) {
   double r = 0.0;
   if (StageOutcome outcome = cm1(run.normalsWork, run.normals, column, r)) return outcome;
   const auto c = static_cast<std::size_t>(column);
   reciprocal = run.normals[c][c] + r;
-  return requireFinite(reciprocal, name, kReductionStep);
+  return requireFinite(reciprocal, column == kAzimuthFunctionColumn ? "权倒数 1/Pb" : "权倒数 1/Ps", kReductionStep);
 }
 
-/// Step 2 reduced the working copy: restore every element cm1 reads, with the
-/// log-side function in the constant column.
 void refreshWorkingCopy(RunValues& run) {
   NormalMatrix& work = run.normalsWork;
   for (std::size_t i = 1; i <= kUnknowns; ++i) {
@@ -72,12 +71,10 @@ void refreshWorkingCopy(RunValues& run) {
   }
 }
 
-}  // namespace
-
 void formNormals(RunValues& run) {
   const ConditionMatrix& a = run.conditionMatrix;
   for (std::size_t i = 1; i <= 6; ++i) {
-    for (std::size_t j = 1; j <= 6; ++j) {
+    for (std::size_t j = i; j <= 6; ++j) {  // symmetric: each product once, mirrored
       double s = 0.0;
       for (std::size_t c = 1; c <= 9; ++c) s = s + a[i][c] * a[j][c];
       run.normalsWork[i][j] = s;
@@ -88,7 +85,7 @@ void formNormals(RunValues& run) {
   }
 }
 
-StageOutcome cm1(NormalMatrix& work, const NormalMatrix& reference, const std::int16_t& column, double& result) {
+StageOutcome cm1(NormalMatrix& work, const NormalMatrix& reference, int column, double& result) {
   if (StageOutcome outcome = reduceUpperTriangle(work, kReductionStep)) return outcome;
   std::array<double, 5> x{};
   if (StageOutcome outcome = backSubstitute(work, x, kReductionStep)) return outcome;
@@ -98,38 +95,35 @@ StageOutcome cm1(NormalMatrix& work, const NormalMatrix& reference, const std::i
   return requireFinite(result, "权函数的二次项", kReductionStep);
 }
 
-StageOutcome weightReciprocalStep(AdjustmentState& state, RunValues& run, ResultDisplay& display) {
-  state.functionColumn = 5;
-  if (StageOutcome outcome = weightReciprocal(run, state.functionColumn, "权倒数 1/Pb", state.invPb)) return outcome;
-  if (display.showsTexts()) display.setFieldText("Text15", " " + plainRoundedText(state.invPb, 6));
-  refreshWorkingCopy(run);
-  state.functionColumn = 6;
-  if (StageOutcome outcome = weightReciprocal(run, state.functionColumn, "权倒数 1/Ps", state.invPs)) return outcome;
-  if (display.showsTexts()) display.setFieldText("Text16", " " + plainRoundedText(state.invPs, 6));
-  return done();
-}
-
-StageOutcome correlateStep(AdjustmentState& state, RunValues& run) {
+StageOutcome correlateStep(AdjustmentResults& results, RunValues& run) {
   const std::string_view step = "法方程式联系数计算";
   NormalMatrix& n = run.normals;
-  for (std::size_t i = 1; i <= kUnknowns; ++i) n[i][kConstantColumn] = state.secondGroupW[i];
+  for (std::size_t i = 1; i <= kUnknowns; ++i) n[i][kConstantColumn] = results.secondGroupW[i];
   if (StageOutcome outcome = reduceUpperTriangle(n, step)) return outcome;
   std::array<double, 5> k{};
   if (StageOutcome outcome = backSubstitute(n, k, step)) return outcome;
-  for (std::size_t i = 1; i <= kUnknowns; ++i) state.k[i] = k[i];
+  for (std::size_t i = 1; i <= kUnknowns; ++i) results.k[i] = k[i];
   return done();
 }
 
-StageOutcome correctionStep(AdjustmentState& state, RunValues& run) {
+void correctTriangleAngles(AdjustmentResults& results, const std::array<double, 10>& v, int t) {
+  const auto ti = static_cast<std::size_t>(t);
+  const auto c = static_cast<std::size_t>(3 * t);
+  results.distanceAngle[ti] = results.distanceAngle[ti] + v[c - 2] / kSecondsPerDegree;
+  results.advanceAngle[ti] = results.advanceAngle[ti] + v[c - 1] / kSecondsPerDegree;
+  results.centralAngle[ti] = results.centralAngle[ti] + v[c] / kSecondsPerDegree;
+}
+
+StageOutcome correctionStep(AdjustmentResults& results, RunValues& run) {
   const ConditionMatrix& a = run.conditionMatrix;
-  const ConditionArray<double>& k = state.k;
+  const ConditionArray<double>& k = results.k;
   for (int t = 1; t <= 3; ++t) {
     const auto first = static_cast<std::size_t>(3 * t - 2);
     for (std::size_t c = first; c <= first + 2; ++c) {
       run.v[c] = ((k[1] * a[1][c] + k[2] * a[2][c]) + k[3] * a[3][c]) + k[4] * a[4][c];
       if (StageOutcome outcome = requireFinite(run.v[c], "改正数 v", kCorrectionStep)) return outcome;
     }
-    correctTriangleAngles(state, run.v, t);
+    correctTriangleAngles(results, run.v, t);
     run.secondGroupVv = ((run.secondGroupVv + run.v[first] * run.v[first]) + run.v[first + 1] * run.v[first + 1]) +
                         run.v[first + 2] * run.v[first + 2];
   }

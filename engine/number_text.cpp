@@ -17,14 +17,18 @@ namespace {
 // Enough for the fixed text of the largest double (309 digits) and its decimals.
 using TextBuffer = std::array<char, 400>;
 
-/// The digits of a whole number of 10^-decimals units, with the decimal point placed.
+/// The digits of a whole number of 10^-decimals units, with the decimal point
+/// placed and at least one digit before it; written from the last digit back.
 std::string scaledDigits(std::uint64_t units, int decimals, bool negative) {
-  std::string digits = std::to_string(units);
-  const auto places = static_cast<std::size_t>(decimals);
-  if (digits.size() <= places) digits.insert(0, places + 1 - digits.size(), '0');
-  if (decimals > 0) digits.insert(digits.size() - places, 1, '.');
-  if (negative) digits.insert(0, 1, '-');
-  return digits;
+  std::array<char, 32> buffer{};  // 20 digits of a 64-bit number, a point, a sign
+  char* first = buffer.data() + buffer.size();
+  for (int written = 0; written <= decimals || units != 0; ++written) {
+    if (written == decimals && decimals > 0) *--first = '.';
+    *--first = static_cast<char>('0' + units % 10);
+    units /= 10;
+  }
+  if (negative) *--first = '-';
+  return std::string(first, buffer.data() + buffer.size());
 }
 
 std::string toFixedChars(double value, int decimals) {
@@ -102,6 +106,8 @@ std::string plainSingleText(float value) {
                   exponentText.data() + exponentText.size(), exponent);
   return plainRoundedText(wide, std::max(0, 6 - exponent));
 }
+
+std::string relativeErrorDenominatorText(std::optional<float> m) { return m ? plainSingleText(*m) : "∞"; }
 
 std::string typedValueText(const std::string& typed, int decimals) {
   const ReadNumber number = readNumber(typed);

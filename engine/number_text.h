@@ -3,6 +3,7 @@
 // shows a negative zero, an exponent, "inf" or "nan" (callers pass finite values).
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace velmora {
@@ -24,6 +25,9 @@ std::string plainRoundedText(double value, int decimals);
 /// A single-precision value as plain text: at most seven significant digits,
 /// no trailing zeros; from 10^7 up, the whole number the single holds.
 std::string plainSingleText(float value);
+
+/// The text of 1/m's denominator: the whole number, or ∞ when m holds none.
+std::string relativeErrorDenominatorText(std::optional<float> m);
 
 /// The display text of a typed value under a fixed pattern: the pattern of its
 /// numeric value, or the text as typed when it does not read as a number.

@@ -1,11 +1,9 @@
 #include "engine/point_coordinates.h"
 
 #include <cmath>
-#include <string>
 
 #include "engine/arithmetic_checks.h"
 #include "engine/constants.h"
-#include "engine/number_text.h"
 
 namespace velmora {
 namespace {
@@ -14,9 +12,11 @@ constexpr const char* kStep = "待定点座标计算";
 
 /// (side x sin distance angle) / sin central angle: the side to P opposite the distance angle.
 StageOutcome adjustedSide(double knownSide, double distanceAngle, double centralAngle, std::string_view centralName,
-                          std::string_view sideName, double& side) {
+                          FigureEntry centralEntry, std::string_view sideName, double& side) {
   const double centralSine = std::sin(centralAngle * kDegreeFactor);
-  if (StageOutcome outcome = requireNonZeroDivisor(centralSine, {centralName, " 的正弦"}, kStep)) return outcome;
+  if (StageOutcome outcome = requireNonZeroDivisor(centralSine, {centralName, " 的正弦", centralEntry}, kStep)) {
+    return outcome;
+  }
   side = (knownSide * std::sin(distanceAngle * kDegreeFactor)) / centralSine;
   return requireFinite(side, {"平差边长 ", sideName}, kStep);
 }
@@ -27,67 +27,49 @@ double azimuthToP(double distanceAngle, double knownAzimuth) {
   return azimuth > 360.0 ? azimuth - 360.0 : azimuth;
 }
 
-/// One coordinate: the known point's coordinate plus the side's projection; shown at once.
-StageOutcome coordinate(double origin, double projection, const char* name, std::string_view field, double& member,
-                        ResultDisplay& display) {
-  const double value = origin + projection;
+/// A coordinate of P, stored when it is a number.
+StageOutcome storedCoordinate(double value, const char* name, double& member) {
   if (StageOutcome outcome = requireFinite(value, name, kStep)) return outcome;
   member = value;
-  if (display.showsTexts()) display.setFieldText(field, " " + fixedText(value, 3));
   return done();
 }
 
 }  // namespace
 
-void correctTriangleAngles(AdjustmentState& state, const std::array<double, 10>& v, int t) {
-  const auto ti = static_cast<std::size_t>(t);
-  const auto c = static_cast<std::size_t>(3 * t);
-  state.distanceAngle[ti] = state.distanceAngle[ti] + v[c - 2] / 3600.0;
-  state.advanceAngle[ti] = state.advanceAngle[ti] + v[c - 1] / 3600.0;
-  state.centralAngle[ti] = state.centralAngle[ti] + v[c] / 3600.0;
+StageOutcome sidesToP(const AdjustmentResults& results, const KnownSideGeometry& geometry, SidesToP& sides) {
+  const KnownSideGeometry& g = geometry;
+  const AdjustmentResults& r = results;
+  if (StageOutcome o = adjustedSide(g.sideCA, r.distanceAngle[3], r.centralAngle[3], "中心角 C(3)",
+                                    centralAngleEntry(3), "PA", sides.sidePA)) {
+    return o;
+  }
+  if (StageOutcome o = adjustedSide(g.sideAB, r.distanceAngle[1], r.centralAngle[1], "中心角 C(1)",
+                                    centralAngleEntry(1), "PB", sides.sidePB)) {
+    return o;
+  }
+  if (StageOutcome o = adjustedSide(g.sideBC, r.distanceAngle[2], r.centralAngle[2], "中心角 C(2)",
+                                    centralAngleEntry(2), "PC", sides.sidePC)) {
+    return o;
+  }
+  sides.azimuthAP = azimuthToP(r.distanceAngle[1], g.azimuthAB);
+  sides.azimuthBP = azimuthToP(r.distanceAngle[2], g.azimuthBC);
+  sides.azimuthCP = azimuthToP(r.distanceAngle[3], g.azimuthCA);
+  return done();
 }
 
-StageOutcome coordinateStep(AdjustmentState& state, const RunValues& run, ResultDisplay& display) {
-  const KnownSideGeometry& g = run.geometry;
-  double sidePA = 0.0, sidePB = 0.0, sidePC = 0.0;
-  if (StageOutcome o =
-          adjustedSide(g.sideCA, state.distanceAngle[3], state.centralAngle[3], "中心角 C(3)", "PA", sidePA)) {
-    return o;
-  }
-  if (StageOutcome o =
-          adjustedSide(g.sideAB, state.distanceAngle[1], state.centralAngle[1], "中心角 C(1)", "PB", sidePB)) {
-    return o;
-  }
-  if (StageOutcome o =
-          adjustedSide(g.sideBC, state.distanceAngle[2], state.centralAngle[2], "中心角 C(2)", "PC", sidePC)) {
-    return o;
-  }
+StageOutcome coordinateOfP(std::size_t n, const KnownSideGeometry& geometry, const SidesToP& sides,
+                           AdjustmentResults& results) {
+  const KnownSideGeometry& g = geometry;
+  const SidesToP& s = sides;
   const double k = kDegreeFactor;
-  const double azimuthAP = azimuthToP(state.distanceAngle[1], g.azimuthAB);
-  const double azimuthBP = azimuthToP(state.distanceAngle[2], g.azimuthBC);
-  const double azimuthCP = azimuthToP(state.distanceAngle[3], g.azimuthCA);
-
-  if (display.showsTexts()) display.setFieldText("Text18", "   " + state.pointName);
-  const struct {
-    double origin;
-    double projection;
-    const char* name;
-    std::string_view field;
-    double& member;
-  } coordinates[] = {
-      {g.a.x, sidePA * std::cos(azimuthAP * k), "xp1", "Text19", state.xp1},
-      {g.a.y, sidePA * std::sin(azimuthAP * k), "yp1", "Text20", state.yp1},
-      {g.b.x, sidePB * std::cos(azimuthBP * k), "xp2", "Text5", state.xp2},
-      {g.b.y, sidePB * std::sin(azimuthBP * k), "yp2", "Text22", state.yp2},
-      {g.c.x, sidePC * std::cos(azimuthCP * k), "xp3", "Text23", state.xp3},
-      {g.c.y, sidePC * std::sin(azimuthCP * k), "yp3", "Text24", state.yp3},
-  };
-  for (const auto& c : coordinates) {
-    if (StageOutcome outcome = coordinate(c.origin, c.projection, c.name, c.field, c.member, display)) {
-      return outcome;
-    }
+  switch (n) {
+    case 0: return storedCoordinate(g.a.x + s.sidePA * std::cos(s.azimuthAP * k), "xp1", results.xp1);
+    case 1: return storedCoordinate(g.a.y + s.sidePA * std::sin(s.azimuthAP * k), "yp1", results.yp1);
+    case 2: return storedCoordinate(g.b.x + s.sidePB * std::cos(s.azimuthBP * k), "xp2", results.xp2);
+    case 3: return storedCoordinate(g.b.y + s.sidePB * std::sin(s.azimuthBP * k), "yp2", results.yp2);
+    case 4: return storedCoordinate(g.c.x + s.sidePC * std::cos(s.azimuthCP * k), "xp3", results.xp3);
+    default: return storedCoordinate(g.c.y + s.sidePC * std::sin(s.azimuthCP * k), "yp3", results.yp3);
   }
-  return done();
 }
 
 }  // namespace velmora

@@ -3,21 +3,19 @@
 // its relative error 1/m. mb, md and m are stored single precision.
 #pragma once
 
-#include <optional>
-#include <string>
-
-#include "engine/adjustment_state.h"
-#include "engine/result_display.h"
+#include "engine/adjustment_results.h"
 #include "engine/run_values.h"
 #include "engine/stage_outcome.h"
 
 namespace velmora {
 
-/// Shows mb (Text14), md (Text17) and 1/m (Text26) in that order. When md is
-/// zero, m holds no number and Text26 shows " 1/∞"; the run goes on.
-StageOutcome precisionStep(AdjustmentState& state, const RunValues& run, ResultDisplay& display);
+/// mb = sqrt(([vv] of both groups) / 7).
+StageOutcome unitWeightError(AdjustmentResults& results, const RunValues& run);
 
-/// The text of 1/m's denominator: the whole number, or ∞ when m holds none.
-std::string relativeErrorDenominatorText(const std::optional<float>& m);
+/// md = ((S mb) sqrt(5.3/ps + 23.5/pb)) / 1000, S the longest side to P.
+StageOutcome positionError(AdjustmentResults& results, const RunValues& run);
+
+/// m = trunc(1000 S / md); no number when md is zero (1/∞), and the run goes on.
+StageOutcome relativeError(AdjustmentResults& results, const RunValues& run);
 
 }  // namespace velmora

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "engine/adjustment_state.h"
+#include "engine/adjustment_results.h"
 
 namespace velmora {
 
@@ -38,10 +38,11 @@ struct ProvisionalDistances {
 };
 
 struct RunValues {
-  double firstGroupVv = 0.0;     ///< sum of wd^2 / 3, seconds squared
-  double logSineSum = 0.0;       ///< side condition's running log-sine difference
-  double centralAngleSum = 0.0;  ///< degrees
-  double secondGroupVv = 0.0;    ///< sum of v^2, seconds squared
+  TriangleArray<double> triangleMisclosure{};  ///< wd of triangle i before single storage, arc seconds
+  double firstGroupVv = 0.0;                   ///< sum of wd^2 / 3, seconds squared
+  double logSineSum = 0.0;                     ///< side condition's running log-sine difference
+  double centralAngleSum = 0.0;                ///< degrees
+  double secondGroupVv = 0.0;                  ///< sum of v^2, seconds squared
   TriangleArray<double> distanceDelta{}, advanceDelta{}, centralDelta{};
   ConditionMatrix conditionMatrix{};
   KnownSideGeometry geometry;

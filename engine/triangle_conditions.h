@@ -6,22 +6,34 @@
 // side condition's in sixth-decimal log units.
 #pragma once
 
-#include "engine/adjustment_state.h"
-#include "engine/result_display.h"
+#include "engine/adjustment_results.h"
 #include "engine/run_values.h"
 #include "engine/stage_outcome.h"
 
 namespace velmora {
 
-/// Converts triangle i's three typed angles from d.mmss to decimal degrees.
-StageOutcome convertTriangleAngles(AdjustmentState& state, int i);
+/// Converts triangle i's three typed angles from d.mmss to decimal degrees,
+/// refusing one that no surveyor can have observed (prompt order A, B, C).
+StageOutcome convertTriangleAngles(const FigureTexts& typed, AdjustmentResults& results, int i);
 
-/// Misclosure of triangle i (shown in Label17 and Text11), its first-group
-/// correction, and its share of the log-sine and central-angle sums.
-StageOutcome triangleStep(AdjustmentState& state, RunValues& run, ResultDisplay& display, int i);
+/// Misclosure of triangle i: wd in run.triangleMisclosure, stored single in w(i), and its share of [vv].
+StageOutcome triangleMisclosure(AdjustmentResults& results, RunValues& run, int i);
 
-/// The four second-group misclosures (Text12, Text13, Text21, Text25) and rows 1..4.
-StageOutcome secondGroupStep(AdjustmentState& state, RunValues& run, ResultDisplay& display);
+/// Stops when the stored w(i) exceeds the gross limit.
+StageOutcome requireNoGrossTriangleMisclosure(const AdjustmentResults& results, int i);
+
+/// The first-group correction of triangle i, its log-sine coefficients and
+/// its share of the log-sine and central-angle sums.
+StageOutcome firstGroupCorrection(AdjustmentResults& results, RunValues& run, int i);
+
+/// The four second-group misclosures, stored single.
+StageOutcome secondGroupMisclosures(AdjustmentResults& results, const RunValues& run);
+
+/// Stops when w1, w2 or w3 exceeds the gross limit, naming the first.
+StageOutcome requireNoGrossSecondGroupMisclosure(const AdjustmentResults& results);
+
+/// Rows 1..4 of the condition matrix.
+void secondGroupConditionRows(RunValues& run);
 
 /// Rows 5 and 6: the azimuth and log-side functions of the chosen triangle.
 void weightFunctionStep(RunValues& run);

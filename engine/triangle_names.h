@@ -14,7 +14,6 @@ inline constexpr TriangleTexts kDistanceAngleNames{"", "求距角 A(1)", "求距
 inline constexpr TriangleTexts kAdvanceAngleNames{"", "前进角 B(1)", "前进角 B(2)", "前进角 B(3)"};
 inline constexpr TriangleTexts kCentralAngleNames{"", "中心角 C(1)", "中心角 C(2)", "中心角 C(3)"};
 inline constexpr TriangleTexts kMisclosureNames{"", "闭合差 w(1)", "闭合差 w(2)", "闭合差 w(3)"};
-inline constexpr TriangleTexts kMisclosureCaptions{"", "w(1)", "w(2)", "w(3)"};
 inline constexpr TriangleTexts kTriangleAngleChecks{"", "三角形 1 的三个观测角", "三角形 2 的三个观测角",
                                                     "三角形 3 的三个观测角"};
 inline constexpr TriangleTexts kConversionSteps{"", "三角形 1 的角度换算", "三角形 2 的角度换算",

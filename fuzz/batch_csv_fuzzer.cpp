@@ -2,8 +2,10 @@
 // output format (bit 0: CSV, else JSON Lines), the rigorous check (bit 1) and
 // whether the valid header line goes first (bit 2); the rest is the file.
 // Invariants: every record after the header gives one output record, a result
-// or an error; output numbers are never inf, nan or a negative zero; the JSON
-// is well-formed and the CSV has one column count throughout.
+// or an error; every physical line of the file is accounted for (the header's,
+// a record's first line, a line a record goes on to, or a skipped line); output
+// numbers are never inf, nan or a negative zero; the JSON is well-formed and
+// the CSV has one column count throughout.
 #include <algorithm>
 #include <cstdint>
 #include <sstream>
@@ -24,13 +26,18 @@ namespace {
 constexpr std::size_t kLeadingColumns = 4;
 constexpr std::size_t kErrorMessageColumn = 3;
 
-std::string figureHeader() {
-  std::string header;
-  for (const std::string_view name : kFigureColumnNames) {
-    if (!header.empty()) header += ',';
-    header += name;
-  }
-  return header + '\n';
+std::string figureHeader() { return figureHeaderLine() + '\n'; }
+
+/// Lines as a text editor counts them: each line break ends one, and text after the last is one more.
+std::size_t physicalLines(std::string_view file) {
+  const auto breaks = static_cast<std::size_t>(std::count(file.begin(), file.end(), '\n'));
+  return breaks + (!file.empty() && file.back() != '\n' ? 1 : 0);
+}
+
+void checkLinesAccountedFor(std::string_view file, const BatchSummary& summary) {
+  const std::size_t accounted =
+      summary.headerLines + summary.figures + summary.continuationLines + summary.skippedLines;
+  require(accounted == physicalLines(file), "every line is the header's, a record's or skipped", file);
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -172,6 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(output.str().empty() && summary.figures == 0, "a file without its header gives no output", output.str());
     return 0;
   }
+  checkLinesAccountedFor(file, summary);
   if (options.format == BatchFormat::Csv) {
     checkCsv(output.str(), summary);
   } else {

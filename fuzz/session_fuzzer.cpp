@@ -4,6 +4,7 @@
 // a line. The same input also runs through the console front end, traced and
 // for a person, which must end with the same exit status and show the same fields.
 #include <algorithm>
+#include <optional>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -14,6 +15,7 @@
 #include "console_session.h"
 #include "fuzz_failure.h"
 #include "session_checks.h"
+#include "ui/line_reply_source.h"
 
 namespace velmora::fuzz {
 namespace {
@@ -29,16 +31,13 @@ std::vector<CliCommand> commandsOf(std::uint8_t choice) {
 }
 
 /// The replies as the console reads them: one a line, an LF or CRLF ending
-/// removed, no reply after a final line break.
+/// and a byte order mark removed, decoded as UTF-8 or GB18030 as the console
+/// decides; no reply after a final line break.
 std::vector<std::string> splitReplies(std::string_view text) {
+  std::istringstream input{std::string(text)};
+  LineReplySource source(input);
   std::vector<std::string> replies;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    std::string reply(text.substr(0, end));
-    if (!reply.empty() && reply.back() == '\r') reply.pop_back();
-    replies.push_back(std::move(reply));
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-  }
+  while (std::optional<std::string> reply = source.next()) replies.push_back(std::move(*reply));
   return replies;
 }
 

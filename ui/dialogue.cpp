@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "engine/number_reader.h"
 #include "engine/number_text.h"
@@ -39,7 +40,7 @@ std::array<EntrySpec, 7> makeScalarEntries() {
   };
 }
 
-EntrySpec distanceAngleEntry(int i) {
+EntrySpec distanceAngleRow(int i) {
   const std::string n = std::to_string(i);
   return EntrySpec{"请按三角形编号输入第 " + n + " 个三角形求距角 A(" + n + ") 的观测值:",
                    "Text6",
@@ -52,7 +53,7 @@ EntrySpec distanceAngleEntry(int i) {
                    angleEntry(i, 0)};
 }
 
-EntrySpec advanceAngleEntry(int i) {
+EntrySpec advanceAngleRow(int i) {
   const std::string n = std::to_string(i);
   const std::string confirmation = "确认前进角 B(" + n + ") 的观测值输入是否正确" + kEnterOrZero;
   return EntrySpec{"按三角形编号输入第 " + n + " 个三角形前进角 B(" + n + ") 的观测值 :",
@@ -66,7 +67,7 @@ EntrySpec advanceAngleEntry(int i) {
                    angleEntry(i, 1)};
 }
 
-EntrySpec centralAngleEntry(int i) {
+EntrySpec centralAngleRow(int i) {
   const std::string n = std::to_string(i);
   const std::string confirmation = "确认中心角 C(" + n +
                                    ") 的观测值输入是否正确 ?  输入正确按 Enter 键或 OK 键(  即:Enter 键或 OK 键);  "
@@ -95,19 +96,14 @@ const std::array<EntrySpec, 7>& scalarEntries() {
 
 const TriangleEntries& triangleEntries(int i) {
   static const std::array<TriangleEntries, 3> entries{{
-      {distanceAngleEntry(1), advanceAngleEntry(1), centralAngleEntry(1)},
-      {distanceAngleEntry(2), advanceAngleEntry(2), centralAngleEntry(2)},
-      {distanceAngleEntry(3), advanceAngleEntry(3), centralAngleEntry(3)},
+      {distanceAngleRow(1), advanceAngleRow(1), centralAngleRow(1)},
+      {distanceAngleRow(2), advanceAngleRow(2), centralAngleRow(2)},
+      {distanceAngleRow(3), advanceAngleRow(3), centralAngleRow(3)},
   }};
   return entries.at(static_cast<std::size_t>(i - 1));
 }
 
 std::string clearText(DisplayKind kind) { return kind == DisplayKind::Angle ? " " : ""; }
-
-/// The display text, made only for a window that shows it.
-std::string shownText(const WindowOperations& window, DisplayKind kind, const std::string& typed) {
-  return window.showsTexts() ? displayText(kind, typed) : std::string();
-}
 
 }  // namespace
 
@@ -132,9 +128,9 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std
   const EntryPrompt confirming{entry.entry, true};
   std::optional<std::string> reply = window.askOperatorAbout(entry.entryPrompt, value);
   if (!reply) return {false, entry.entryPrompt};
-  member = *reply;
+  member = std::move(*reply);
   if (!entry.label.empty()) window.setLabelCaption(entry.label, entry.caption);
-  std::string shown = shownText(window, entry.kind, member);
+  std::string shown = displayText(entry.kind, member);
   window.setFieldText(entry.field, shown);
   const std::string* confirmation = &entry.firstConfirmation;
   for (;;) {
@@ -148,8 +144,8 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std
     window.setFieldText(entry.field, clearText(entry.kind));
     reply = window.askOperatorAbout(entry.correctionPrompt, value);
     if (!reply) return {false, entry.correctionPrompt};
-    member = *reply;
-    shown = shownText(window, entry.kind, member);
+    member = std::move(*reply);
+    shown = displayText(entry.kind, member);
     window.setFieldText(entry.field, shown);
     confirmation = &entry.repeatedConfirmation;
   }

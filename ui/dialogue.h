@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "engine/adjustment_state.h"
-#include "ui/figure_entries.h"
+#include "ui/sheet_entries.h"
 #include "ui/window_operations.h"
 
 namespace velmora {
@@ -22,7 +22,7 @@ struct EntrySpec {
   std::string firstConfirmation;
   std::string repeatedConfirmation;
   std::string correctionPrompt;
-  std::size_t entry = 0;  ///< which figure entry it fills, indexed as figureEntries()
+  std::size_t entry = 0;  ///< which figure entry it fills, indexed as sheetEntries()
 };
 
 /// How a dialogue piece ended: every value entered, or the scripted replies

@@ -13,9 +13,9 @@ std::optional<std::string> entryProblem(DisplayKind kind, std::string_view typed
   return std::nullopt;
 }
 
-std::optional<std::string> firstFigureProblem(const FigureTexts& figure) {
-  for (std::size_t entry = 0; entry < kFigureEntryCount; ++entry) {
-    const FigureEntry& about = figureEntries()[entry];
+std::optional<std::string> firstFigureProblem(const SheetTexts& figure) {
+  for (std::size_t entry = 0; entry < kSheetEntries; ++entry) {
+    const SheetEntry& about = sheetEntries()[entry];
     if (const auto problem = entryProblem(about.kind, figure[entry])) {
       return std::string(about.label) + "：" + *problem;
     }

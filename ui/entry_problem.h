@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/figure_entries.h"
+#include "ui/sheet_entries.h"
 
 namespace velmora {
 
@@ -16,6 +16,6 @@ namespace velmora {
 std::optional<std::string> entryProblem(DisplayKind kind, std::string_view typed);
 
 /// The first entry of `figure` that breaks its rules, as "Xa：不是数字", or nothing.
-std::optional<std::string> firstFigureProblem(const FigureTexts& figure);
+std::optional<std::string> firstFigureProblem(const SheetTexts& figure);
 
 }  // namespace velmora

@@ -1,25 +1,26 @@
 // The three window operations the dialogue and the compute flow use: ask the
-// operator (a modal prompt), set a field's text, set a label's caption. A
-// window, a console or a test recorder implements them.
+// operator (a modal prompt), set a field's text (Text1..Text26), set a label's
+// caption (Label1..Label60). A window, a console or a test recorder implements
+// them. Nothing is ever read back from the window.
 #pragma once
 
 #include <cstddef>
 #include <optional>
 #include <string>
-
-#include "engine/result_display.h"
+#include <string_view>
 
 namespace velmora {
 
 /// What a prompt of the dialogue asks for: the value of one figure entry
-/// (indexed as figureEntries()) or the confirmation of that value.
+/// (indexed as sheetEntries()) or the confirmation of that value.
 struct EntryPrompt {
   std::size_t entry = 0;
   bool confirmation = false;
 };
 
-class WindowOperations : public ResultDisplay {
+class WindowOperations {
  public:
+  virtual ~WindowOperations() = default;
   /// Shows `prompt` with an empty reply line and returns what the operator
   /// typed (empty for a bare Enter or a cancel). Returns no reply only when a
   /// scripted reply source has run out; a window always returns a reply.
@@ -30,6 +31,9 @@ class WindowOperations : public ResultDisplay {
   virtual std::optional<std::string> askOperatorAbout(const std::string& prompt, EntryPrompt /*about*/) {
     return askOperator(prompt);
   }
+
+  virtual void setFieldText(std::string_view field, const std::string& text) = 0;
+  virtual void setLabelCaption(std::string_view label, const std::string& text) = 0;
 };
 
 }  // namespace velmora

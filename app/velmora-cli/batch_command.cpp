@@ -1,40 +1,51 @@
 #include "batch_command.h"
 
-#include <fstream>
 #include <iostream>
 
 #include "batch/batch_run.h"
 #include "batch/terminal_progress.h"
-#include "console_session.h"
+#include "input_file.h"
+#include "ui/exit_status.h"
 
 namespace velmora {
+namespace {
+
+void writeSummary(const BatchSummary& summary, std::ostream& err) {
+  err << "velmora-cli: 共 " << summary.figures << " 条记录：" << summary.figures - summary.failed << " 条有结果，"
+      << summary.failed << " 条为错误记录";
+  if (summary.skippedLines > 0) err << "；跳过 " << summary.skippedLines << " 个空行";
+  err << '\n';
+}
+
+}  // namespace
 
 int runBatchCommand(const BatchArguments& batch, std::ostream& out, std::ostream& err, bool progressOnTerminal) {
   std::ifstream file;
   if (batch.file != "-") {
-    file.open(batch.file, std::ios::binary);
-    if (!file) {
-      err << "velmora-cli: cannot read the batch file " << batch.file << '\n';
-      return kExitUsage;
+    if (const std::string problem = openForReading(batch.file, file); !problem.empty()) {
+      err << "velmora-cli: 批量文件 " << batch.file << " " << problem << '\n';
+      return kExitCannotRead;
     }
   }
   std::istream& input = batch.file == "-" ? std::cin : file;
   TerminalProgress progress(err);
-  const BatchSummary summary =
-      runBatch(input, out, {batch.format, batch.check}, progressOnTerminal ? &progress : nullptr);
+  const BatchSummary summary = runBatch(input, out, {batch.format, batch.check, batch.encoding, batch.jobs},
+                                        progressOnTerminal ? &progress : nullptr);
+  for (const std::string& notice : summary.notices) err << "velmora-cli: " << batch.file << ": " << notice << '\n';
+  if (input.bad()) {
+    err << "velmora-cli: 批量文件 " << batch.file << " 读取出错\n";
+    return kExitCannotRead;
+  }
   if (!summary.inputProblem.empty()) {
     err << "velmora-cli: " << batch.file << ": " << summary.inputProblem << '\n';
     return kExitUsage;
   }
   if (summary.outputFailed) {
-    err << "velmora-cli: cannot write the batch output\n";
-    return kExitRecordFailed;
+    err << "velmora-cli: 批量结果不能写出\n";
+    return kExitCannotWrite;
   }
-  if (summary.failed > 0) {
-    err << "velmora-cli: " << summary.failed << " of " << summary.figures << " records gave no result\n";
-    return kExitRecordFailed;
-  }
-  return kExitCompleted;
+  writeSummary(summary, err);
+  return summary.failed > 0 ? kExitRecordFailed : kExitCompleted;
 }
 
 }  // namespace velmora

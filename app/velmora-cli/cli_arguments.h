@@ -1,14 +1,18 @@
 // The console front end's command line:
-//   velmora-cli [--replies FILE] [--trace] [--report FILE] [COMMAND ...]
+//   velmora-cli [--replies FILE] [--encoding E] [--trace] [--report FILE] [COMMAND ...]
 // COMMAND is compute, print or check; no command means compute.
-//   velmora-cli batch FILE [--format jsonl|csv] [--check]   (FILE "-": standard input)
+//   velmora-cli batch FILE [--format jsonl|csv] [--check] [--encoding E] [--jobs N]
+// (FILE "-": standard input). --help and --version anywhere show the help or
+// the version and nothing else runs.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "batch/record_writer.h"
+#include "input/text_encoding.h"
 
 namespace velmora {
 
@@ -19,17 +23,24 @@ struct BatchArguments {
   std::string file;  ///< "-" for standard input
   BatchFormat format = BatchFormat::JsonLines;
   bool check = false;
+  TextEncoding encoding = TextEncoding::Automatic;
+  std::size_t jobs = 0;  ///< threads adjusting figures; 0: one per core
 };
+
+/// What the program is asked to show instead of running.
+enum class CliInformation { None, Help, Version };
 
 struct CliArguments {
   std::optional<std::string> repliesFile;
   std::optional<std::string> reportFile;
+  TextEncoding encoding = TextEncoding::Automatic;  ///< of the replies
   bool trace = false;
   std::vector<CliCommand> commands;
   std::optional<BatchArguments> batch;  ///< set in batch mode, which takes no other argument
+  CliInformation information = CliInformation::None;
 };
 
-/// The parsed arguments, or the usage error's text.
+/// The parsed arguments, or the usage error's text (in Chinese).
 struct ParsedArguments {
   std::optional<CliArguments> arguments;
   std::string error;
@@ -37,8 +48,13 @@ struct ParsedArguments {
 
 ParsedArguments parseCliArguments(const std::vector<std::string>& arguments);
 
-inline constexpr const char* kCliUsage =
-    "usage: velmora-cli [--replies FILE] [--trace] [--report FILE] [compute|print|check ...]\n"
-    "       velmora-cli batch FILE [--format jsonl|csv] [--check]";
+/// The short usage shown after a usage error.
+extern const char* const kCliUsage;
+
+/// The whole help: every command, option and exit status, with examples.
+extern const char* const kCliHelp;
+
+/// "velmora-cli VERSION".
+std::string cliVersionText();
 
 }  // namespace velmora

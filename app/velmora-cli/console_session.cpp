@@ -8,12 +8,12 @@
 #include "check/check_observations.h"
 #include "check/check_text.h"
 #include "engine/adjustment_state.h"
-#include "ui/line_reply_source.h"
 #include "person_console.h"
 #include "report/report_writer.h"
 #include "report/text_sink.h"
 #include "trace_window.h"
 #include "ui/compute_run.h"
+#include "ui/line_reply_source.h"
 
 namespace velmora {
 namespace {
@@ -23,7 +23,7 @@ class ConsoleSession {
   ConsoleSession(const CliArguments& cli, std::istream& replies, bool repliesFromTerminal, std::ostream& out,
                  std::ostream& err)
       : cli_(cli),
-        replies_(replies),
+        replies_(replies, cli.encoding, &err),
         out_(out),
         err_(err),
         trace_(replies_, out),
@@ -33,6 +33,7 @@ class ConsoleSession {
     int status = kExitCompleted;
     for (const CliCommand command : cli_.commands) {
       const int commandStatus = runCommand(command);
+      if (!outputWritten()) return kExitCannotWrite;
       if (status == kExitCompleted) status = commandStatus;
     }
     return status;
@@ -49,17 +50,30 @@ class ConsoleSession {
   }
 
   int compute() {
-    const RunOutcome outcome = computeRun(state_, window());
+    RunOutcome outcome = computeRun(state_, window());
+    if (outcome.end == RunEnd::RepliesRanOut && replies_.refusal()) {
+      // The replies did not run out: one was too long to be taken.
+      outcome.end = RunEnd::CannotCompute;
+      outcome.message = "计算中止：" + *replies_.refusal() + "。";
+    }
     if (outcome.end != RunEnd::Complete) {
       if (cli_.trace) {
         trace_.writeStop(outcome.message);
       } else {
         out_ << outcome.message << '\n';
+        err_ << "velmora-cli: " << outcome.message << '\n';
       }
     } else if (!cli_.trace) {
       out_ << "计算完成。\n";
     }
     return exitStatusOf(outcome.end);
+  }
+
+  /// Standard output took everything written to it so far.
+  bool outputWritten() {
+    if (out_.flush()) return true;
+    err_ << "velmora-cli: 标准输出不能写出\n";
+    return false;
   }
 
   int print() {
@@ -98,8 +112,8 @@ class ConsoleSession {
     }
     std::ofstream file(*cli_.reportFile, std::ios::binary | std::ios::app);
     if (!(file << document << std::flush)) {
-      err_ << "velmora-cli: cannot write the report to " << *cli_.reportFile << '\n';
-      return kExitPrintRefused;
+      err_ << "velmora-cli: 报告不能写到 " << *cli_.reportFile << '\n';
+      return kExitCannotWrite;
     }
     return kExitCompleted;
   }

@@ -4,16 +4,32 @@
 // batch, adjusts every figure of a CSV file.
 #include <unistd.h>
 
-#include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "batch_command.h"
 #include "cli_arguments.h"
 #include "console_session.h"
+#include "input_file.h"
+
+namespace {
+
+int runConsole(const velmora::CliArguments& cli) {
+  std::ifstream repliesFile;
+  if (cli.repliesFile) {
+    if (const std::string problem = velmora::openForReading(*cli.repliesFile, repliesFile); !problem.empty()) {
+      std::cerr << "velmora-cli: 回答文件 " << *cli.repliesFile << " " << problem << '\n';
+      return velmora::kExitCannotRead;
+    }
+  }
+  std::istream& replies = cli.repliesFile ? static_cast<std::istream&>(repliesFile) : std::cin;
+  const bool repliesFromTerminal = !cli.repliesFile && isatty(STDIN_FILENO) != 0;
+  return velmora::runConsoleSession(cli, replies, repliesFromTerminal, std::cout, std::cerr);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -23,17 +39,18 @@ int main(int argc, char** argv) {
     return velmora::kExitUsage;
   }
   const velmora::CliArguments& cli = *parsed.arguments;
-  if (cli.batch) return velmora::runBatchCommand(*cli.batch, std::cout, std::cerr, isatty(STDERR_FILENO) != 0);
-
-  std::ifstream repliesFile;
-  if (cli.repliesFile) {
-    repliesFile.open(*cli.repliesFile, std::ios::binary);
-    if (!repliesFile) {
-      std::cerr << "velmora-cli: cannot read the replies file " << *cli.repliesFile << '\n';
-      return velmora::kExitUsage;
-    }
+  int status = velmora::kExitCompleted;
+  if (cli.information != velmora::CliInformation::None) {
+    std::cout << (cli.information == velmora::CliInformation::Help ? velmora::kCliHelp
+                                                                   : velmora::cliVersionText() + "\n");
+  } else if (cli.batch) {
+    status = velmora::runBatchCommand(*cli.batch, std::cout, std::cerr, isatty(STDERR_FILENO) != 0);
+  } else {
+    status = runConsole(cli);
   }
-  std::istream& replies = cli.repliesFile ? static_cast<std::istream&>(repliesFile) : std::cin;
-  const bool repliesFromTerminal = !cli.repliesFile && isatty(STDIN_FILENO) != 0;
-  return velmora::runConsoleSession(cli, replies, repliesFromTerminal, std::cout, std::cerr);
+  if (!std::cout.flush() && status != velmora::kExitCannotWrite) {
+    std::cerr << "velmora-cli: 标准输出不能写出\n";
+    return velmora::kExitCannotWrite;
+  }
+  return status;
 }

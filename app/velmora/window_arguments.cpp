@@ -86,7 +86,7 @@ std::string windowHelp() {
   help += statusLine(kExitRepliesRanOut, "回答文件中的回答用完");
   help += statusLine(kExitPrintRefused, "打印被拒绝（没有完整的计算结果，或无法输出）");
   help += statusLine(kExitUsage, "用法错误（参数不对）");
-  help += statusLine(kExitNoInput, "输入文件无法读取（不存在、无权限或是目录）");
+  help += statusLine(kExitCannotRead, "输入文件无法读取（不存在、无权限或是目录）");
   help += statusLine(kExitCannotWrite, "输出文件无法写入");
   return help;
 }

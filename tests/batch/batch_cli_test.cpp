@@ -98,7 +98,7 @@ TEST(BatchCommand, ExitStatusSaysWhetherARecordFailed) {
     EXPECT_EQ(runBatchCommand({path, BatchFormat::JsonLines, false}, out, err, false), status) << file;
   }
   std::ostringstream out, err;
-  EXPECT_EQ(runBatchCommand({path + ".missing", BatchFormat::JsonLines, false}, out, err, false), kExitUsage);
+  EXPECT_EQ(runBatchCommand({path + ".missing", BatchFormat::JsonLines, false}, out, err, false), kExitCannotRead);
 }
 
 }  // namespace

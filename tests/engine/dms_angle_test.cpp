@@ -13,6 +13,8 @@ struct DmsCase {
   double degrees;
 };
 
+void PrintTo(const DmsCase& row, std::ostream* out) { *out << row.name; }
+
 class DmsToDegrees : public testing::TestWithParam<DmsCase> {};
 
 TEST_P(DmsToDegrees, ConvertsByTheClassicalFormula) {

@@ -46,15 +46,13 @@ TEST(DirectedSide, NearlyDueEastOrWestTakesTheAxisAzimuth) {
   EXPECT_TRUE(std::isfinite(directedSide(0.0, 0.0, 1e-9, 1e9).azimuth));
 }
 
-AdjustmentState statePoints(const char* xa, const char* ya, const char* xb, const char* yb, const char* xc,
-                            const char* yc) {
-  AdjustmentState state;
-  state.xa = xa, state.ya = ya, state.xb = xb, state.yb = yb, state.xc = xc, state.yc = yc;
-  return state;
+FigureTexts statePoints(const char* xa, const char* ya, const char* xb, const char* yb, const char* xc,
+                        const char* yc) {
+  return FigureTexts{xa, ya, xb, yb, xc, yc};
 }
 
 TEST(KnownSideStep, KnownAnglesOfAClockwiseTriangle) {
-  const AdjustmentState state = statePoints("0", "0", "0", "100", "-100", "50");
+  const FigureTexts state = statePoints("0", "0", "0", "100", "-100", "50");
   KnownSideGeometry g;
   ASSERT_FALSE(knownSideStep(state, g));
   EXPECT_EQ(g.azimuthAB, 90.0);
@@ -78,7 +76,7 @@ class KnownPoints : public testing::TestWithParam<KnownPointsCase> {};
 
 TEST_P(KnownPoints, CoincidentCollinearOrCounterClockwiseStop) {
   const auto& c = GetParam().coordinates;
-  const AdjustmentState state = statePoints(c[0], c[1], c[2], c[3], c[4], c[5]);
+  const FigureTexts state = statePoints(c[0], c[1], c[2], c[3], c[4], c[5]);
   KnownSideGeometry g;
   const StageOutcome outcome = knownSideStep(state, g);
   if (*GetParam().stop == '\0') {
@@ -105,22 +103,24 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<KnownPointsCase>& row) { return std::string(row.param.name); });
 
 TEST(KnownSideStep, TypedTextThatIsNotANumberCannotCompute) {
-  const AdjustmentState state = statePoints("0", "0", "0", "1OO", "-100", "50");
+  const FigureTexts state = statePoints("0", "0", "0", "1OO", "-100", "50");
   KnownSideGeometry g;
   const StageOutcome outcome = knownSideStep(state, g);
   ASSERT_TRUE(outcome);
   EXPECT_NE(outcome->reason.find("B 点的横座标"), std::string::npos);
   EXPECT_NE(outcome->reason.find("1OO"), std::string::npos);
+  EXPECT_EQ(outcome->entry, FigureEntry::yb);
+  EXPECT_EQ(outcome->value, "1OO");
 }
 
 TEST(KnownSideStep, OverflowingSideCannotCompute) {
-  const AdjustmentState state = statePoints("0", "0", "1e200", "1e200", "-100", "50");
+  const FigureTexts state = statePoints("0", "0", "1e200", "1e200", "-100", "50");
   KnownSideGeometry g;
   EXPECT_TRUE(knownSideStep(state, g));
 }
 
 TEST(ProvisionalDistanceStep, SineRuleAndTheLongestSide) {
-  AdjustmentState state;
+  AdjustmentResults state;
   KnownSideGeometry g;
   g.sideAB = 1000.0, g.sideBC = 1000.0, g.sideCA = 1000.0;
   state.advanceAngle = {0, 30, 30, 40};
@@ -141,7 +141,7 @@ TEST(ProvisionalDistanceStep, TiedLongestSidesTakeTheFirstInOrder) {
   };
   const TieCase cases[] = {{2, 2, 1, 1}, {1, 2, 2, 2}, {2, 1, 2, 1}, {3, 3, 3, 1}};
   for (const TieCase& c : cases) {
-    AdjustmentState state;
+    AdjustmentResults state;
     KnownSideGeometry g;
     g.sideAB = c.pa, g.sideBC = c.pb, g.sideCA = c.pc;
     state.advanceAngle = {0, 90, 90, 90};
@@ -153,7 +153,7 @@ TEST(ProvisionalDistanceStep, TiedLongestSidesTakeTheFirstInOrder) {
 }
 
 TEST(ProvisionalDistanceStep, CentralAngleWithZeroSineCannotCompute) {
-  AdjustmentState state;
+  AdjustmentResults state;
   KnownSideGeometry g;
   state.advanceAngle = {0, 30, 30, 30};
   state.centralAngle = {0, 120, 0, 120};

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "ui/recording_window.h"
+#include "engine/normal_equations.h"
 
 namespace velmora {
 namespace {
@@ -19,49 +19,54 @@ struct CoordinateFixture : testing::Test {
       state.advanceAngle[t] = 30.0;
       state.centralAngle[t] = 120.0;
     }
-    state.pointName = " P7";
     KnownSideGeometry& g = run.geometry;
     g.a = {1000.0, 2000.0}, g.b = {1866.025, 2500.0}, g.c = {1000.0, 3000.0};
     g.sideAB = 1000.0, g.sideBC = 1000.0, g.sideCA = 1000.0;
     g.azimuthAB = 30.0, g.azimuthBC = 150.0, g.azimuthCA = 270.0;
   }
-  AdjustmentState state;
+  /// The sides to P, then the six coordinates in order.
+  StageOutcome coordinates() {
+    SidesToP sides;
+    if (StageOutcome outcome = sidesToP(state, run.geometry, sides)) return outcome;
+    for (std::size_t n = 0; n < kCoordinatesOfP; ++n) {
+      if (StageOutcome outcome = coordinateOfP(n, run.geometry, sides, state)) return outcome;
+    }
+    return done();
+  }
+  AdjustmentResults state;
   RunValues run;
-  RecordingWindow window;
 };
 
-TEST_F(CoordinateFixture, ComputesFromEachKnownPointAndShowsInOrder) {
-  ASSERT_FALSE(coordinateStep(state, run, window));
+TEST_F(CoordinateFixture, ComputesFromEachKnownPoint) {
+  ASSERT_FALSE(coordinates());
   const double side = (1000.0 * std::sin(30.0 * kK)) / std::sin(120.0 * kK);
   EXPECT_DOUBLE_EQ(state.xp1, 1000.0 + side * std::cos(60.0 * kK));
   EXPECT_DOUBLE_EQ(state.yp1, 2000.0 + side * std::sin(60.0 * kK));
   EXPECT_DOUBLE_EQ(state.xp3, 1000.0 + side * std::cos(300.0 * kK));
-  std::vector<std::string> fields;
-  for (const auto& operation : window.operations()) fields.push_back(operation.control);
-  EXPECT_EQ(fields, (std::vector<std::string>{"Text18", "Text19", "Text20", "Text5", "Text22", "Text23", "Text24"}));
-  EXPECT_EQ(window.lastText("Text18"), "    P7");  // three blanks, then the name as typed
-  EXPECT_EQ(window.lastText("Text19"), " 1288.675");
+  EXPECT_NEAR(state.xp2, state.xp1, 1e-3);  // B is written to a millimetre
+  EXPECT_NEAR(state.yp3, state.yp1, 1e-3);
 }
 
 TEST_F(CoordinateFixture, AzimuthAboveAFullCircleIsReducedOnce) {
   run.geometry.azimuthAB = 350.0;
   state.distanceAngle[1] = 15.0;
-  ASSERT_FALSE(coordinateStep(state, run, window));
+  ASSERT_FALSE(coordinates());
   // A-P comes from triangle 3, whose distance angle at C faces it.
   const double side = (1000.0 * std::sin(30.0 * kK)) / std::sin(120.0 * kK);
   EXPECT_NEAR(state.xp1, 1000.0 + side * std::cos(5.0 * kK), 1e-9);
 }
 
-TEST_F(CoordinateFixture, ZeroCentralAngleCannotComputeAndShowsNothing) {
+TEST_F(CoordinateFixture, ZeroCentralAngleCannotComputeAndStoresNothing) {
   state.centralAngle[1] = 0.0;
-  const StageOutcome outcome = coordinateStep(state, run, window);
+  const StageOutcome outcome = coordinates();
   ASSERT_TRUE(outcome);
   EXPECT_NE(outcome->reason.find("中心角 C(1)"), std::string::npos);
-  EXPECT_TRUE(window.operations().empty());
+  EXPECT_EQ(outcome->entry, FigureEntry::c1);
+  EXPECT_EQ(state.xp1, 0.0);
 }
 
 TEST(CorrectTriangleAngles, AddsTheCorrectionsInSeconds) {
-  AdjustmentState state;
+  AdjustmentResults state;
   state.distanceAngle[2] = 10.0, state.advanceAngle[2] = 20.0, state.centralAngle[2] = 150.0;
   std::array<double, 10> v{};
   v[4] = 3.6, v[5] = -7.2, v[6] = 36.0;

@@ -10,12 +10,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fstream>
 #include <sstream>
 
 #include "figure_factory.h"
 #include "modal_watchdog.h"
 #include "ui/qt/application_setup.h"
-#include "ui/qt/figure_file.h"
+#include "batch/figure_file.h"
 #include "ui/qt/form_field.h"
 #include "ui/qt/script_channel.h"
 #include "ui/qt/workbench.h"
@@ -127,7 +128,7 @@ class FigureFilesTest : public QObject {
 
   void savedFigureReopensEqual() {
     QFETCH(QString, name);
-    FigureTexts texts = exactFigureTexts();
+    SheetTexts texts = exactFigureTexts();
     texts[kPointNameEntry] = name.toStdString();
     texts[coordinateEntry(0)] = " 1000.0 ";
     const QString path = folder_.filePath("saved.csv");
@@ -156,15 +157,17 @@ class FigureFilesTest : public QObject {
     QCOMPARE(offered, QStringList({QStringLiteral("P（第 2 行）"), QStringLiteral("Q2（第 3 行）")}));
     QCOMPARE(quiet.workbench.form().figure()[kPointNameEntry], std::string("Q2"));
 
-    FigureTexts changed = quiet.workbench.form().figure();
+    SheetTexts changed = quiet.workbench.form().figure();
     changed[kPointNameEntry] = "Q2b";
     quiet.workbench.form().setFigure(changed);
     QCOMPARE(quiet.workbench.statusTexts().at(2), QStringLiteral("two.csv *"));
     QVERIFY(quiet.workbench.files().save());
-    const FigureFileContents contents = readFigureFile(path.toStdString());
+    std::ifstream saved(path.toStdString(), std::ios::binary);
+    const FigureFileContents contents = readFigureFile(saved);
     QCOMPARE(contents.figures.size(), std::size_t{2});
-    QCOMPARE(contents.figures[0].texts, exactFigureTexts());
-    QCOMPARE(contents.figures[1].texts, changed);
+    QCOMPARE(contents.figures[0].figure.name(), std::string("P"));
+    QCOMPARE(contents.figures[1].figure.name(), std::string("Q2b"));
+    QCOMPARE(contents.figures[1].figure.columns[1], changed[coordinateEntry(0)]);
   }
 
   void choosingNoFigureOpensNothing() {
@@ -173,7 +176,7 @@ class FigureFilesTest : public QObject {
     QuietWorkbench quiet;
     watchdog_.expectDialog([](QWidget& dialog) { qobject_cast<QDialog*>(&dialog)->reject(); });
     QVERIFY(!quiet.workbench.files().openPath(path));
-    QCOMPARE(quiet.workbench.form().figure(), FigureTexts{});
+    QCOMPARE(quiet.workbench.form().figure(), SheetTexts{});
     QVERIFY(quiet.workbench.files().path().isEmpty());
   }
 
@@ -221,13 +224,13 @@ class FigureFilesTest : public QObject {
     watchdog_.expectDialog(answerQuestion(static_cast<QMessageBox::StandardButton>(answer), &asked));
     quiet.workbench.files().newFigure();
     QVERIFY(asked.contains(QStringLiteral("保存")));
-    QCOMPARE(quiet.workbench.form().figure() == FigureTexts{}, cleared);
+    QCOMPARE(quiet.workbench.form().figure() == SheetTexts{}, cleared);
   }
 
   void unchangedFigureIsNotAskedAbout() {
     QuietWorkbench quiet;
     quiet.workbench.files().newFigure();
-    QCOMPARE(quiet.workbench.form().figure(), FigureTexts{});
+    QCOMPARE(quiet.workbench.form().figure(), SheetTexts{});
   }
 
   void recentFilesFollowWhatWasOpened() {

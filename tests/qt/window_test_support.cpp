@@ -20,9 +20,9 @@ figures::Figure exactFigure() {
 
 std::vector<std::string> exactFigureReplies() { return figures::confirmedReplies(exactFigure()); }
 
-FigureTexts exactFigureTexts() {
+SheetTexts exactFigureTexts() {
   const figures::Figure figure = exactFigure();
-  FigureTexts texts;
+  SheetTexts texts;
   texts[kPointNameEntry] = figure.name;
   for (std::size_t n = 0; n < figure.coordinateTexts.size(); ++n) texts[coordinateEntry(n)] = figure.coordinateTexts[n];
   for (std::size_t n = 0; n < figure.angleTexts.size(); ++n) texts[angleEntry(1, 0) + n] = figure.angleTexts[n];

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/figure_entries.h"
+#include "ui/sheet_entries.h"
 #include "ui/qt/main_window.h"
 
 class QLabel;
@@ -41,6 +41,6 @@ bool fallbackFacesInstalled();
 void isolateSettings();
 
 /// The sixteen texts of the exact figure of exactFigureReplies(), as a file or the sheet holds them.
-FigureTexts exactFigureTexts();
+SheetTexts exactFigureTexts();
 
 }  // namespace velmora::qt_tests

@@ -29,7 +29,7 @@
 #include "ui/qt/script_channel.h"
 #include "window_test_support.h"
 
-Q_DECLARE_METATYPE(velmora::FigureTexts)
+Q_DECLARE_METATYPE(velmora::SheetTexts)
 
 namespace velmora::qt_tests {
 namespace {
@@ -42,10 +42,10 @@ std::vector<std::string> sampleFigureReplies() {
 }
 
 /// The texts a figure's confirmed replies typed: every other reply, in the prompts' order.
-FigureTexts textsOfReplies(const std::vector<std::string>& replies) {
+SheetTexts textsOfReplies(const std::vector<std::string>& replies) {
   std::vector<std::string> values;
   for (std::size_t at = 0; at < replies.size(); at += 2) values.push_back(replies[at]);
-  FigureTexts texts;
+  SheetTexts texts;
   for (std::size_t n = 0; n < 6; ++n) texts[coordinateEntry(n)] = values.at(n);
   texts[kPointNameEntry] = values.at(6);
   for (std::size_t n = 0; n < 9; ++n) texts[angleEntry(1, 0) + n] = values.at(7 + n);
@@ -317,8 +317,8 @@ class WorkbenchTest : public QObject {
     QCOMPARE(cell->background().style() != Qt::NoBrush, broken);
     QCOMPARE(QString::fromStdString(sheet.texts()[static_cast<std::size_t>(row)]), typed);
     QCOMPARE(sheet.table().verticalHeaderItem(row)->text(),
-             QString::fromUtf8(figureEntries()[static_cast<std::size_t>(row)].label.data(),
-                               static_cast<qsizetype>(figureEntries()[static_cast<std::size_t>(row)].label.size())));
+             QString::fromUtf8(sheetEntries()[static_cast<std::size_t>(row)].label.data(),
+                               static_cast<qsizetype>(sheetEntries()[static_cast<std::size_t>(row)].label.size())));
   }
 
   void sheetRunEqualsThePromptChain_data() {
@@ -357,7 +357,7 @@ class WorkbenchTest : public QObject {
 
   void sheetRunRefusesABrokenEntryBeforeAnyField() {
     QuietWorkbench quiet;
-    FigureTexts texts = exactFigureTexts();
+    SheetTexts texts = exactFigureTexts();
     texts[angleEntry(2, 1)] = "29,30";
     quiet.workbench.form().setFigure(texts);
     QVERIFY(!quiet.workbench.computeFromSheet().has_value());

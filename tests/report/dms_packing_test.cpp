@@ -14,6 +14,8 @@ struct PackingCase {
   const char* text;
 };
 
+void PrintTo(const PackingCase& row, std::ostream* out) { *out << row.name; }
+
 class DmsPacking : public ::testing::TestWithParam<PackingCase> {};
 
 TEST_P(DmsPacking, PrintsDegreesMinutesSecondsAndTenths) {

@@ -30,6 +30,8 @@ struct LayoutCase {
   std::vector<std::string> lines;
 };
 
+void PrintTo(const LayoutCase& row, std::ostream* out) { *out << row.name; }
+
 class LineModel : public ::testing::TestWithParam<LayoutCase> {};
 
 TEST_P(LineModel, PlacesItemsOnColumnsAndFurtherLines) {

@@ -53,6 +53,8 @@ struct ExpectedLine {
   const char* items;
 };
 
+void PrintTo(const ExpectedLine& row, std::ostream* out) { *out << "line " << row.number; }
+
 class ReportLine : public ::testing::TestWithParam<ExpectedLine> {};
 
 TEST_P(ReportLine, HasTheQuotedItemsAndColumns) {

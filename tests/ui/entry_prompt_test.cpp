@@ -53,14 +53,14 @@ TEST(EntryPrompts, EveryPromptOfARunNamesItsEntryInTheDialoguesOrder) {
 }
 
 TEST(EntryPrompts, EntriesCarryTheFormsNamesAndKinds) {
-  ASSERT_EQ(figureEntries().size(), kFigureEntryCount);
-  EXPECT_EQ(figureEntries()[kPointNameEntry].kind, DisplayKind::Name);
-  EXPECT_EQ(figureEntries()[coordinateEntry(0)].label, "Xa");
-  EXPECT_EQ(figureEntries()[coordinateEntry(5)].label, "Yc");
-  EXPECT_EQ(figureEntries()[angleEntry(1, 0)].label, "A(1)");
-  EXPECT_EQ(figureEntries()[angleEntry(2, 1)].label, "B(2)");
-  EXPECT_EQ(figureEntries()[angleEntry(3, 2)].label, "C(3)");
-  EXPECT_EQ(figureEntries()[angleEntry(3, 2)].kind, DisplayKind::Angle);
+  ASSERT_EQ(sheetEntries().size(), kSheetEntries);
+  EXPECT_EQ(sheetEntries()[kPointNameEntry].kind, DisplayKind::Name);
+  EXPECT_EQ(sheetEntries()[coordinateEntry(0)].label, "Xa");
+  EXPECT_EQ(sheetEntries()[coordinateEntry(5)].label, "Yc");
+  EXPECT_EQ(sheetEntries()[angleEntry(1, 0)].label, "A(1)");
+  EXPECT_EQ(sheetEntries()[angleEntry(2, 1)].label, "B(2)");
+  EXPECT_EQ(sheetEntries()[angleEntry(3, 2)].label, "C(3)");
+  EXPECT_EQ(sheetEntries()[angleEntry(3, 2)].kind, DisplayKind::Angle);
 }
 
 struct ProblemCase {
@@ -103,8 +103,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, EntryProblems,
                          [](const ::testing::TestParamInfo<ProblemCase>& row) { return std::string(row.param.name); });
 
 TEST(FigureProblems, TheFirstBrokenEntryIsNamedByItsLabel) {
-  FigureTexts figure;
-  for (std::size_t entry = 1; entry < kFigureEntryCount; ++entry) figure[entry] = "12.3";
+  SheetTexts figure;
+  for (std::size_t entry = 1; entry < kSheetEntries; ++entry) figure[entry] = "12.3";
   EXPECT_EQ(firstFigureProblem(figure), std::nullopt);
   figure[angleEntry(2, 1)] = "x";
   figure[angleEntry(3, 0)] = "";

@@ -20,6 +20,8 @@ struct FigureCase {
   int longestTriangle;  // 1: PA, 2: PB, 3: PC
 };
 
+void PrintTo(const FigureCase& row, std::ostream* out) { *out << row.name; }
+
 class GeneratedFigures : public testing::TestWithParam<FigureCase> {};
 
 double spread(double a, double b, double c) { return std::max({a, b, c}) - std::min({a, b, c}); }

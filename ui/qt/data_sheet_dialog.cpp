@@ -37,15 +37,15 @@ class CheckingDelegate final : public QStyledItemDelegate {
 
 }  // namespace
 
-DataSheetDialog::DataSheetDialog(const FigureTexts& figure, QWidget* parent)
-    : QDialog(parent), table_(new QTableWidget(static_cast<int>(kFigureEntryCount), 1, this)) {
+DataSheetDialog::DataSheetDialog(const SheetTexts& figure, QWidget* parent)
+    : QDialog(parent), table_(new QTableWidget(static_cast<int>(kSheetEntries), 1, this)) {
   setWindowTitle(QStringLiteral("数据表"));
   table_->setHorizontalHeaderLabels({QStringLiteral("输入值")});
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   table_->setItemDelegate(new CheckingDelegate(*this));
   for (int row = 0; row < table_->rowCount(); ++row) {
     const auto entry = static_cast<std::size_t>(row);
-    table_->setVerticalHeaderItem(row, new QTableWidgetItem(fromView(figureEntries()[entry].label)));
+    table_->setVerticalHeaderItem(row, new QTableWidgetItem(fromView(sheetEntries()[entry].label)));
     table_->setItem(row, kValueColumn, new QTableWidgetItem(QString::fromStdString(figure[entry])));
     markCell(row, table_->item(row, kValueColumn)->text());
   }
@@ -61,8 +61,8 @@ DataSheetDialog::DataSheetDialog(const FigureTexts& figure, QWidget* parent)
   resize(360, 560);
 }
 
-FigureTexts DataSheetDialog::texts() const {
-  FigureTexts figure;
+SheetTexts DataSheetDialog::texts() const {
+  SheetTexts figure;
   for (int row = 0; row < table_->rowCount(); ++row) {
     figure[static_cast<std::size_t>(row)] = table_->item(row, kValueColumn)->text().toStdString();
   }
@@ -72,7 +72,7 @@ FigureTexts DataSheetDialog::texts() const {
 void DataSheetDialog::markCell(int row, const QString& typed) {
   QTableWidgetItem* item = table_->item(row, kValueColumn);
   if (item == nullptr) return;
-  const auto problem = entryProblem(figureEntries()[static_cast<std::size_t>(row)].kind, typed.toStdString());
+  const auto problem = entryProblem(sheetEntries()[static_cast<std::size_t>(row)].kind, typed.toStdString());
   const QSignalBlocker quiet(table_);
   item->setToolTip(problem ? QString::fromStdString(*problem) : QString());
   item->setBackground(problem ? QBrush(kBrokenCell) : QBrush());

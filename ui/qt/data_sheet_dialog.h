@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "ui/figure_entries.h"
+#include "ui/sheet_entries.h"
 
 class QTableWidget;
 
@@ -16,10 +16,10 @@ class DataSheetDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  DataSheetDialog(const FigureTexts& figure, QWidget* parent);
+  DataSheetDialog(const SheetTexts& figure, QWidget* parent);
 
   /// The texts as they stand in the table.
-  FigureTexts texts() const;
+  SheetTexts texts() const;
   /// The table, whose row n holds entry n.
   QTableWidget& table() const { return *table_; }
 

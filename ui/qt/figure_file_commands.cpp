@@ -5,7 +5,10 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "ui/qt/figure_file.h"
+#include <filesystem>
+#include <fstream>
+
+#include "batch/figure_file.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/workbench_settings.h"
 
@@ -14,16 +17,51 @@ namespace {
 
 const QString kFileFilter = QStringLiteral("图形文件 (*.csv);;所有文件 (*)");
 
-QString pickLabel(const FileFigure& figure) {
-  return QString::fromStdString(figure.texts[kPointNameEntry]) + QStringLiteral("（第 %1 行）").arg(figure.line);
+static_assert(kFigureColumns == kSheetEntries, "a file's columns are the figure's entries in order");
+
+SheetTexts textsOf(const FigureRecord& record) {
+  SheetTexts texts;
+  for (std::size_t column = 0; column < kFigureColumns; ++column) texts[column] = record.columns[column];
+  return texts;
 }
 
-QString joinedProblems(const std::vector<std::string>& problems) {
+FigureRecord recordOf(const SheetTexts& texts) {
+  FigureRecord record;
+  for (std::size_t column = 0; column < kFigureColumns; ++column) record.columns[column] = texts[column];
+  return record;
+}
+
+QString pickLabel(const FigureFileEntry& entry) {
+  return QString::fromStdString(entry.figure.name()) + QStringLiteral("（第 %1 行）").arg(entry.line);
+}
+
+/// The records that gave no figure, ten at most, each with its line and column.
+QString joinedErrors(const std::vector<FigureFileError>& errors) {
   constexpr std::size_t kShown = 10;
   QStringList lines;
-  for (std::size_t at = 0; at < problems.size() && at < kShown; ++at) lines << QString::fromStdString(problems[at]);
-  if (problems.size() > kShown) lines << QStringLiteral("……共 %1 条记录无法读取").arg(problems.size());
+  for (std::size_t at = 0; at < errors.size() && at < kShown; ++at) {
+    const FigureFileError& error = errors[at];
+    QString line = QStringLiteral("第 %1 行").arg(error.line);
+    if (!error.field.empty()) line += QStringLiteral("（%1）").arg(QString::fromStdString(error.field));
+    lines << line + QStringLiteral("：") + QString::fromStdString(error.message);
+  }
+  if (errors.size() > kShown) lines << QStringLiteral("……共 %1 条记录无法读取").arg(errors.size());
   return lines.join('\n');
+}
+
+/// The file's contents, or why it cannot be read at all.
+FigureFileContents readFile(const QString& path) {
+  FigureFileContents contents;
+  const std::filesystem::path file = path.toStdString();
+  std::ifstream input(file, std::ios::binary);
+  std::error_code ignored;
+  if (!input || std::filesystem::is_directory(file, ignored)) {
+    contents.problem = "无法读取文件「" + path.toStdString() + "」";
+    return contents;
+  }
+  contents = readFigureFile(input, TextEncoding::Automatic);
+  if (input.bad()) contents.problem = "读取文件「" + path.toStdString() + "」时出错";
+  return contents;
 }
 
 }  // namespace
@@ -33,9 +71,9 @@ FigureFileCommands::FigureFileCommands(MainWindow& form, WorkbenchSettings& sett
 
 void FigureFileCommands::newFigure() {
   if (!keepChangesOrDrop()) return;
-  form_.setFigure(FigureTexts{});
+  form_.setFigure(SheetTexts{});
   path_.clear();
-  saved_ = FigureTexts{};
+  saved_ = SheetTexts{};
   fileFigures_.clear();
   picked_ = 0;
   emit fileStateChanged();
@@ -51,28 +89,27 @@ void FigureFileCommands::open() {
 bool FigureFileCommands::openRecent(const QString& path) { return keepChangesOrDrop() && openPath(path); }
 
 bool FigureFileCommands::openPath(const QString& path) {
-  const FigureFileContents contents = readFigureFile(path.toStdString());
-  if (!contents.failure.empty()) {
-    tell(QString::fromStdString(contents.failure));
+  const FigureFileContents contents = readFile(path);
+  const QString fileName = QFileInfo(path).fileName();
+  if (!contents.problem.empty()) {
+    tell(QString::fromStdString(contents.problem));
     if (!QFileInfo::exists(path)) {
-      settings_.removeRecentFile(path);
+      settings_.removeRecentFile(QFileInfo(path).absoluteFilePath());
       emit fileStateChanged();
     }
     return false;
   }
   if (contents.figures.empty()) {
-    tell(QStringLiteral("文件「%1」中没有可读的图形。\n").arg(QFileInfo(path).fileName()) +
-         joinedProblems(contents.recordProblems));
+    tell(QStringLiteral("文件「%1」中没有可读的图形。\n").arg(fileName) + joinedErrors(contents.errors));
     return false;
   }
-  if (!contents.recordProblems.empty()) {
-    tell(QStringLiteral("文件「%1」中有记录无法读取，已跳过：\n").arg(QFileInfo(path).fileName()) +
-         joinedProblems(contents.recordProblems));
+  if (!contents.errors.empty()) {
+    tell(QStringLiteral("文件「%1」中有记录无法读取，已跳过：\n").arg(fileName) + joinedErrors(contents.errors));
   }
   std::size_t picked = 0;
   if (contents.figures.size() > 1) {
     QStringList labels;
-    for (const FileFigure& figure : contents.figures) labels << pickLabel(figure);
+    for (const FigureFileEntry& entry : contents.figures) labels << pickLabel(entry);
     bool chosen = false;
     const QString label = QInputDialog::getItem(&dialogParent_, QStringLiteral("选择图形"),
                                                 QStringLiteral("文件中有 %1 个图形，请选择一个：").arg(labels.size()),
@@ -81,11 +118,12 @@ bool FigureFileCommands::openPath(const QString& path) {
     picked = static_cast<std::size_t>(labels.indexOf(label));
   }
   fileFigures_.clear();
-  for (const FileFigure& figure : contents.figures) fileFigures_.push_back(figure.texts);
+  for (const FigureFileEntry& entry : contents.figures) fileFigures_.push_back(textsOf(entry.figure));
   picked_ = picked;
   saved_ = fileFigures_[picked_];
   form_.setFigure(saved_);
   remember(path);
+  for (const std::string& notice : contents.notices) emit noticed(QString::fromStdString(notice));
   return true;
 }
 
@@ -104,11 +142,14 @@ bool FigureFileCommands::saveAs() {
 }
 
 bool FigureFileCommands::saveTo(const QString& path) {
-  std::vector<FigureTexts> figures = fileFigures_;
+  std::vector<SheetTexts> figures = fileFigures_;
   if (figures.empty()) figures.resize(1);
   figures.at(picked_) = form_.figure();
-  if (const auto failure = writeFigureFile(path.toStdString(), figures)) {
-    tell(QString::fromStdString(*failure));
+  std::vector<FigureRecord> records;
+  for (const SheetTexts& figure : figures) records.push_back(recordOf(figure));
+  std::ofstream output(std::filesystem::path(path.toStdString()), std::ios::binary | std::ios::trunc);
+  if (!output || !writeFigureFile(output, records) || !output.flush()) {
+    tell(QStringLiteral("无法写入文件「%1」").arg(path));
     return false;
   }
   fileFigures_ = figures;

@@ -1,5 +1,6 @@
 // The 文件 menu's figure commands: 新建, 打开, 保存, 另存为 and the recent
-// files. The figure in the form is kept against its file: it is changed when
+// files, over the batch reader and writer (encodings, separators, messages).
+// The figure in the form is kept against its file: it is changed when
 // its texts differ from what was last opened or saved, and a change is asked
 // about before 新建, 打开 or 退出 would drop it. A file with several figures
 // keeps all of them: saving replaces only the figure that was picked.
@@ -9,7 +10,7 @@
 #include <QString>
 #include <vector>
 
-#include "ui/figure_entries.h"
+#include "ui/sheet_entries.h"
 
 class QWidget;
 
@@ -45,6 +46,8 @@ class FigureFileCommands final : public QObject {
  signals:
   /// The file, its changed mark or the recent files changed.
   void fileStateChanged();
+  /// Something worth saying once about a file read: the encoding found, columns ignored.
+  void noticed(const QString& notice);
 
  private:
   void tell(const QString& message);
@@ -54,8 +57,8 @@ class FigureFileCommands final : public QObject {
   WorkbenchSettings& settings_;
   QWidget& dialogParent_;
   QString path_;
-  FigureTexts saved_;
-  std::vector<FigureTexts> fileFigures_;  ///< every figure of the file, as last read or written
+  SheetTexts saved_;
+  std::vector<SheetTexts> fileFigures_;  ///< every figure of the file, as last read or written
   std::size_t picked_ = 0;                ///< which of them the form holds
 };
 

@@ -18,8 +18,8 @@ namespace {
 /// The client area shows the whole layout with a margin on the right and at the bottom.
 constexpr int kMarginTwips = 600;
 
-PromptOffer offerFor(const FigureTexts& figure, std::size_t entry) {
-  const DisplayKind kind = figureEntries()[entry].kind;
+PromptOffer offerFor(const SheetTexts& figure, std::size_t entry) {
+  const DisplayKind kind = sheetEntries()[entry].kind;
   return PromptOffer{figure[entry], [kind](std::string_view typed) { return entryProblem(kind, typed); }};
 }
 
@@ -79,7 +79,7 @@ RunOutcome MainWindow::computeFromFigure() {
   return outcome;
 }
 
-void MainWindow::setFigure(const FigureTexts& figure) {
+void MainWindow::setFigure(const SheetTexts& figure) {
   if (figure == figure_) return;
   figure_ = figure;
   emit figureChanged();

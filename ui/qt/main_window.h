@@ -12,7 +12,7 @@
 
 #include "engine/adjustment_state.h"
 #include "report/report_writer.h"
-#include "ui/figure_entries.h"
+#include "ui/sheet_entries.h"
 #include "ui/qt/form_controls.h"
 #include "ui/qt/operator_channel.h"
 #include "ui/run_outcome.h"
@@ -52,8 +52,8 @@ class MainWindow final : public QWidget, public WindowOperations {
   OperatorChannel& channel() { return *channel_; }
 
   /// The figure being worked on: the last replies, the sheet's or a file's texts.
-  const FigureTexts& figure() const { return figure_; }
-  void setFigure(const FigureTexts& figure);
+  const SheetTexts& figure() const { return figure_; }
+  void setFigure(const SheetTexts& figure);
 
  signals:
   /// After every Compute run, complete or not.
@@ -70,7 +70,7 @@ class MainWindow final : public QWidget, public WindowOperations {
   std::unique_ptr<OperatorChannel> channel_;
   FormControls controls_;
   AdjustmentState state_;
-  FigureTexts figure_;
+  SheetTexts figure_;
   bool answeringFromFigure_ = false;
 };
 

@@ -15,7 +15,7 @@ int runScript(const ScriptOptions& options, std::ostream& messages) {
   std::ifstream replies(options.repliesFile, std::ios::binary);
   if (!replies || std::filesystem::is_directory(options.repliesFile)) {
     messages << "velmora: 无法读取回答文件「" << options.repliesFile << "」\n";
-    return kExitNoInput;
+    return kExitCannotRead;
   }
   Workbench window(std::make_unique<ScriptChannel>(replies, messages, options.pdfFile));
   window.show();

@@ -25,6 +25,8 @@
 namespace velmora {
 namespace {
 
+constexpr int kNoticeMilliseconds = 10000;
+
 QLabel* addStatusField(QStatusBar& bar, bool permanent) {
   auto* label = new QLabel(&bar);
   label->setTextFormat(Qt::PlainText);
@@ -76,6 +78,8 @@ void Workbench::connectActions() {
     fillRecentFiles();
     showFileState();
   });
+  connect(files_, &FigureFileCommands::noticed, this,
+          [this](const QString& notice) { statusBar()->showMessage(notice, kNoticeMilliseconds); });
   connect(form_, &MainWindow::figureChanged, this, &Workbench::showFileState);
   connect(form_, &MainWindow::computeEnded, this, [this](const RunOutcome& outcome) {
     runStatus_->setText(runStatusText(outcome));

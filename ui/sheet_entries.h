@@ -15,18 +15,18 @@ namespace velmora {
 /// How a typed value is shown in its field, and which rules it must meet.
 enum class DisplayKind { Coordinate, Angle, Name };
 
-struct FigureEntry {
+struct SheetEntry {
   std::string_view label;  ///< "点名", "Xa" … "Yc", "A(1)" … "C(3)"
   DisplayKind kind;
 };
 
-inline constexpr std::size_t kFigureEntryCount = 16;
+inline constexpr std::size_t kSheetEntries = 16;
 inline constexpr std::size_t kPointNameEntry = 0;
 
-/// The typed texts of a figure, indexed as figureEntries().
-using FigureTexts = std::array<std::string, kFigureEntryCount>;
+/// The typed texts of a figure, indexed as sheetEntries().
+using SheetTexts = std::array<std::string, kSheetEntries>;
 
-std::span<const FigureEntry> figureEntries();
+std::span<const SheetEntry> sheetEntries();
 
 /// The entry of coordinate `n` in the order xa, ya, xb, yb, xc, yc (0..5).
 constexpr std::size_t coordinateEntry(std::size_t n) { return 1 + n; }

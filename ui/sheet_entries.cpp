@@ -1,11 +1,11 @@
-#include "ui/figure_entries.h"
+#include "ui/sheet_entries.h"
 
 namespace velmora {
 namespace {
 
 using K = DisplayKind;
 
-constexpr std::array<FigureEntry, kFigureEntryCount> kEntries{{
+constexpr std::array<SheetEntry, kSheetEntries> kEntries{{
     {"点名", K::Name},
     {"Xa", K::Coordinate},
     {"Ya", K::Coordinate},
@@ -26,6 +26,6 @@ constexpr std::array<FigureEntry, kFigureEntryCount> kEntries{{
 
 }  // namespace
 
-std::span<const FigureEntry> figureEntries() { return kEntries; }
+std::span<const SheetEntry> sheetEntries() { return kEntries; }
 
 }  // namespace velmora

@@ -1,0 +1,24 @@
+// The adjustment of one figure as one plain call: the typed values in (x
+// north, y east, metres; angles d.mmss), every stored result out, or the
+// fault that stopped it. No window, no texts for display, no I/O; the stages
+// are those of the interactive run, in the same order, so the numbers are
+// the same to the last bit.
+#pragma once
+
+#include "engine/adjustment_results.h"
+#include "engine/known_side_geometry.h"
+#include "engine/normal_equations.h"
+#include "engine/point_coordinates.h"
+#include "engine/precision.h"
+#include "engine/stage_outcome.h"
+#include "engine/triangle_conditions.h"
+
+namespace velmora {
+
+/// Adjusts the figure into `results` (start from a fresh AdjustmentResults:
+/// array members are read as 0 where not yet written). Nothing when every
+/// result was stored; otherwise the step that could not compute, with the
+/// entry it concerns, and `results` holds what was stored before it.
+StageOutcome adjustFigure(const FigureTexts& typed, AdjustmentResults& results);
+
+}  // namespace velmora
