@@ -2,21 +2,24 @@
 // the prompts do, saving and reopening gives the same figure, a file of
 // several figures lets the operator pick one and keeps the others on saving,
 // a changed figure is asked about, and the recent files follow what was opened.
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
 #include <sstream>
 
+#include "batch/figure_file.h"
 #include "figure_factory.h"
 #include "modal_watchdog.h"
 #include "ui/qt/application_setup.h"
-#include "batch/figure_file.h"
+#include "ui/qt/data_sheet_dialog.h"
 #include "ui/qt/form_field.h"
 #include "ui/qt/script_channel.h"
 #include "ui/qt/workbench.h"
@@ -208,6 +211,24 @@ class FigureFilesTest : public QObject {
     QVERIFY(quiet.workbench.files().path().isEmpty());
   }
 
+  /// A file Excel saved on a Chinese Windows system: GB18030, semicolons, CRLF.
+  void excelFileInGb18030Opens() {
+    const QString path = folder_.filePath("excel.csv");
+    const std::string name = "\xD6\xD0\xD0\xC4\xB5\xE3\xBC\xD7";  // 中心点甲
+    SheetTexts expected = exactFigureTexts();
+    std::string line = name;
+    for (std::size_t entry = 1; entry < kSheetEntries; ++entry) line += ";" + expected[entry];
+    writeFile(path, "name;xa;ya;xb;yb;xc;yc;a1;b1;c1;a2;b2;c2;a3;b3;c3\r\n" + line + "\r\n");
+    QuietWorkbench quiet;
+    QStringList notices;
+    connect(&quiet.workbench.files(), &FigureFileCommands::noticed, this,
+            [&notices](const QString& notice) { notices << notice; });
+    QVERIFY(quiet.workbench.files().openPath(path));
+    expected[kPointNameEntry] = "中心点甲";
+    QCOMPARE(quiet.workbench.form().figure(), expected);
+    QVERIFY2(notices.join(' ').contains(QStringLiteral("GB18030")), qPrintable(notices.join(' ')));
+  }
+
   void changedFigureIsAskedAboutBeforeNew_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("cleared");
@@ -225,6 +246,36 @@ class FigureFilesTest : public QObject {
     quiet.workbench.files().newFigure();
     QVERIFY(asked.contains(QStringLiteral("保存")));
     QCOMPARE(quiet.workbench.form().figure() == SheetTexts{}, cleared);
+  }
+
+  /// 退出 asks about a changed figure; 取消 keeps the window open.
+  void quitAsksAboutAChangedFigure() {
+    QuietWorkbench quiet;
+    quiet.workbench.show();
+    quiet.workbench.form().setFigure(exactFigureTexts());
+    watchdog_.expectDialog(answerQuestion(QMessageBox::Cancel));
+    quiet.workbench.actions().quit->trigger();
+    QVERIFY(quiet.workbench.isVisible());
+    watchdog_.expectDialog(answerQuestion(QMessageBox::Discard));
+    quiet.workbench.actions().quit->trigger();
+    QVERIFY(!quiet.workbench.isVisible());
+  }
+
+  /// The sheet's accepted texts become the figure, which the next prompts offer.
+  void acceptedSheetBecomesTheFigure() {
+    QuietWorkbench quiet;
+    watchdog_.expectDialog([](QWidget& dialog) {
+      auto* sheet = qobject_cast<DataSheetDialog*>(&dialog);
+      if (sheet == nullptr) {
+        dialog.close();
+        return;
+      }
+      sheet->table().item(static_cast<int>(kPointNameEntry), 0)->setText(QStringLiteral("P9"));
+      sheet->accept();
+    });
+    QVERIFY(quiet.workbench.editDataSheet());
+    QCOMPARE(quiet.workbench.form().figure()[kPointNameEntry], std::string("P9"));
+    QCOMPARE(quiet.workbench.statusTexts().at(2), QStringLiteral("未保存的图形 *"));
   }
 
   void unchangedFigureIsNotAskedAbout() {
