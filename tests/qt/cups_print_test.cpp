@@ -29,16 +29,6 @@ namespace {
 
 constexpr int kWaitForPdfMilliseconds = 60000;
 
-AdjustmentState sampleState() {
-  std::ifstream file(VELMORA_SAMPLE_FIGURE);
-  std::vector<std::string> replies;
-  for (std::string line; std::getline(file, line);) replies.push_back(line);
-  RecordingWindow window(replies);
-  AdjustmentState state;
-  computeRun(state, window);
-  return state;
-}
-
 /// The report's lines as the text sink prints them, each without blanks.
 QStringList reportLines(const AdjustmentState& state) {
   std::ostringstream out;
@@ -145,7 +135,7 @@ class CupsPrintTest : public QObject {
     const QString queue = QStringLiteral(VELMORA_CUPS_QUEUE);
     QVERIFY2(QPrinterInfo::availablePrinterNames().contains(queue),
              qPrintable(QPrinterInfo::availablePrinterNames().join(", ")));
-    const AdjustmentState state = sampleState();
+    const AdjustmentState state = sampleFigureState();
     QVERIFY(state.lastRunComplete);
     const QString title = QStringLiteral("velmora-print-") + QUuid::createUuid().toString(QUuid::Id128).left(12);
 
@@ -178,7 +168,8 @@ class CupsPrintTest : public QObject {
     // bars): then each part must be the direct text, every character replaced
     // one for one.
     QCOMPARE(printed.size(), direct.size());
-    QVERIFY2(sameTextRecoded(QString(direct.front()).remove(QChar(0x2d)), printed.front()), qPrintable(printed.front()));
+    QVERIFY2(sameTextRecoded(QString(direct.front()).remove(QChar(0x2d)), printed.front()),
+             qPrintable(printed.front()));
     QVERIFY2(sameTextRecoded(direct.mid(1).join(QString()), printed.mid(1).join(QString())),
              qPrintable("CUPS-PDF's file does not hold the report's body: " + printed.mid(1, 3).join('|')));
   }

@@ -28,13 +28,6 @@
 namespace velmora::qt_tests {
 namespace {
 
-struct QuietWorkbench {
-  QuietWorkbench() : workbench(std::make_unique<ScriptChannel>(noReplies, messages, std::string())) {}
-  std::istringstream noReplies;
-  std::ostringstream messages;
-  Workbench workbench;
-};
-
 figures::Figure secondFigure() {
   return figures::measuredFigure("Q2", {2000, 1000}, {2900, 1600}, {2100, 2100}, {2300, 1550}, {2, -1, 0, 3, 0, -2});
 }
@@ -107,19 +100,19 @@ class FigureFilesTest : public QObject {
     const figures::Figure figure = figures::measuredFigure("P", {1000, 1000}, {1900, 1500}, {1100, 2000}, {1300, 1500});
     writeFile(path, figures::csvHeader() + "\r\n" + figures::csvLine(figure) + "\r\n");
     QuietWorkbench quiet;
-    QVERIFY(quiet.workbench.files().openPath(path));
-    QCOMPARE(quiet.workbench.form().figure(), exactFigureTexts());
-    QCOMPARE(quiet.workbench.statusTexts().at(2), QStringLiteral("one.csv"));
+    QVERIFY(quiet.workbench->files().openPath(path));
+    QCOMPARE(quiet.workbench->form().figure(), exactFigureTexts());
+    QCOMPARE(quiet.workbench->statusTexts().at(2), QStringLiteral("one.csv"));
 
     ScriptedWindow prompted(exactFigureReplies());
     QCOMPARE(prompted.window->compute().end, RunEnd::Complete);
-    QCOMPARE(quiet.workbench.computeFromSheet()->end, RunEnd::Complete);
+    QCOMPARE(quiet.workbench->computeFromSheet()->end, RunEnd::Complete);
     for (int n = 1; n <= 26; ++n) {
       const QString name = "Text" + QString::number(n);
-      QCOMPARE(quiet.workbench.form().findChild<FormField*>(name)->wholeText(),
+      QCOMPARE(quiet.workbench->form().findChild<FormField*>(name)->wholeText(),
                prompted.window->findChild<FormField*>(name)->wholeText());
     }
-    QVERIFY(!quiet.workbench.files().changed());
+    QVERIFY(!quiet.workbench->files().changed());
   }
 
   void savedFigureReopensEqual_data() {
@@ -137,16 +130,16 @@ class FigureFilesTest : public QObject {
     const QString path = folder_.filePath("saved.csv");
     {
       QuietWorkbench quiet;
-      quiet.workbench.form().setFigure(texts);
-      QVERIFY(quiet.workbench.files().changed());
-      QVERIFY(quiet.workbench.files().saveTo(path));
-      QVERIFY(!quiet.workbench.files().changed());
-      QCOMPARE(quiet.workbench.statusTexts().at(2), QStringLiteral("saved.csv"));
+      quiet.workbench->form().setFigure(texts);
+      QVERIFY(quiet.workbench->files().changed());
+      QVERIFY(quiet.workbench->files().saveTo(path));
+      QVERIFY(!quiet.workbench->files().changed());
+      QCOMPARE(quiet.workbench->statusTexts().at(2), QStringLiteral("saved.csv"));
     }
     QVERIFY(readFile(path).startsWith("name,xa,ya,xb,yb,xc,yc,a1,b1,c1,a2,b2,c2,a3,b3,c3\n"));
     QuietWorkbench reopened;
-    QVERIFY(reopened.workbench.files().openPath(path));
-    QCOMPARE(reopened.workbench.form().figure(), texts);
+    QVERIFY(reopened.workbench->files().openPath(path));
+    QCOMPARE(reopened.workbench->form().figure(), texts);
   }
 
   /// The chooser offers every figure by name; saving replaces only the picked one.
@@ -156,15 +149,15 @@ class FigureFilesTest : public QObject {
     QuietWorkbench quiet;
     QStringList offered;
     watchdog_.expectDialog(pickFigure(QStringLiteral("Q2"), &offered));
-    QVERIFY(quiet.workbench.files().openPath(path));
+    QVERIFY(quiet.workbench->files().openPath(path));
     QCOMPARE(offered, QStringList({QStringLiteral("P（第 2 行）"), QStringLiteral("Q2（第 3 行）")}));
-    QCOMPARE(quiet.workbench.form().figure()[kPointNameEntry], std::string("Q2"));
+    QCOMPARE(quiet.workbench->form().figure()[kPointNameEntry], std::string("Q2"));
 
-    SheetTexts changed = quiet.workbench.form().figure();
+    SheetTexts changed = quiet.workbench->form().figure();
     changed[kPointNameEntry] = "Q2b";
-    quiet.workbench.form().setFigure(changed);
-    QCOMPARE(quiet.workbench.statusTexts().at(2), QStringLiteral("two.csv *"));
-    QVERIFY(quiet.workbench.files().save());
+    quiet.workbench->form().setFigure(changed);
+    QCOMPARE(quiet.workbench->statusTexts().at(2), QStringLiteral("two.csv *"));
+    QVERIFY(quiet.workbench->files().save());
     std::ifstream saved(path.toStdString(), std::ios::binary);
     const FigureFileContents contents = readFigureFile(saved);
     QCOMPARE(contents.figures.size(), std::size_t{2});
@@ -178,9 +171,9 @@ class FigureFilesTest : public QObject {
     writeFile(path, twoFigureFile());
     QuietWorkbench quiet;
     watchdog_.expectDialog([](QWidget& dialog) { qobject_cast<QDialog*>(&dialog)->reject(); });
-    QVERIFY(!quiet.workbench.files().openPath(path));
-    QCOMPARE(quiet.workbench.form().figure(), SheetTexts{});
-    QVERIFY(quiet.workbench.files().path().isEmpty());
+    QVERIFY(!quiet.workbench->files().openPath(path));
+    QCOMPARE(quiet.workbench->form().figure(), SheetTexts{});
+    QVERIFY(quiet.workbench->files().path().isEmpty());
   }
 
   void unreadableFilesAreToldAndOpenNothing_data() {
@@ -206,9 +199,9 @@ class FigureFilesTest : public QObject {
       if (auto* box = qobject_cast<QMessageBox*>(&dialog)) message = box->text();
       dialog.close();
     });
-    QVERIFY(!quiet.workbench.files().openPath(path));
+    QVERIFY(!quiet.workbench->files().openPath(path));
     QVERIFY2(message.contains(told), qPrintable(message));
-    QVERIFY(quiet.workbench.files().path().isEmpty());
+    QVERIFY(quiet.workbench->files().path().isEmpty());
   }
 
   /// A file Excel saved on a Chinese Windows system: GB18030, semicolons, CRLF.
@@ -221,11 +214,11 @@ class FigureFilesTest : public QObject {
     writeFile(path, "name;xa;ya;xb;yb;xc;yc;a1;b1;c1;a2;b2;c2;a3;b3;c3\r\n" + line + "\r\n");
     QuietWorkbench quiet;
     QStringList notices;
-    connect(&quiet.workbench.files(), &FigureFileCommands::noticed, this,
+    connect(&quiet.workbench->files(), &FigureFileCommands::noticed, this,
             [&notices](const QString& notice) { notices << notice; });
-    QVERIFY(quiet.workbench.files().openPath(path));
+    QVERIFY(quiet.workbench->files().openPath(path));
     expected[kPointNameEntry] = "中心点甲";
-    QCOMPARE(quiet.workbench.form().figure(), expected);
+    QCOMPARE(quiet.workbench->form().figure(), expected);
     QVERIFY2(notices.join(' ').contains(QStringLiteral("GB18030")), qPrintable(notices.join(' ')));
   }
 
@@ -240,25 +233,25 @@ class FigureFilesTest : public QObject {
     QFETCH(int, answer);
     QFETCH(bool, cleared);
     QuietWorkbench quiet;
-    quiet.workbench.form().setFigure(exactFigureTexts());
+    quiet.workbench->form().setFigure(exactFigureTexts());
     QString asked;
     watchdog_.expectDialog(answerQuestion(static_cast<QMessageBox::StandardButton>(answer), &asked));
-    quiet.workbench.files().newFigure();
+    quiet.workbench->files().newFigure();
     QVERIFY(asked.contains(QStringLiteral("保存")));
-    QCOMPARE(quiet.workbench.form().figure() == SheetTexts{}, cleared);
+    QCOMPARE(quiet.workbench->form().figure() == SheetTexts{}, cleared);
   }
 
   /// 退出 asks about a changed figure; 取消 keeps the window open.
   void quitAsksAboutAChangedFigure() {
     QuietWorkbench quiet;
-    quiet.workbench.show();
-    quiet.workbench.form().setFigure(exactFigureTexts());
+    quiet.workbench->show();
+    quiet.workbench->form().setFigure(exactFigureTexts());
     watchdog_.expectDialog(answerQuestion(QMessageBox::Cancel));
-    quiet.workbench.actions().quit->trigger();
-    QVERIFY(quiet.workbench.isVisible());
+    quiet.workbench->actions().quit->trigger();
+    QVERIFY(quiet.workbench->isVisible());
     watchdog_.expectDialog(answerQuestion(QMessageBox::Discard));
-    quiet.workbench.actions().quit->trigger();
-    QVERIFY(!quiet.workbench.isVisible());
+    quiet.workbench->actions().quit->trigger();
+    QVERIFY(!quiet.workbench->isVisible());
   }
 
   /// The sheet's accepted texts become the figure, which the next prompts offer.
@@ -273,15 +266,15 @@ class FigureFilesTest : public QObject {
       sheet->table().item(static_cast<int>(kPointNameEntry), 0)->setText(QStringLiteral("P9"));
       sheet->accept();
     });
-    QVERIFY(quiet.workbench.editDataSheet());
-    QCOMPARE(quiet.workbench.form().figure()[kPointNameEntry], std::string("P9"));
-    QCOMPARE(quiet.workbench.statusTexts().at(2), QStringLiteral("未保存的图形 *"));
+    QVERIFY(quiet.workbench->editDataSheet());
+    QCOMPARE(quiet.workbench->form().figure()[kPointNameEntry], std::string("P9"));
+    QCOMPARE(quiet.workbench->statusTexts().at(2), QStringLiteral("未保存的图形 *"));
   }
 
   void unchangedFigureIsNotAskedAbout() {
     QuietWorkbench quiet;
-    quiet.workbench.files().newFigure();
-    QCOMPARE(quiet.workbench.form().figure(), SheetTexts{});
+    quiet.workbench->files().newFigure();
+    QCOMPARE(quiet.workbench->form().figure(), SheetTexts{});
   }
 
   void recentFilesFollowWhatWasOpened() {
@@ -289,20 +282,20 @@ class FigureFilesTest : public QObject {
     QStringList paths;
     for (int n = 1; n <= 6; ++n) {
       paths << folder_.filePath(QStringLiteral("r%1.csv").arg(n));
-      quiet.workbench.form().setFigure(exactFigureTexts());
-      QVERIFY(quiet.workbench.files().saveTo(paths.back()));
+      quiet.workbench->form().setFigure(exactFigureTexts());
+      QVERIFY(quiet.workbench->files().saveTo(paths.back()));
     }
-    QVERIFY(quiet.workbench.files().openRecent(paths[1]));
-    const QStringList recent = quiet.workbench.settings().recentFiles();
+    QVERIFY(quiet.workbench->files().openRecent(paths[1]));
+    const QStringList recent = quiet.workbench->settings().recentFiles();
     QCOMPARE(recent, QStringList({paths[1], paths[5], paths[4], paths[3], paths[2]}));
-    const QList<QAction*> shown = quiet.workbench.actions().recentFiles->actions();
+    const QList<QAction*> shown = quiet.workbench->actions().recentFiles->actions();
     QCOMPARE(shown.size(), 5);
     QCOMPARE(shown.front()->text(), QStringLiteral("&1 r2.csv"));
 
     QFile::remove(paths[5]);
     watchdog_.expectDialog([](QWidget& dialog) { dialog.close(); });
-    QVERIFY(!quiet.workbench.files().openRecent(paths[5]));
-    QVERIFY(!quiet.workbench.settings().recentFiles().contains(paths[5]));
+    QVERIFY(!quiet.workbench->files().openRecent(paths[5]));
+    QVERIFY(!quiet.workbench->settings().recentFiles().contains(paths[5]));
   }
 
  private:

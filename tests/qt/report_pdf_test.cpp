@@ -22,16 +22,6 @@
 namespace velmora::qt_tests {
 namespace {
 
-AdjustmentState sampleState() {
-  std::ifstream file(VELMORA_SAMPLE_FIGURE);
-  std::vector<std::string> replies;
-  for (std::string line; std::getline(file, line);) replies.push_back(line);
-  RecordingWindow window(replies);
-  AdjustmentState state;
-  computeRun(state, window);
-  return state;
-}
-
 /// The non-empty lines of a text, each with its runs of blanks made one blank.
 QStringList wordLines(const QString& text) {
   QStringList lines;
@@ -100,7 +90,7 @@ class ReportPdfTest : public QObject {
  private slots:
   void initTestCase() {
     setUpApplication();
-    state_ = sampleState();
+    state_ = sampleFigureState();
     QVERIFY(state_.lastRunComplete);
   }
 

@@ -22,13 +22,6 @@ Q_DECLARE_METATYPE(std::vector<std::string>)
 namespace velmora::qt_tests {
 namespace {
 
-std::vector<std::string> sampleFigureReplies() {
-  std::ifstream file(VELMORA_SAMPLE_FIGURE);
-  std::vector<std::string> replies;
-  for (std::string line; std::getline(file, line);) replies.push_back(line);
-  return replies;
-}
-
 std::vector<std::string> firstReplies(std::vector<std::string> replies, std::size_t count) {
   replies.resize(count);
   return replies;

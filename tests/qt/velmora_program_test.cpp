@@ -72,6 +72,7 @@ class VelmoraProgramTest : public QObject {
     program.setWorkingDirectory(dir.path());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_CONFIG_HOME", dir.path());  // away from the user's settings
     program.setProcessEnvironment(environment);
     program.start(VELMORA_WINDOW_PROGRAM, arguments);
     QVERIFY(program.waitForFinished(60000));

@@ -4,9 +4,12 @@
 #include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <fstream>
 
 #include "figure_factory.h"
+#include "ui/compute_run.h"
 #include "ui/qt/script_channel.h"
+#include "ui/recording_window.h"
 
 namespace velmora::qt_tests {
 
@@ -29,6 +32,20 @@ SheetTexts exactFigureTexts() {
   return texts;
 }
 
+std::vector<std::string> sampleFigureReplies() {
+  std::ifstream file(VELMORA_SAMPLE_FIGURE);
+  std::vector<std::string> replies;
+  for (std::string line; std::getline(file, line);) replies.push_back(line);
+  return replies;
+}
+
+AdjustmentState sampleFigureState() {
+  RecordingWindow window(sampleFigureReplies());
+  AdjustmentState state;
+  computeRun(state, window);
+  return state;
+}
+
 std::string replyFileText(const std::vector<std::string>& replies) {
   std::string text;
   for (const std::string& reply : replies) text += reply + "\n";
@@ -38,6 +55,9 @@ std::string replyFileText(const std::vector<std::string>& replies) {
 ScriptedWindow::ScriptedWindow(const std::vector<std::string>& replyLines, std::string pdfFile)
     : replies(replyFileText(replyLines)),
       window(std::make_unique<MainWindow>(std::make_unique<ScriptChannel>(replies, messages, std::move(pdfFile)))) {}
+
+QuietWorkbench::QuietWorkbench()
+    : workbench(std::make_unique<Workbench>(std::make_unique<ScriptChannel>(noReplies, messages, std::string()))) {}
 
 QString captionOf(const QLabel& label) { return label.accessibleName(); }
 

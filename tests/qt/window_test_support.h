@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/sheet_entries.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/workbench.h"
+#include "ui/sheet_entries.h"
 
 class QLabel;
 
@@ -18,6 +19,12 @@ namespace velmora::qt_tests {
 /// A figure with exact angles from A=(1000,1000), B=(1900,1500), C=(1100,2000),
 /// P=(1300,1500), every value confirmed at once: 32 replies.
 std::vector<std::string> exactFigureReplies();
+
+/// The replies of examples/sample-figure.txt, one per line of the file.
+std::vector<std::string> sampleFigureReplies();
+
+/// The state of a complete run of the sample figure.
+AdjustmentState sampleFigureState();
 
 /// The replies joined one per line, the way a reply file holds them.
 std::string replyFileText(const std::vector<std::string>& replies);
@@ -28,6 +35,14 @@ struct ScriptedWindow {
   std::istringstream replies;
   std::ostringstream messages;
   std::unique_ptr<MainWindow> window;
+};
+
+/// A workbench whose operator is a script with no replies: it must never be asked.
+struct QuietWorkbench {
+  QuietWorkbench();
+  std::istringstream noReplies;
+  std::ostringstream messages;
+  std::unique_ptr<Workbench> workbench;
 };
 
 /// The caption a label was given, before any wrapping.

@@ -34,13 +34,6 @@ Q_DECLARE_METATYPE(velmora::SheetTexts)
 namespace velmora::qt_tests {
 namespace {
 
-std::vector<std::string> sampleFigureReplies() {
-  std::ifstream file(VELMORA_SAMPLE_FIGURE);
-  std::vector<std::string> replies;
-  for (std::string line; std::getline(file, line);) replies.push_back(line);
-  return replies;
-}
-
 /// The texts a figure's confirmed replies typed: every other reply, in the prompts' order.
 SheetTexts textsOfReplies(const std::vector<std::string>& replies) {
   std::vector<std::string> values;
@@ -60,14 +53,6 @@ std::string reportText(const AdjustmentState& state) {
 }
 
 QString wholeText(MainWindow& form, const QString& name) { return form.findChild<FormField*>(name)->wholeText(); }
-
-/// A workbench whose operator is a script with no replies: it must never be asked.
-struct QuietWorkbench {
-  QuietWorkbench() : workbench(std::make_unique<ScriptChannel>(noReplies, messages, std::string())) {}
-  std::istringstream noReplies;
-  std::ostringstream messages;
-  Workbench workbench;
-};
 
 }  // namespace
 
@@ -123,7 +108,7 @@ class WorkbenchTest : public QObject {
     QFETCH(QKeySequence, shortcut);
     QuietWorkbench quiet;
     QAction* found = nullptr;
-    for (QAction* top : quiet.workbench.menuBar()->actions()) {
+    for (QAction* top : quiet.workbench->menuBar()->actions()) {
       if (top->text() != menu) continue;
       for (QAction* action : top->menu()->actions()) {
         if (action->text() == command) found = action;
@@ -136,14 +121,14 @@ class WorkbenchTest : public QObject {
   /// The menus and the status bar go around the form: its controls keep their pixels.
   void formKeepsItsClientArea() {
     QuietWorkbench quiet;
-    quiet.workbench.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&quiet.workbench));
-    MainWindow& form = quiet.workbench.form();
+    quiet.workbench->show();
+    QVERIFY(QTest::qWaitForWindowExposed(quiet.workbench.get()));
+    MainWindow& form = quiet.workbench->form();
     QCOMPARE(form.findChild<QWidget*>("Text1")->geometry(), QRect(232, 296, 89, 19));
     QCOMPARE(form.size(), QSize(985, 728));  // the layout and a margin of 600 twips, as the form alone opens
-    const QPoint formTop = form.mapTo(&quiet.workbench, QPoint(0, 0));
-    QVERIFY(formTop.y() >= quiet.workbench.menuBar()->height());
-    const QImage picture = quiet.workbench.grab().toImage();
+    const QPoint formTop = form.mapTo(quiet.workbench.get(), QPoint(0, 0));
+    QVERIFY(formTop.y() >= quiet.workbench->menuBar()->height());
+    const QImage picture = quiet.workbench->grab().toImage();
     QCOMPARE(picture.pixelColor(formTop + QPoint(400, 248)), QColor(0, 0, 192));  // the frame's top line
   }
 
@@ -333,13 +318,13 @@ class WorkbenchTest : public QObject {
     ScriptedWindow prompted(replies);
     QCOMPARE(prompted.window->compute().end, RunEnd::Complete);
     QuietWorkbench quiet;
-    quiet.workbench.form().setFigure(textsOfReplies(replies));
-    const std::optional<RunOutcome> outcome = quiet.workbench.computeFromSheet();
+    quiet.workbench->form().setFigure(textsOfReplies(replies));
+    const std::optional<RunOutcome> outcome = quiet.workbench->computeFromSheet();
     QVERIFY(outcome.has_value());
     QCOMPARE(outcome->end, RunEnd::Complete);
     QVERIFY2(quiet.messages.str().empty(), quiet.messages.str().c_str());
 
-    MainWindow& sheetForm = quiet.workbench.form();
+    MainWindow& sheetForm = quiet.workbench->form();
     for (const QString& prefix : {QStringLiteral("Text"), QStringLiteral("Label")}) {
       for (int n = 1; n <= 60; ++n) {
         const QString name = prefix + QString::number(n);
@@ -352,17 +337,17 @@ class WorkbenchTest : public QObject {
     }
     QCOMPARE(reportText(sheetForm.state()), reportText(prompted.window->state()));
     QCOMPARE(makeCheckReport(sheetForm.state()).text, makeCheckReport(prompted.window->state()).text);
-    QCOMPARE(quiet.workbench.statusTexts().at(0), QStringLiteral("计算完成"));
+    QCOMPARE(quiet.workbench->statusTexts().at(0), QStringLiteral("计算完成"));
   }
 
   void sheetRunRefusesABrokenEntryBeforeAnyField() {
     QuietWorkbench quiet;
     SheetTexts texts = exactFigureTexts();
     texts[angleEntry(2, 1)] = "29,30";
-    quiet.workbench.form().setFigure(texts);
-    QVERIFY(!quiet.workbench.computeFromSheet().has_value());
+    quiet.workbench->form().setFigure(texts);
+    QVERIFY(!quiet.workbench->computeFromSheet().has_value());
     QVERIFY2(quiet.messages.str().find("B(2)") != std::string::npos, quiet.messages.str().c_str());
-    QVERIFY(wholeText(quiet.workbench.form(), "Text1").isEmpty());
+    QVERIFY(wholeText(quiet.workbench->form(), "Text1").isEmpty());
   }
 
   /// A reply typed at a prompt becomes the entry's text, so the next run offers it.
