@@ -15,7 +15,8 @@ packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
           lintian
           man-db
           desktop-file-utils
-          appstream)
+          appstream
+          libfmt-dev)
 
 install_missing_packages() {
   local missing=()

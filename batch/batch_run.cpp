@@ -1,6 +1,11 @@
 #include "batch/batch_run.h"
 
+#include <algorithm>
+#include <array>
+#include <thread>
+
 #include "batch/figure_file_reader.h"
+#include "batch/work_pool.h"
 #include "check/check_observations.h"
 #include "engine/figure_adjustment.h"
 #include "ui/run_messages.h"
@@ -9,31 +14,53 @@ namespace velmora {
 namespace {
 
 constexpr std::size_t kFlushBytes = std::size_t{1} << 16;
+/// Figures read ahead while the figures before them are adjusted.
+constexpr std::size_t kBlockFigures = 512;
+
+/// A record read and waiting to be adjusted, and then its output record.
+struct FigureSlot {
+  FigureRecord figure;
+  FigureFileRecord record;  ///< its line and, if it could not be read, why
+  std::string name;         ///< a record that could not be read: its name, if any
+  std::string out;
+  bool failed = false;
+};
+
+/// A block of slots filled by the reader; the slots keep their strings'
+/// capacity from block to block, so that reading allocates nothing.
+struct FigureBlock {
+  std::vector<FigureSlot> slots = std::vector<FigureSlot>(kBlockFigures);
+  std::size_t count = 0;
+};
 
 /// Adjusts one figure and writes its record, a result or an error record:
-/// the one place where a figure is adjusted. True for a result.
-bool adjustAndWrite(const FigureRecord& figure, const FigureHeader& header, std::size_t line, bool check,
-                    RecordWriter& writer, std::string& out) {
-  if (const std::optional<RecordError> error = firstNonNumber(header, figure)) {
-    writer.failure(out, {line, &figure.name(), *error});
-    return false;
-  }
+/// the one place where a figure is adjusted. False for an error record.
+bool adjustAndWrite(const FigureRecord& figure, const FigureHeader& header, std::size_t line,
+                    const BatchOptions& options, RecordWriter& writer, std::string& out) {
   const FigureTexts typed = figure.typed();
   AdjustmentResults results;
   if (const StageOutcome fault = adjustFigure(typed, results)) {
     const std::optional<std::string_view> column =
         fault->entry ? std::optional(entryColumn(*fault->entry)) : std::nullopt;
-    writer.failure(out, {line, &figure.name(), RecordError{column, cannotComputeMessage(*fault)}});
+    const RecordError runFault{column, cannotComputeMessage(*fault)};
+    writer.failure(out, {line, &figure.name(), firstFault(header, figure, runFault)});
     return false;
   }
   std::optional<RigorousCheck> rigorous;
-  if (check) {
+  if (options.check) {
     if (const std::optional<CheckObservations> observations = checkObservations(typed, results)) {
       rigorous = rigorousAdjustment(*observations).check;
     }
   }
-  writer.result(out, {line, figure.name(), results, rigorous ? &*rigorous : nullptr});
+  std::optional<FigureGrade> grade;
+  if (options.check || options.grade) grade = figureGrade(results, options.grade);
+  writer.result(out, {line, figure.name(), results, rigorous ? &*rigorous : nullptr, grade ? &*grade : nullptr});
   return true;
+}
+
+std::size_t jobsFor(std::size_t asked) {
+  if (asked > 0) return asked;
+  return std::max<std::size_t>(1, std::thread::hardware_concurrency());
 }
 
 class Batch {
@@ -43,19 +70,19 @@ class Batch {
         output_(output),
         options_(options),
         progress_(progress),
-        writer_(makeRecordWriter(options.format, options.check)) {
+        pool_(jobsFor(options.jobs), [this](std::size_t item, std::size_t worker) { adjust(item, worker); }) {
+    for (std::size_t worker = 0; worker < jobsFor(options.jobs); ++worker) {
+      writers_.push_back(makeRecordWriter(
+          options.format, {options.check, options.check || options.grade != nullptr, options.grade != nullptr}));
+    }
     pending_.reserve(2 * kFlushBytes);
   }
 
   BatchSummary run() {
     summary_.inputProblem = reader_.readHeader();
     if (summary_.inputProblem.empty()) {
-      writer_->begin(pending_);
-      while (!summary_.outputFailed && reader_.next(figure_, record_)) {
-        figure();
-        if (pending_.size() >= kFlushBytes) flush();
-        if (progress_ && summary_.figures % kProgressStride == 0) progress_->figuresDone(summary_.figures);
-      }
+      writers_.front()->begin(pending_);
+      adjustAll();
       flush();
       if (progress_) progress_->finished(summary_.figures);
     }
@@ -68,16 +95,53 @@ class Batch {
   }
 
  private:
-  void figure() {
-    ++summary_.figures;
-    if (record_.error) {
-      failedName_.assign(record_.name.value_or(""));
-      ++summary_.failed;
-      writer_->failure(pending_, {record_.line, record_.name ? &failedName_ : nullptr, *record_.error});
+  /// Reads a block while the pool adjusts the one before, then writes that
+  /// one's records in the order of the file.
+  void adjustAll() {
+    FigureBlock* reading = &blocks_[0];
+    FigureBlock* adjusting = &blocks_[1];
+    read(*reading);
+    while (reading->count > 0 && !summary_.outputFailed) {
+      std::swap(reading, adjusting);
+      adjusting_ = adjusting;
+      pool_.start(adjusting->count);
+      read(*reading);
+      pool_.wait();
+      write(*adjusting);
+    }
+  }
+
+  void read(FigureBlock& block) {
+    block.count = 0;
+    while (block.count < block.slots.size()) {
+      FigureSlot& slot = block.slots[block.count];
+      if (!reader_.next(slot.figure, slot.record)) break;
+      if (slot.record.error) slot.name.assign(slot.record.name.value_or(""));
+      ++block.count;
+    }
+  }
+
+  void adjust(std::size_t item, std::size_t worker) {
+    FigureSlot& slot = adjusting_->slots[item];
+    RecordWriter& writer = *writers_[worker];
+    slot.out.clear();
+    if (slot.record.error) {
+      const bool named = slot.record.name.has_value();
+      writer.failure(slot.out, {slot.record.line, named ? &slot.name : nullptr, *slot.record.error});
+      slot.failed = true;
       return;
     }
-    if (!adjustAndWrite(figure_, reader_.header(), record_.line, options_.check, *writer_, pending_)) {
-      ++summary_.failed;
+    slot.failed = !adjustAndWrite(slot.figure, reader_.header(), slot.record.line, options_, writer, slot.out);
+  }
+
+  void write(const FigureBlock& block) {
+    for (std::size_t item = 0; item < block.count; ++item) {
+      const FigureSlot& slot = block.slots[item];
+      pending_ += slot.out;
+      ++summary_.figures;
+      if (slot.failed) ++summary_.failed;
+      if (pending_.size() >= kFlushBytes) flush();
+      if (progress_ && summary_.figures % kProgressStride == 0) progress_->figuresDone(summary_.figures);
     }
   }
 
@@ -92,12 +156,12 @@ class Batch {
   std::ostream& output_;
   const BatchOptions& options_;
   BatchProgress* progress_;
-  std::unique_ptr<RecordWriter> writer_;
-  FigureFileRecord record_;
-  FigureRecord figure_;
-  std::string failedName_;
+  std::vector<std::unique_ptr<RecordWriter>> writers_;  ///< one per worker
+  std::array<FigureBlock, 2> blocks_;
+  FigureBlock* adjusting_ = nullptr;
   std::string pending_;
   BatchSummary summary_;
+  WorkPool pool_;  ///< last: its threads end before the rest is destroyed
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 // a line. The same input also runs through the console front end, traced and
 // for a person, which must end with the same exit status and show the same fields.
 #include <algorithm>
+#include <optional>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -29,8 +30,9 @@ std::vector<CliCommand> commandsOf(std::uint8_t choice) {
   return commands;
 }
 
-/// The replies as the console reads them, by its own reader: one a line, the
-/// line ending and a leading byte order mark removed, GB18030 turned into UTF-8.
+/// The replies as the console reads them: one a line, an LF or CRLF ending
+/// and a byte order mark removed, decoded as UTF-8 or GB18030 as the console
+/// decides; no reply after a final line break.
 std::vector<std::string> splitReplies(std::string_view text) {
   std::istringstream input{std::string(text)};
   LineReplySource source(input);

@@ -125,7 +125,7 @@ TEST(BatchRun, BadRecordsGiveErrorRecordsAndTheBatchGoesOn) {
       {"too few fields", "bad,1,2,3", "\"yb\"", "4 个字段"},
       {"too many fields", figures::csvLine(f) + ",17", "null", "17 个字段"},
       {"not a number", lineWith(f, {{11, "12.3O45"}}), "\"b2\"", "不是数字"},
-      {"empty coordinate", lineWith(f, {{1, ""}}), "\"xa\"", "为空"},
+      {"empty coordinate", lineWith(f, {{1, ""}}), "\"xa\"", "不是数字"},
       {"first bad field in column order, not in the run's order", lineWith(f, {{2, "y"}, {7, "x"}}), "\"ya\"",
        "“y” 不是数字"},
       {"a record of blanks after the name", "bad" + std::string(15, ','), "\"xa\"", "为空"},
@@ -214,6 +214,39 @@ TEST(BatchRun, CheckObjectFollowsTheResults) {
   EXPECT_NE(r.find("\"ellipse\":{\"a\":"), std::string::npos);
   EXPECT_NE(r.find("\"flagged\":[]"), std::string::npos);
   EXPECT_GE(jsonNumber<int>(r, "iterations"), 1);
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST(BatchRun, OutputIsTheSameByteForByteOnAnyNumberOfThreads) {
+  std::mt19937_64 random(21);
+  std::string file = figures::csvHeader() + "\n";
+  for (int n = 1; n <= 1300; ++n) {
+    // Every seventh figure with a blunder of a minute, some of them a stop beyond 10 minutes.
+    const figures::FigureOptions options{.noiseSeconds = 1.5,
+                                         .grossAngle = n % 7 == 0 ? static_cast<std::size_t>(n % 9 + 1) : 0,
+                                         .grossSeconds = n % 5 == 0 ? 900.0 : 60.0};
+    file += figures::csvLine(figures::randomFigure(random, options, "P" + std::to_string(n))) + "\n";
+    if (n % 97 == 0) file += "bad," + std::to_string(n) + "\n,,,\n";
+    if (n % 211 == 0) file += "\"stray" + std::to_string(n) + ",1\n";
+  }
+  for (const BatchFormat format : {BatchFormat::JsonLines, BatchFormat::Csv}) {
+    for (const bool check : {false, true}) {
+      std::string single;
+      for (const std::size_t jobs : {1, 2, 3}) {
+        std::istringstream input(file);
+        std::ostringstream output;
+        const BatchSummary summary = runBatch(input, output, {format, check, TextEncoding::Automatic, jobs}, nullptr);
+        EXPECT_EQ(summary.figures, 1300U + 13U + 6U);
+        if (jobs == 1) single = output.str();
+        EXPECT_EQ(output.str(), single) << jobs << " jobs, check " << check;
+      }
+    }
+  }
 }
 
 }  // namespace
