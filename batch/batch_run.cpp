@@ -37,16 +37,13 @@ struct FigureBlock {
 /// the one place where a figure is adjusted. False for an error record.
 bool adjustAndWrite(const FigureRecord& figure, const FigureHeader& header, std::size_t line,
                     const BatchOptions& options, RecordWriter& writer, std::string& out) {
-  if (const std::optional<RecordError> error = firstNonNumber(header, figure)) {
-    writer.failure(out, {line, &figure.name(), *error});
-    return false;
-  }
   const FigureTexts typed = figure.typed();
   AdjustmentResults results;
   if (const StageOutcome fault = adjustFigure(typed, results)) {
     const std::optional<std::string_view> column =
         fault->entry ? std::optional(entryColumn(*fault->entry)) : std::nullopt;
-    writer.failure(out, {line, &figure.name(), RecordError{column, cannotComputeMessage(*fault)}});
+    const RecordError runFault{column, cannotComputeMessage(*fault)};
+    writer.failure(out, {line, &figure.name(), firstFault(header, figure, runFault)});
     return false;
   }
   std::optional<RigorousCheck> rigorous;

@@ -99,13 +99,18 @@ std::optional<RecordError> fieldCountProblem(const CsvRecord& record, const Figu
 
 }  // namespace
 
-std::optional<RecordError> firstNonNumber(const FigureHeader& header, const FigureRecord& figure) {
+RecordError firstFault(const FigureHeader& header, const FigureRecord& figure, RecordError runFault) {
   std::optional<std::size_t> first;  // the figure column
   for (std::size_t column = kNameColumn + 1; column < kFigureColumns; ++column) {
     if (first && header.fileColumn[column] > header.fileColumn[*first]) continue;
     if (readNumber(figure.columns[column]).reading != NumberReading::Number) first = column;
   }
-  if (!first) return std::nullopt;
+  if (!first) return runFault;
+  if (runFault.field) {
+    const auto named = std::find(kFigureColumnNames.begin(), kFigureColumnNames.end(), *runFault.field);
+    const auto runColumn = static_cast<std::size_t>(named - kFigureColumnNames.begin());
+    if (runColumn < kFigureColumns && header.fileColumn[runColumn] <= header.fileColumn[*first]) return runFault;
+  }
   const std::string& typed = figure.columns[*first];
   const std::string field = "字段 " + std::string(kFigureColumnNames[*first]);
   if (typed.empty()) return RecordError{kFigureColumnNames[*first], field + " 为空"};

@@ -63,9 +63,12 @@ HeaderReading readHeader(const CsvRecord& record);
 /// The texts are taken as typed.
 std::optional<RecordError> readFigureTexts(const CsvRecord& record, const FigureHeader& header, FigureRecord& figure);
 
-/// The first coordinate or angle, in the file's column order, that is not
-/// written as a number, or nothing when all are.
-std::optional<RecordError> firstNonNumber(const FigureHeader& header, const FigureRecord& figure);
+/// The fault to report for a figure whose run stopped with `runFault`: a
+/// coordinate or angle not written as a number in a column before the run
+/// fault's (or anywhere, when the run fault concerns no one column), the first
+/// in the file's column order; otherwise the run fault. The run checks its
+/// values in its own order; a user reads a file from left to right.
+RecordError firstFault(const FigureHeader& header, const FigureRecord& figure, RecordError runFault);
 
 /// The record's name field when it has one that a message may show.
 std::optional<std::string_view> recordName(const CsvRecord& record, const FigureHeader& header);
