@@ -49,12 +49,6 @@ std::optional<std::size_t> figureColumnNamed(std::string_view name) {
   return std::nullopt;
 }
 
-std::string joined(const std::vector<std::string>& names) {
-  std::string text;
-  for (const std::string& name : names) text += (text.empty() ? "" : "、") + name;
-  return text;
-}
-
 /// The figure column read from the file's field `field`, if any.
 std::optional<std::size_t> figureColumnAt(const FigureHeader& header, std::size_t field) {
   for (std::size_t column = 0; column < kFigureColumns; ++column) {
@@ -119,6 +113,12 @@ RecordError firstFault(const FigureHeader& header, const FigureRecord& figure, R
                      field + " 的值 " + quotedBeginning(typed) + (outOfRange ? " 超出数值范围" : " 不是数字")};
 }
 
+std::string joinedNames(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : "、") + name;
+  return text;
+}
+
 std::string figureHeaderLine(char separator) {
   std::string header;
   for (const std::string_view name : kFigureColumnNames) {
@@ -158,8 +158,9 @@ HeaderReading readHeader(const CsvRecord& record) {
   if (missing.size() == kFigureColumns)
     return {std::nullopt, line + "应为表头 " + figureHeaderLine() + "（列的次序不限）"};
   std::string problem;
-  if (!missing.empty()) problem = "缺少列 " + joined(missing);
-  if (!twice.empty()) problem += (problem.empty() ? "" : "，") + std::string("列 ") + joined(twice) + " 出现了两次";
+  if (!missing.empty()) problem = "缺少列 " + joinedNames(missing);
+  if (!twice.empty())
+    problem += (problem.empty() ? "" : "，") + std::string("列 ") + joinedNames(twice) + " 出现了两次";
   if (problem.empty()) return {std::move(header), ""};
   return {std::nullopt, where + problem + "（应有 " + figureHeaderLine() + "，次序不限）"};
 }

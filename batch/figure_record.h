@@ -22,6 +22,9 @@ inline constexpr std::size_t kFigureColumns = 16;
 /// The columns in their usual order: name, xa, ya, xb, yb, xc, yc, a1, b1, c1, a2, b2, c2, a3, b3, c3.
 extern const std::array<std::string_view, kFigureColumns> kFigureColumnNames;
 
+/// Column names for a message: "xa、yb".
+std::string joinedNames(const std::vector<std::string>& names);
+
 /// "name,xa,ya,...,c3": the header Velmora writes.
 std::string figureHeaderLine(char separator = ',');
 
