@@ -15,14 +15,7 @@ std::string number(double value) { return fixedText(value, 2); }
 std::string escaped(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size();) {
-    const std::size_t length = utf8SequenceLength(text, i);
-    if (length != 1) {
-      out += length == 0 ? kReplacementCharacter : text.substr(i, length);
-      i += length == 0 ? 1 : length;
-      continue;
-    }
-    const char c = text[i++];
-    switch (c) {
+    switch (const char c = text[i]) {
       case '&': out += "&amp;"; break;
       case '<': out += "&lt;"; break;
       case '>': out += "&gt;"; break;
@@ -30,8 +23,12 @@ std::string escaped(std::string_view text) {
       case '\'': out += "&apos;"; break;
       default:
         // Control characters other than tab are not allowed in XML 1.0.
-        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') out += c;
+        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') {
+          i += appendUtf8Character(out, text, i);
+          continue;
+        }
     }
+    ++i;
   }
   return out;
 }
