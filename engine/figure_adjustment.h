@@ -6,12 +6,7 @@
 #pragma once
 
 #include "engine/adjustment_results.h"
-#include "engine/known_side_geometry.h"
-#include "engine/normal_equations.h"
-#include "engine/point_coordinates.h"
-#include "engine/precision.h"
 #include "engine/stage_outcome.h"
-#include "engine/triangle_conditions.h"
 
 namespace velmora {
 

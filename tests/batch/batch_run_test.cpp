@@ -6,7 +6,6 @@
 #include <sstream>
 
 #include "engine/number_text.h"
-#include "engine/precision.h"
 #include "figure_factory.h"
 #include "json_fields.h"
 #include "ui/compute_run.h"

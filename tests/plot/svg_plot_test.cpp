@@ -45,6 +45,8 @@ struct NameCase {
   std::string written;
 };
 
+void PrintTo(const NameCase& c, std::ostream* os) { *os << c.label; }
+
 class TypedPointName : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(TypedPointName, IsWrittenAsCharacterData) {

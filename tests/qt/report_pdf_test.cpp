@@ -10,27 +10,14 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
 
 #include "report/line_model.h"
-#include "ui/compute_run.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/report_printing.h"
-#include "ui/recording_window.h"
 #include "window_test_support.h"
 
 namespace velmora::qt_tests {
 namespace {
-
-AdjustmentState sampleState() {
-  std::ifstream file(VELMORA_SAMPLE_FIGURE);
-  std::vector<std::string> replies;
-  for (std::string line; std::getline(file, line);) replies.push_back(line);
-  RecordingWindow window(replies);
-  AdjustmentState state;
-  computeRun(state, window);
-  return state;
-}
 
 /// The non-empty lines of a text, each with its runs of blanks made one blank.
 QStringList wordLines(const QString& text) {
@@ -100,7 +87,7 @@ class ReportPdfTest : public QObject {
  private slots:
   void initTestCase() {
     setUpApplication();
-    state_ = sampleState();
+    state_ = sampleFigureState();
     QVERIFY(state_.lastRunComplete);
   }
 

@@ -2,14 +2,28 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <fstream>
 
 #include "figure_factory.h"
+#include "ui/compute_run.h"
 #include "ui/qt/script_channel.h"
+#include "ui/recording_window.h"
 
 namespace velmora::qt_tests {
 
 std::vector<std::string> exactFigureReplies() {
-  return figures::confirmedReplies(figures::measuredFigure("P", {1000, 1000}, {1900, 1500}, {1100, 2000}, {1300, 1500}));
+  return figures::confirmedReplies(
+      figures::measuredFigure("P", {1000, 1000}, {1900, 1500}, {1100, 2000}, {1300, 1500}));
+}
+
+AdjustmentState sampleFigureState() {
+  std::ifstream file(VELMORA_SAMPLE_FIGURE);
+  std::vector<std::string> replies;
+  for (std::string line; std::getline(file, line);) replies.push_back(line);
+  RecordingWindow window(replies);
+  AdjustmentState state;
+  computeRun(state, window);
+  return state;
 }
 
 std::string replyFileText(const std::vector<std::string>& replies) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/adjustment_state.h"
 #include "ui/qt/main_window.h"
 
 class QLabel;
@@ -17,6 +18,9 @@ namespace velmora::qt_tests {
 /// A figure with exact angles from A=(1000,1000), B=(1900,1500), C=(1100,2000),
 /// P=(1300,1500), every value confirmed at once: 32 replies.
 std::vector<std::string> exactFigureReplies();
+
+/// The state after a complete run of examples/sample-figure.txt.
+AdjustmentState sampleFigureState();
 
 /// The replies joined one per line, the way a reply file holds them.
 std::string replyFileText(const std::vector<std::string>& replies);
