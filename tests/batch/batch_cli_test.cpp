@@ -19,6 +19,48 @@ struct BatchArgumentsCase {
   bool check;
 };
 
+struct OptionCase {
+  const char* name;
+  std::vector<std::string> arguments;
+  bool valid;
+  CliInformation information = CliInformation::None;
+  TextEncoding encoding = TextEncoding::Automatic;
+  std::size_t jobs = 0;
+};
+
+TEST(CliArguments, EncodingJobsHelpAndVersion) {
+  const OptionCase cases[] = {
+      {"help wins over the rest", {"batch", "f.csv", "--jobs", "0", "--help"}, true, CliInformation::Help},
+      {"short help", {"-h"}, true, CliInformation::Help},
+      {"version", {"compute", "--version"}, true, CliInformation::Version},
+      {"replies encoding", {"--encoding", "GB18030", "compute"}, true, CliInformation::None, TextEncoding::Gb18030},
+      {"batch encoding", {"batch", "f.csv", "--encoding", "utf-8"}, true, CliInformation::None, TextEncoding::Utf8},
+      {"unknown encoding", {"--encoding", "latin1"}, false},
+      {"encoding without a name", {"batch", "f.csv", "--encoding"}, false},
+      {"jobs", {"batch", "f.csv", "--jobs", "3"}, true, CliInformation::None, TextEncoding::Automatic, 3},
+      {"jobs default: one per core", {"batch", "f.csv"}, true},
+      {"no jobs", {"batch", "f.csv", "--jobs", "0"}, false},
+      {"jobs not a number", {"batch", "f.csv", "--jobs", "2x"}, false},
+      {"jobs without a count", {"batch", "f.csv", "--jobs"}, false},
+      {"jobs outside batch", {"--jobs", "2"}, false},
+  };
+  for (const OptionCase& c : cases) {
+    const ParsedArguments parsed = parseCliArguments(c.arguments);
+    ASSERT_EQ(parsed.arguments.has_value(), c.valid) << c.name << ": " << parsed.error;
+    if (!c.valid) {
+      EXPECT_FALSE(parsed.error.empty()) << c.name;
+      continue;
+    }
+    EXPECT_EQ(parsed.arguments->information, c.information) << c.name;
+    if (c.information != CliInformation::None) continue;
+    const bool batch = parsed.arguments->batch.has_value();
+    EXPECT_EQ(batch ? parsed.arguments->batch->encoding : parsed.arguments->encoding, c.encoding) << c.name;
+    if (batch) {
+      EXPECT_EQ(parsed.arguments->batch->jobs, c.jobs) << c.name;
+    }
+  }
+}
+
 TEST(BatchCli, Arguments) {
   const BatchArgumentsCase cases[] = {
       {{"batch", "f.csv"}, true, "f.csv", BatchFormat::JsonLines, false},

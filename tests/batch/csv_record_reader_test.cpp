@@ -139,12 +139,18 @@ struct EncodingCase {
 
 TEST(CsvRecordReader, EncodingsBecomeUtf8) {
   const std::string gbName = "\xD6\xD0\xD0\xC4\xB5\xE3\xBC\xD7";  // 中心点甲 in GB18030
+  std::string asciiLines;
+  while (asciiLines.size() < 70000) asciiLines += "P" + std::to_string(asciiLines.size()) + ",1\n";
   const EncodingCase cases[] = {
       {"UTF-8", "中心点甲,1\n", TextEncoding::Automatic, "中心点甲", TextEncoding::Utf8},
       {"UTF-8 with a mark", "\xEF\xBB\xBF中心点甲,1\n", TextEncoding::Automatic, "中心点甲", TextEncoding::Utf8},
       {"GB18030", gbName + ",1\n", TextEncoding::Automatic, "中心点甲", TextEncoding::Gb18030},
       {"GB18030 after ASCII", "P1,1\n" + gbName + ",1\n", TextEncoding::Automatic, "中心点甲", TextEncoding::Gb18030},
       {"GB18030 asked", gbName + ",1\n", TextEncoding::Gb18030, "中心点甲", TextEncoding::Gb18030},
+      {"GB18030 after more ASCII than one read", asciiLines + gbName + ",1\n", TextEncoding::Automatic, "中心点甲",
+       TextEncoding::Gb18030},
+      {"UTF-8 after more ASCII than one read", asciiLines + "中心点甲,1\n", TextEncoding::Automatic, "中心点甲",
+       TextEncoding::Utf8},
       {"UTF-8 asked of GB18030 bytes", gbName + ",1\n", TextEncoding::Utf8, gbName, TextEncoding::Utf8},
       {"not GB18030 either",
        "\xFF"
