@@ -35,28 +35,33 @@ struct FigureBlock {
 
 /// Adjusts one figure and writes its record, a result or an error record:
 /// the one place where a figure is adjusted. False for an error record.
-bool adjustAndWrite(const FigureRecord& figure, const FigureHeader& header, std::size_t line, bool check,
-                    RecordWriter& writer, std::string& out) {
-  if (const std::optional<RecordError> error = firstNonNumber(header, figure)) {
-    writer.failure(out, {line, &figure.name(), *error});
-    return false;
-  }
+bool adjustAndWrite(const FigureRecord& figure, const FigureHeader& header, std::size_t line,
+                    const BatchOptions& options, RecordWriter& writer, std::string& out) {
   const FigureTexts typed = figure.typed();
   AdjustmentResults results;
   if (const StageOutcome fault = adjustFigure(typed, results)) {
     const std::optional<std::string_view> column =
         fault->entry ? std::optional(entryColumn(*fault->entry)) : std::nullopt;
-    writer.failure(out, {line, &figure.name(), RecordError{column, cannotComputeMessage(*fault)}});
+    const RecordError runFault{column, cannotComputeMessage(*fault)};
+    writer.failure(out, {line, &figure.name(), firstFault(header, figure, runFault)});
     return false;
   }
   std::optional<RigorousCheck> rigorous;
-  if (check) {
+  if (options.check) {
     if (const std::optional<CheckObservations> observations = checkObservations(typed, results)) {
       rigorous = rigorousAdjustment(*observations).check;
     }
   }
-  writer.result(out, {line, figure.name(), results, rigorous ? &*rigorous : nullptr});
+  std::optional<FigureGrade> grade;
+  if (options.check || options.grade) grade = figureGrade(results, options.grade);
+  writer.result(out, {line, figure.name(), results, rigorous ? &*rigorous : nullptr, grade ? &*grade : nullptr});
   return true;
+}
+
+/// What each result carries besides the adjustment's values.
+ResultParts resultParts(const BatchOptions& options) {
+  const bool grade = options.grade != nullptr;
+  return {.check = options.check, .grade = options.check || grade, .gradeChecks = grade};
 }
 
 std::size_t jobsFor(std::size_t asked) {
@@ -73,7 +78,7 @@ class Batch {
         progress_(progress),
         pool_(jobsFor(options.jobs), [this](std::size_t item, std::size_t worker) { adjust(item, worker); }) {
     for (std::size_t worker = 0; worker < jobsFor(options.jobs); ++worker) {
-      writers_.push_back(makeRecordWriter(options.format, options.check));
+      writers_.push_back(makeRecordWriter(options.format, resultParts(options)));
     }
     pending_.reserve(2 * kFlushBytes);
   }
@@ -131,7 +136,7 @@ class Batch {
       slot.failed = true;
       return;
     }
-    slot.failed = !adjustAndWrite(slot.figure, reader_.header(), slot.record.line, options_.check, writer, slot.out);
+    slot.failed = !adjustAndWrite(slot.figure, reader_.header(), slot.record.line, options_, writer, slot.out);
   }
 
   void write(const FigureBlock& block) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "batch/record_writer.h"
+#include "grade/survey_grades.h"
 #include "input/text_encoding.h"
 
 namespace velmora {
@@ -24,6 +25,9 @@ struct BatchOptions {
   /// Threads adjusting figures; 0: one per core. The output is the same for
   /// any number: records are written in the order of the file.
   std::size_t jobs = 1;
+  /// Each check for this survey grade in every result; with it or with
+  /// `check`, every result also names the highest grade met.
+  const SurveyGrade* grade = nullptr;
 };
 
 /// Told how far the batch has come; a terminal shows it, a pipe does not care.

@@ -116,7 +116,8 @@ void leadingColumns(std::string& out, std::size_t line, const std::string* name)
 void CsvWriter::begin(std::string& out) {
   out += "line,name,error_field,error_message";
   resultHeader(out);
-  if (withCheck_) headerColumns(out, kCheckColumns);
+  if (parts_.check) headerColumns(out, kCheckColumns);
+  if (parts_.grade) appendGradeCsvHeader(out, parts_.gradeChecks);
   out += '\n';
 }
 
@@ -124,11 +125,18 @@ void CsvWriter::result(std::string& out, const FigureResult& figure) {
   leadingColumns(out, figure.line, &figure.name);
   out += ",,";
   resultValues(out, figure);
-  if (withCheck_) {
+  if (parts_.check) {
     if (figure.check) {
       checkColumns(out, *figure.check);
     } else {
       emptyColumns(out, columnCount(kCheckColumns));
+    }
+  }
+  if (parts_.grade) {
+    if (figure.grade) {
+      appendGradeCsv(out, *figure.grade);
+    } else {
+      emptyColumns(out, gradeCsvColumnCount(parts_.gradeChecks));
     }
   }
   out += '\n';
@@ -141,7 +149,8 @@ void CsvWriter::failure(std::string& out, const FigureFailure& figure) {
   out += ',';
   appendCsvField(out, figure.error.message);
   emptyColumns(out, resultColumnCount());
-  if (withCheck_) emptyColumns(out, columnCount(kCheckColumns));
+  if (parts_.check) emptyColumns(out, columnCount(kCheckColumns));
+  if (parts_.grade) emptyColumns(out, gradeCsvColumnCount(parts_.gradeChecks));
   out += '\n';
 }
 

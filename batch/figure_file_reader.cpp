@@ -1,16 +1,6 @@
 #include "batch/figure_file_reader.h"
 
 namespace velmora {
-namespace {
-
-std::string joined(const std::vector<std::string>& names) {
-  std::string text;
-  for (const std::string& name : names) text += (text.empty() ? "" : "、") + name;
-  return text;
-}
-
-}  // namespace
-
 std::string FigureFileReader::readHeader() {
   bool found = false;
   while ((found = reader_.next(record_)) && record_.blank) ++counts_.skipped;
@@ -42,7 +32,7 @@ bool FigureFileReader::next(FigureRecord& figure, FigureFileRecord& record) {
 std::vector<std::string> FigureFileReader::notices() const {
   std::vector<std::string> notices;
   if (!header_.unknownColumns.empty()) {
-    notices.push_back("表头中的列 " + joined(header_.unknownColumns) + " 不是图形的列，已忽略");
+    notices.push_back("表头中的列 " + joinedNames(header_.unknownColumns) + " 不是图形的列，已忽略");
   }
   const TextDecoder& decoder = reader_.decoder();
   if (encoding_ == TextEncoding::Automatic && decoder.encoding() == TextEncoding::Gb18030) {

@@ -49,12 +49,6 @@ std::optional<std::size_t> figureColumnNamed(std::string_view name) {
   return std::nullopt;
 }
 
-std::string joined(const std::vector<std::string>& names) {
-  std::string text;
-  for (const std::string& name : names) text += (text.empty() ? "" : "、") + name;
-  return text;
-}
-
 /// The figure column read from the file's field `field`, if any.
 std::optional<std::size_t> figureColumnAt(const FigureHeader& header, std::size_t field) {
   for (std::size_t column = 0; column < kFigureColumns; ++column) {
@@ -99,19 +93,30 @@ std::optional<RecordError> fieldCountProblem(const CsvRecord& record, const Figu
 
 }  // namespace
 
-std::optional<RecordError> firstNonNumber(const FigureHeader& header, const FigureRecord& figure) {
+RecordError firstFault(const FigureHeader& header, const FigureRecord& figure, RecordError runFault) {
   std::optional<std::size_t> first;  // the figure column
   for (std::size_t column = kNameColumn + 1; column < kFigureColumns; ++column) {
     if (first && header.fileColumn[column] > header.fileColumn[*first]) continue;
     if (readNumber(figure.columns[column]).reading != NumberReading::Number) first = column;
   }
-  if (!first) return std::nullopt;
+  if (!first) return runFault;
+  if (runFault.field) {
+    const auto named = std::find(kFigureColumnNames.begin(), kFigureColumnNames.end(), *runFault.field);
+    const auto runColumn = static_cast<std::size_t>(named - kFigureColumnNames.begin());
+    if (runColumn < kFigureColumns && header.fileColumn[runColumn] <= header.fileColumn[*first]) return runFault;
+  }
   const std::string& typed = figure.columns[*first];
   const std::string field = "字段 " + std::string(kFigureColumnNames[*first]);
   if (typed.empty()) return RecordError{kFigureColumnNames[*first], field + " 为空"};
   const bool outOfRange = readNumber(typed).reading == NumberReading::OutOfRange;
   return RecordError{kFigureColumnNames[*first],
                      field + " 的值 " + quotedBeginning(typed) + (outOfRange ? " 超出数值范围" : " 不是数字")};
+}
+
+std::string joinedNames(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : "、") + name;
+  return text;
 }
 
 std::string figureHeaderLine(char separator) {
@@ -153,8 +158,9 @@ HeaderReading readHeader(const CsvRecord& record) {
   if (missing.size() == kFigureColumns)
     return {std::nullopt, line + "应为表头 " + figureHeaderLine() + "（列的次序不限）"};
   std::string problem;
-  if (!missing.empty()) problem = "缺少列 " + joined(missing);
-  if (!twice.empty()) problem += (problem.empty() ? "" : "，") + std::string("列 ") + joined(twice) + " 出现了两次";
+  if (!missing.empty()) problem = "缺少列 " + joinedNames(missing);
+  if (!twice.empty())
+    problem += (problem.empty() ? "" : "，") + std::string("列 ") + joinedNames(twice) + " 出现了两次";
   if (problem.empty()) return {std::move(header), ""};
   return {std::nullopt, where + problem + "（应有 " + figureHeaderLine() + "，次序不限）"};
 }

@@ -22,6 +22,9 @@ inline constexpr std::size_t kFigureColumns = 16;
 /// The columns in their usual order: name, xa, ya, xb, yb, xc, yc, a1, b1, c1, a2, b2, c2, a3, b3, c3.
 extern const std::array<std::string_view, kFigureColumns> kFigureColumnNames;
 
+/// Column names for a message: "xa、yb".
+std::string joinedNames(const std::vector<std::string>& names);
+
 /// "name,xa,ya,...,c3": the header Velmora writes.
 std::string figureHeaderLine(char separator = ',');
 
@@ -63,9 +66,12 @@ HeaderReading readHeader(const CsvRecord& record);
 /// The texts are taken as typed.
 std::optional<RecordError> readFigureTexts(const CsvRecord& record, const FigureHeader& header, FigureRecord& figure);
 
-/// The first coordinate or angle, in the file's column order, that is not
-/// written as a number, or nothing when all are.
-std::optional<RecordError> firstNonNumber(const FigureHeader& header, const FigureRecord& figure);
+/// The fault to report for a figure whose run stopped with `runFault`: a
+/// coordinate or angle not written as a number in a column before the run
+/// fault's (or anywhere, when the run fault concerns no one column), the first
+/// in the file's column order; otherwise the run fault. The run checks its
+/// values in its own order; a user reads a file from left to right.
+RecordError firstFault(const FigureHeader& header, const FigureRecord& figure, RecordError runFault);
 
 /// The record's name field when it has one that a message may show.
 std::optional<std::string_view> recordName(const CsvRecord& record, const FigureHeader& header);

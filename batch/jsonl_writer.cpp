@@ -92,7 +92,7 @@ void JsonLinesWriter::result(std::string& out, const FigureResult& figure) {
     }
     out += ']';
   }
-  if (withCheck_) {
+  if (parts_.check) {
     key(out, "check");
     if (figure.check) {
       checkObject(out, *figure.check);
@@ -100,6 +100,7 @@ void JsonLinesWriter::result(std::string& out, const FigureResult& figure) {
       out += "null";
     }
   }
+  if (parts_.grade && figure.grade) appendGradeJson(out, *figure.grade);
   out += "}\n";
 }
 

@@ -5,9 +5,9 @@
 
 namespace velmora {
 
-std::unique_ptr<RecordWriter> makeRecordWriter(BatchFormat format, bool withCheck) {
-  if (format == BatchFormat::Csv) return std::make_unique<CsvWriter>(withCheck);
-  return std::make_unique<JsonLinesWriter>(withCheck);
+std::unique_ptr<RecordWriter> makeRecordWriter(BatchFormat format, ResultParts parts) {
+  if (format == BatchFormat::Csv) return std::make_unique<CsvWriter>(parts);
+  return std::make_unique<JsonLinesWriter>(parts);
 }
 
 }  // namespace velmora

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "batch/figure_record.h"
+#include "batch/grade_fields.h"
 #include "check/rigorous_adjustment.h"
 #include "engine/adjustment_results.h"
 
@@ -23,6 +24,7 @@ struct FigureResult {
   const std::string& name;
   const AdjustmentResults& results;
   const RigorousCheck* check = nullptr;
+  const FigureGrade* grade = nullptr;  ///< null unless ResultParts::grade
 };
 
 /// A record that gave no result; `name` is null when the record had no fields to name it.
@@ -41,7 +43,14 @@ class RecordWriter {
   virtual void failure(std::string& out, const FigureFailure& figure) = 0;
 };
 
-/// JSON Lines or CSV; `withCheck` adds the rigorous check's object or columns.
-std::unique_ptr<RecordWriter> makeRecordWriter(BatchFormat format, bool withCheck);
+/// What each result holds besides the adjustment's own values.
+struct ResultParts {
+  bool check = false;        ///< the rigorous check's object or columns
+  bool grade = false;        ///< the highest survey grade met
+  bool gradeChecks = false;  ///< and each check for the grade asked for
+};
+
+/// JSON Lines or CSV with the parts asked for.
+std::unique_ptr<RecordWriter> makeRecordWriter(BatchFormat format, ResultParts parts);
 
 }  // namespace velmora

@@ -32,14 +32,7 @@ void appendJsonString(std::string& out, std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
     const auto c = static_cast<unsigned char>(text[at]);
     if (c >= 0x80) {
-      const std::size_t length = utf8SequenceLength(text, at);
-      if (length == 0) {
-        out += kReplacementCharacter;
-        ++at;
-      } else {
-        out.append(text.substr(at, length));
-        at += length;
-      }
+      at += appendUtf8Character(out, text, at);
       continue;
     }
     if (c == '"' || c == '\\') {

@@ -1,5 +1,12 @@
 #include "engine/figure_adjustment.h"
 
+#include "engine/known_side_geometry.h"
+#include "engine/normal_equations.h"
+#include "engine/point_coordinates.h"
+#include "engine/precision.h"
+#include "engine/run_values.h"
+#include "engine/triangle_conditions.h"
+
 namespace velmora {
 namespace {
 

@@ -13,7 +13,8 @@ StageOutcome requireNoGrossMisclosure(float misclosureSeconds, std::string_view 
   if (std::fabs(misclosureSeconds) <= kGrossMisclosureSeconds) return done();
   const std::string shown = plainSingleText(static_cast<float>(roundHalfEven(misclosureSeconds, 2)));
   return cannotCompute(std::string(step),
-                       std::string(name) + " = " + shown + " 秒，绝对值超过 600 秒，请检查" + std::string(cause));
+                       std::string(name) + " = " + shown + " 秒，绝对值超过 600 秒，请检查" + std::string(cause), {},
+                       shown);
 }
 
 double doubleSignedArea(PlanePoint a, PlanePoint b, PlanePoint c) {

@@ -1,7 +1,10 @@
 #include "engine/number_reader.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <system_error>
 
 namespace velmora {
@@ -16,39 +19,87 @@ std::string_view trimBlanks(std::string_view text) {
   return text;
 }
 
-std::size_t skipDigits(std::string_view text, std::size_t at) {
-  while (at < text.size() && isDigit(text[at])) ++at;
-  return at;
-}
+/// Exact powers of ten: every one up to 10^22 is a double.
+constexpr std::array<double, 23> kExactPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::uint64_t kLargestExactWhole = std::uint64_t{1} << 53;
+constexpr int kMostDigits = 19;         // a uint64 holds any 19 decimal digits
+constexpr int kMostExponentDigits = 4;  // beyond, the exponent is not counted here
 
-/// True when the whole text is sign? mantissa exponent? in the accepted form.
-bool isNumberSyntax(std::string_view text) {
+/// One pass over a trimmed text: whether it is sign? mantissa exponent? in the
+/// accepted form, and its digits as a whole number with its decimal scale.
+struct DecimalScan {
+  bool wellFormed = false;
+  bool negative = false;
+  bool countable = true;  ///< the digits fit a uint64 and the exponent was counted
+  std::uint64_t digits = 0;
+  int scale = 0;  ///< value = digits x 10^scale
+};
+
+DecimalScan scanDecimal(std::string_view text) {
+  DecimalScan scan;
   std::size_t at = 0;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
-  const std::size_t integerEnd = skipDigits(text, at);
-  std::size_t digits = integerEnd - at;
-  at = integerEnd;
-  if (at < text.size() && text[at] == '.') {
-    const std::size_t fractionEnd = skipDigits(text, at + 1);
-    digits += fractionEnd - (at + 1);
-    at = fractionEnd;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) scan.negative = text[at++] == '-';
+  int mantissaDigits = 0;
+  int significant = 0;
+  bool inFraction = false;
+  for (; at < text.size(); ++at) {
+    const char c = text[at];
+    if (c == '.' && !inFraction) {
+      inFraction = true;
+      continue;
+    }
+    if (!isDigit(c)) break;
+    ++mantissaDigits;
+    if (scan.digits == 0 && c == '0') {
+      if (inFraction) --scan.scale;
+      continue;
+    }
+    if (++significant > kMostDigits) scan.countable = false;
+    if (scan.countable) {
+      scan.digits = scan.digits * 10 + static_cast<std::uint64_t>(c - '0');
+      if (inFraction) --scan.scale;
+    }
   }
-  if (digits == 0) return false;
+  if (mantissaDigits == 0) return scan;
   if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
     ++at;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
-    const std::size_t exponentEnd = skipDigits(text, at);
-    if (exponentEnd == at) return false;
-    at = exponentEnd;
+    bool negativeExponent = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) negativeExponent = text[at++] == '-';
+    const std::size_t first = at;
+    int exponent = 0;
+    for (; at < text.size() && isDigit(text[at]); ++at) {
+      if (at - first < kMostExponentDigits) exponent = exponent * 10 + (text[at] - '0');
+    }
+    if (at == first) return scan;
+    if (at - first > kMostExponentDigits) scan.countable = false;
+    scan.scale += negativeExponent ? -exponent : exponent;
   }
-  return at == text.size();
+  scan.wellFormed = at == text.size();
+  return scan;
+}
+
+/// A whole number up to 2^53 and a power of ten within +-22 are both exact, so
+/// one multiplication or division rounds correctly, exactly as the library's
+/// reading would. None for every other scan.
+std::optional<double> exactValue(const DecimalScan& scan) {
+  if (!scan.countable || scan.digits > kLargestExactWhole || scan.scale < -22 || scan.scale > 22) {
+    return std::nullopt;
+  }
+  const double whole = static_cast<double>(scan.digits);
+  const double magnitude = scan.scale < 0 ? whole / kExactPowersOfTen[static_cast<std::size_t>(-scan.scale)]
+                                          : whole * kExactPowersOfTen[static_cast<std::size_t>(scan.scale)];
+  return scan.negative ? -magnitude : magnitude;
 }
 
 }  // namespace
 
 ReadNumber readNumber(std::string_view text) {
   std::string_view token = trimBlanks(text);
-  if (!isNumberSyntax(token)) return {};
+  const DecimalScan scan = scanDecimal(token);
+  if (!scan.wellFormed) return {};
+  if (const std::optional<double> exact = exactValue(scan)) return {NumberReading::Number, *exact};
   if (token.front() == '+') token.remove_prefix(1);
   double value = 0.0;
   const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);

@@ -1,6 +1,7 @@
 // Fuzz target: arbitrary bytes as a batch CSV file. The first byte chooses the
-// output format (bit 0: CSV, else JSON Lines), the rigorous check (bit 1) and
-// whether the valid header line goes first (bit 2); the rest is the file.
+// output format (bit 0: CSV, else JSON Lines), the rigorous check (bit 1),
+// whether the valid header line goes first (bit 2) and a survey grade whose
+// checks each result carries (bits 4..6, 0 none); the rest is the file.
 // Invariants: every record after the header gives one output record, a result
 // or an error; every physical line of the file is accounted for (the header's,
 // a record's first line, a line a record goes on to, or a skipped line); output
@@ -133,6 +134,20 @@ class StrictCsv {
   std::size_t at_ = 0;
 };
 
+/// A grade column that holds a text: a grade's name (empty when none is met),
+/// whether the grade passes, or a check's verdict.
+bool isGradeTextColumn(std::string_view column) {
+  return column == "grade_highest" || column == "grade_name" || column == "grade_passes" ||
+         (column.starts_with("grade_") && column.ends_with("_verdict"));
+}
+
+bool isGradeText(std::string_view column, std::string_view value) {
+  if (column == "grade_highest") return value.empty() || findSurveyGrade(value) != nullptr;
+  if (column == "grade_name") return findSurveyGrade(value) != nullptr;
+  if (column == "grade_passes") return value == "true" || value == "false";
+  return value == "合格" || value == "超限" || value == "注意";
+}
+
 void checkCsvRecord(const CsvRow& record, const CsvRow& header) {
   require(record.size() == header.size(), "each CSV record has every column", record.front());
   const bool error = !record[kErrorMessageColumn].empty();
@@ -142,6 +157,8 @@ void checkCsvRecord(const CsvRow& record, const CsvRow& header) {
       require(value.empty(), "an error record has no results", value);
     } else if (header[column] == "check_flagged") {
       require(isNumberList(value), "flagged angles are whole numbers", value);
+    } else if (isGradeTextColumn(header[column])) {
+      require(isGradeText(header[column], value), "a grade column holds a grade, true or false, or a verdict", value);
     } else {
       require(value.empty() || isCleanMachineNumber(value), "a result column holds a clean number", value);
     }
@@ -168,7 +185,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace velmora::fuzz;
   if (size == 0) return 0;
   const std::uint8_t choice = data[0];
-  const BatchOptions options{(choice & 1) != 0 ? BatchFormat::Csv : BatchFormat::JsonLines, (choice & 2) != 0};
+  const std::size_t gradeChoice = (choice >> 4) % (kSurveyGrades.size() + 1);
+  const BatchOptions options{.format = (choice & 1) != 0 ? BatchFormat::Csv : BatchFormat::JsonLines,
+                             .check = (choice & 2) != 0,
+                             .grade = gradeChoice == 0 ? nullptr : &kSurveyGrades[gradeChoice - 1]};
   std::string file = (choice & 4) != 0 ? figureHeader() : std::string();
   file.append(reinterpret_cast<const char*>(data + 1), size - 1);
   std::istringstream input(file);

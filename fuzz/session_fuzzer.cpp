@@ -30,9 +30,8 @@ std::vector<CliCommand> commandsOf(std::uint8_t choice) {
   return commands;
 }
 
-/// The replies as the console reads them: one a line, an LF or CRLF ending
-/// and a byte order mark removed, decoded as UTF-8 or GB18030 as the console
-/// decides; no reply after a final line break.
+/// The replies as the console reads them, by its own reader: one a line, the
+/// line ending and a leading byte order mark removed, GB18030 turned into UTF-8.
 std::vector<std::string> splitReplies(std::string_view text) {
   std::istringstream input{std::string(text)};
   LineReplySource source(input);

@@ -10,7 +10,6 @@ namespace {
 
 constexpr std::array<std::string_view, 9> kAngleNames = {"A(1)", "B(1)", "C(1)", "A(2)", "B(2)",
                                                          "C(2)", "A(3)", "B(3)", "C(3)"};
-constexpr std::array<std::string_view, 3> kTriangleKeys = {"w1", "w2", "w3"};
 constexpr std::array<std::string_view, 3> kTriangleNames = {"三角形闭合差 w(1)", "三角形闭合差 w(2)",
                                                             "三角形闭合差 w(3)"};
 constexpr std::string_view kSeconds = "秒";
@@ -18,9 +17,8 @@ constexpr std::string_view kLogUnits = "单位";
 constexpr std::string_view kDegrees = "度";
 
 /// A deciding check: passes when |value| <= limit.
-GradeCheck upperLimitCheck(std::string_view key, std::string name, std::string_view unit, double value, double limit) {
+GradeCheck upperLimitCheck(std::string name, std::string_view unit, double value, double limit) {
   GradeCheck check;
-  check.key = key;
   check.name = std::move(name);
   check.unit = unit;
   check.value = value;
@@ -34,14 +32,15 @@ GradeCheck ferreroCheck(const GradeInputs& inputs, double m) {
   double ww = 0.0;
   for (const double w : inputs.triangleW) ww += w * w;
   const double mBeta = std::sqrt(ww / 9.0);
-  return {.key = "mBeta",
-          .name = "菲列罗公式 mβ",
-          .unit = kSeconds,
-          .value = mBeta,
-          .limit = m,
-          .decides = false,
-          .verdict = mBeta <= m ? Verdict::Pass : Verdict::Note,
-          .remark = "仅三个三角形，仅供参考"};
+  GradeCheck check;
+  check.name = "菲列罗公式 mβ";
+  check.unit = kSeconds;
+  check.value = mBeta;
+  check.limit = m;
+  check.decides = false;
+  check.verdict = mBeta <= m ? Verdict::Pass : Verdict::Note;
+  check.remark = "仅三个三角形，仅供参考";
+  return check;
 }
 
 /// The smallest of the nine adjusted angles against the shape rule.
@@ -52,7 +51,6 @@ GradeCheck shapeCheck(const std::array<double, 9>& angles) {
   }
   const double degrees = angles[smallest];
   GradeCheck check;
-  check.key = "smallestAngle";
   check.name = "最小角 " + std::string(kAngleNames[smallest]);
   check.unit = kDegrees;
   check.value = degrees;
@@ -71,16 +69,16 @@ GradeCheck shapeCheck(const std::array<double, 9>& angles) {
 
 }  // namespace
 
-GradeInputs gradeInputs(const AdjustmentState& state) {
+GradeInputs gradeInputs(const AdjustmentResults& results) {
   GradeInputs inputs;
   for (std::size_t t = 1; t <= 3; ++t) {
-    inputs.triangleW[t - 1] = state.w[t];
-    inputs.adjustedAngles[3 * (t - 1)] = state.distanceAngle[t];
-    inputs.adjustedAngles[3 * (t - 1) + 1] = state.advanceAngle[t];
-    inputs.adjustedAngles[3 * (t - 1) + 2] = state.centralAngle[t];
+    inputs.triangleW[t - 1] = results.w[t];
+    inputs.adjustedAngles[3 * (t - 1)] = results.distanceAngle[t];
+    inputs.adjustedAngles[3 * (t - 1) + 1] = results.advanceAngle[t];
+    inputs.adjustedAngles[3 * (t - 1) + 2] = results.centralAngle[t];
   }
-  for (std::size_t j = 1; j <= 4; ++j) inputs.secondGroupW[j - 1] = state.secondGroupW[j];
-  inputs.mb = state.mb;
+  for (std::size_t j = 1; j <= 4; ++j) inputs.secondGroupW[j - 1] = results.secondGroupW[j];
+  inputs.mb = results.mb;
   return inputs;
 }
 
@@ -109,27 +107,27 @@ GradeAssessment assessGrade(const GradeInputs& inputs, const SurveyGrade& grade)
   GradeAssessment result{.grade = &grade};
   std::size_t row = 0;
   for (std::size_t t = 0; t < 3; ++t) {
-    result.checks[row++] = upperLimitCheck(kTriangleKeys[t], std::string(kTriangleNames[t]), kSeconds,
-                                           inputs.triangleW[t], grade.triangleMisclosureSeconds);
+    result.checks[row++] =
+        upperLimitCheck(std::string(kTriangleNames[t]), kSeconds, inputs.triangleW[t], grade.triangleMisclosureSeconds);
   }
-  result.checks[row++] = upperLimitCheck("mb", "测角中误差 mb", kSeconds, inputs.mb, m);
+  result.checks[row++] = upperLimitCheck("测角中误差 mb", kSeconds, inputs.mb, m);
   result.checks[row++] = ferreroCheck(inputs, m);
   // Twice the standard deviation of each condition's misclosure when every
   // angle has the grade's error m: two angles, two angles, three angles, and
   // the six log-sine coefficients of the side condition.
   const std::array<double, 4> limits = {2.0 * std::sqrt(2.0) * m, 2.0 * std::sqrt(2.0) * m, 2.0 * std::sqrt(3.0) * m,
                                         2.0 * m * sideConditionSpread(inputs.adjustedAngles)};
-  constexpr std::array<std::string_view, 4> keys = {"secondGroupW1", "secondGroupW2", "secondGroupW3", "secondGroupW4"};
   constexpr std::array<std::string_view, 4> names = {"固定角闭合差 w1", "固定角闭合差 w2", "圆周角闭合差 w3",
                                                      "极条件闭合差 w4"};
   for (std::size_t j = 0; j < 4; ++j) {
-    result.checks[row++] = upperLimitCheck(keys[j], std::string(names[j]), j == 3 ? kLogUnits : kSeconds,
-                                           inputs.secondGroupW[j], limits[j]);
+    result.checks[row++] =
+        upperLimitCheck(std::string(names[j]), j == 3 ? kLogUnits : kSeconds, inputs.secondGroupW[j], limits[j]);
   }
   result.checks[row++] = shapeCheck(inputs.adjustedAngles);
   result.passes = true;
-  for (const GradeCheck& check : result.checks) {
-    if (check.decides && check.verdict == Verdict::Exceeds) result.passes = false;
+  for (std::size_t i = 0; i < kGradeCheckCount; ++i) {
+    result.checks[i].key = kGradeCheckKeys[i];
+    if (result.checks[i].decides && result.checks[i].verdict == Verdict::Exceeds) result.passes = false;
   }
   return result;
 }
@@ -139,6 +137,11 @@ const SurveyGrade* highestGradeMet(const GradeInputs& inputs) {
     if (assessGrade(inputs, grade).passes) return &grade;
   }
   return nullptr;
+}
+
+const SurveyGrade& gradeToShow(const SurveyGrade* requested, const SurveyGrade* highest) {
+  if (requested) return *requested;
+  return highest ? *highest : loosestSurveyGrade();
 }
 
 }  // namespace velmora

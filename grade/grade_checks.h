@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/adjustment_state.h"
+#include "engine/adjustment_results.h"
 #include "grade/survey_grades.h"
 
 namespace velmora {
@@ -24,8 +24,8 @@ struct GradeInputs {
   std::array<double, 9> adjustedAngles{};
 };
 
-/// The inputs as a complete run left them in `state`.
-GradeInputs gradeInputs(const AdjustmentState& state);
+/// The inputs from the results of a complete adjustment.
+GradeInputs gradeInputs(const AdjustmentResults& results);
 
 enum class Verdict { Pass, Exceeds, Note };
 
@@ -47,6 +47,11 @@ struct GradeCheck {
 };
 
 inline constexpr std::size_t kGradeCheckCount = 10;
+
+/// The checks' stable machine names, in the order of an assessment's rows.
+inline constexpr std::array<std::string_view, kGradeCheckCount> kGradeCheckKeys = {
+    "w1",           "w2", "w3", "mb", "mBeta", "secondGroupW1", "secondGroupW2", "secondGroupW3", "secondGroupW4",
+    "smallestAngle"};
 
 struct GradeAssessment {
   const SurveyGrade* grade = nullptr;
@@ -70,5 +75,9 @@ GradeAssessment assessGrade(const GradeInputs& inputs, const SurveyGrade& grade)
 
 /// The strictest grade that `inputs` pass, or nullptr when none is met.
 const SurveyGrade* highestGradeMet(const GradeInputs& inputs);
+
+/// The grade whose checks are shown: the one asked for, else the highest
+/// met, else the loosest grade.
+const SurveyGrade& gradeToShow(const SurveyGrade* requested, const SurveyGrade* highest);
 
 }  // namespace velmora

@@ -57,18 +57,21 @@ std::size_t validUtf8Length(std::string_view text, bool mayBeCut) {
   return at;
 }
 
+std::size_t appendUtf8Character(std::string& out, std::string_view text, std::size_t at) {
+  const std::size_t length = utf8SequenceLength(text, at);
+  if (length == 0) {
+    out += kReplacementCharacter;
+    return 1;
+  }
+  out.append(text.substr(at, length));
+  return length;
+}
+
 std::string quotedBeginning(std::string_view text) {
   std::string quoted = "“";
   std::size_t at = 0;
   for (std::size_t characters = 0; at < text.size() && characters < kQuotedCharacters; ++characters) {
-    const std::size_t length = utf8SequenceLength(text, at);
-    if (length == 0) {
-      quoted += kReplacementCharacter;
-      ++at;
-    } else {
-      quoted.append(text.substr(at, length));
-      at += length;
-    }
+    at += appendUtf8Character(quoted, text, at);
   }
   if (at < text.size()) quoted += "…";
   return quoted + "”";

@@ -24,6 +24,10 @@ std::size_t validUtf8Length(std::string_view text, bool mayBeCut = false);
 
 inline bool isValidUtf8(std::string_view text) { return validUtf8Length(text) == text.size(); }
 
+/// Appends the character at `at` (U+FFFD for a byte that starts none) and
+/// returns how many bytes of `text` it took.
+std::size_t appendUtf8Character(std::string& out, std::string_view text, std::size_t at);
+
 /// The first kQuotedCharacters characters of `text` in “”, with "…" when the
 /// text is longer; a byte that is not UTF-8 is shown as U+FFFD.
 std::string quotedBeginning(std::string_view text);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Install test of the Debian package, as a user would meet it:
 #   packaging/install-test.sh [BUILD_DIR]      (default: build, as ./velmora.sh test leaves it)
-# builds the .deb in BUILD_DIR (configured as a Release build without benchmarks if it is
+# builds the .deb in BUILD_DIR (configured as a Release build without tests or benchmarks if it is
 # not configured yet), checks it with lintian, installs it with apt-get, runs both
 # installed programs on the installed sample figure, checks the manual pages, desktop
 # entry, AppStream metadata and icons, then purges it and checks that nothing of it remains.
@@ -64,7 +64,7 @@ remove_installed_packages() {  # purge velmora and every package the install pul
 
 say "building the package in $build_dir"
 if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-  cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DVELMORA_BUILD_BENCHMARKS=OFF >/dev/null
+  cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVELMORA_BUILD_BENCHMARKS=OFF >/dev/null
 fi
 cmake --build "$build_dir" -j "$(nproc)" >/dev/null
 (cd "$build_dir" && cpack -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1) || fail "cpack could not build the package: $(tail -5 "$work/cpack.log")"

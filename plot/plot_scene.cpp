@@ -10,6 +10,7 @@
 #include "grade/grade_checks.h"
 #include "grade/grade_text.h"
 #include "plot/round_numbers.h"
+#include "plot/text_boxes.h"
 
 namespace velmora {
 namespace {
@@ -125,42 +126,41 @@ void addEllipse(const RigorousCheck& check, PlotPoint p, double extentMetres, Pl
       PlotEllipse{p, check.ellipse.a * unitsPerMillimetre, check.ellipse.b * unitsPerMillimetre, check.ellipse.azimuth};
 }
 
-/// Angle of a drawing direction, radians.
-double directionAngle(PlotPoint v) { return std::atan2(v.y, v.x); }
-
-/// Smallest angle between two directions, radians.
-double angularGap(double a, double b) {
-  const double d = std::fmod(std::fabs(a - b), 2.0 * std::numbers::pi);
-  return std::min(d, 2.0 * std::numbers::pi - d);
+/// How badly a text would sit: each line or text it meets, and leaving the canvas.
+int clutter(const PlotText& text, const PlotScene& scene) {
+  const TextBox box = textBox(text);
+  int hits = 0;
+  for (const PlotLine& line : scene.lines) hits += segmentCrossesBox(line.from, line.to, box) ? 1 : 0;
+  for (const PlotText& other : scene.texts) hits += boxesOverlap(box, textBox(other)) ? 1 : 0;
+  if (box.left < 0.0 || box.right > scene.width || box.top < 0.0 || box.bottom > scene.height) hits += 100;
+  return hits;
 }
 
-/// The factor beside the ellipse, in the direction from P farthest from its
-/// rays and from the bisectors where the central angles' names stand.
-void addEllipseFactor(const std::array<PlotPoint, 4>& at, PlotScene& scene) {
+/// The factor just outside the ellipse where it meets the fewest lines and
+/// texts: tried around the ellipse, to the right and left first.
+void addEllipseFactor(PlotPoint p, PlotScene& scene) {
   if (!scene.ellipse) return;
-  std::vector<double> taken;
-  for (std::size_t i = 0; i < 3; ++i) {
-    taken.push_back(directionAngle(minus(at[i], at[3])));
-    taken.push_back(directionAngle(bisector(at[3], at[i], at[(i + 1) % 3]).first));
-  }
-  double best = 0.0, bestGap = -1.0;
-  for (int step = 0; step < 24; ++step) {
-    const double candidate = step * std::numbers::pi / 12.0;
-    double gap = 2.0 * std::numbers::pi;
-    for (const double t : taken) gap = std::min(gap, angularGap(candidate, t));
-    // A text is wide: a little preference for the sides over above and below.
-    gap += 0.15 * std::fabs(std::cos(candidate));
-    if (gap > bestGap) {
+  const std::string text = "误差椭圆 ×" + plainText(scene.ellipseFactor);
+  constexpr std::array<double, 16> kDirectionsDegrees = {0,   180, 30, 150, 330, 210, 60,  120,
+                                                         300, 240, 90, 270, 15,  165, 345, 195};
+  std::optional<PlotText> best;
+  int bestClutter = 0;
+  for (const double degrees : kDirectionsDegrees) {
+    const double radians = degrees * std::numbers::pi / 180.0;
+    const PlotPoint direction{std::cos(radians), std::sin(radians)};
+    const TextAnchor anchor = direction.x > 0.3    ? TextAnchor::Start
+                              : direction.x < -0.3 ? TextAnchor::End
+                                                   : TextAnchor::Middle;
+    const double gap = std::fabs(direction.x) > 0.3 ? 8.0 : 14.0;
+    const PlotText candidate{along(p, direction, scene.ellipse->semiMajor + gap), text, TextRole::EllipseFactor,
+                             anchor};
+    const int score = clutter(candidate, scene);
+    if (!best || score < bestClutter) {
       best = candidate;
-      bestGap = gap;
+      bestClutter = score;
     }
   }
-  const PlotPoint direction{std::cos(best), std::sin(best)};
-  const PlotPoint at3 = along(at[3], direction, scene.ellipse->semiMajor + 10.0);
-  const TextAnchor anchor = direction.x > 0.3    ? TextAnchor::Start
-                            : direction.x < -0.3 ? TextAnchor::End
-                                                 : TextAnchor::Middle;
-  scene.texts.push_back({at3, "误差椭圆 ×" + plainText(scene.ellipseFactor), TextRole::EllipseFactor, anchor});
+  scene.texts.push_back(*best);
 }
 
 void addScaleBar(double extentMetres, PlotScene& scene) {
@@ -200,9 +200,9 @@ PlotScene buildPlotScene(const AdjustmentState& state, const RigorousCheck& chec
   const std::array<PlotPoint, 4> at = {map(points[0]), map(points[1]), map(points[2]), map(points[3])};
   addSidesAndRays(at, scene);
   addEllipse(check, at[3], extentMetres, scene);
-  addEllipseFactor(at, scene);
   addPointNames(at, state.pointName, scene);
   addAngleNames(at, scene.ellipse ? scene.ellipse->semiMajor : 0.0, scene);
+  addEllipseFactor(at[3], scene);
   addScaleBar(extentMetres, scene);
   addNorthArrow(scene);
   scene.texts.push_back({{0.5 * scene.width, 0.5 * kTitleBand}, titleText(state), TextRole::Title, TextAnchor::Middle});

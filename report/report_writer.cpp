@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "engine/number_text.h"
-#include "engine/precision.h"
 #include "report/dms_packing.h"
 
 namespace velmora {

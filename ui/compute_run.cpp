@@ -1,6 +1,11 @@
 #include "ui/compute_run.h"
 
-#include "engine/figure_adjustment.h"
+#include "engine/known_side_geometry.h"
+#include "engine/normal_equations.h"
+#include "engine/point_coordinates.h"
+#include "engine/precision.h"
+#include "engine/run_values.h"
+#include "engine/triangle_conditions.h"
 #include "ui/dialogue.h"
 #include "ui/result_fields.h"
 #include "ui/run_messages.h"

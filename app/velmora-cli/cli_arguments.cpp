@@ -6,23 +6,27 @@
 namespace velmora {
 
 const char* const kCliUsage =
-    "用法：velmora-cli [--replies 文件] [--encoding 编码] [--trace] [--report 文件] [compute|print|check ...]\n"
-    "      velmora-cli batch 文件 [--format jsonl|csv] [--check] [--encoding 编码] [--jobs N]\n"
+    "用法：velmora-cli [--replies 文件] [--encoding 编码] [--trace] [--report 文件] [--grade 等级]\n"
+    "                  [--plot 文件.svg] [compute|print|check ...]\n"
+    "      velmora-cli batch 文件 [--format jsonl|csv] [--check] [--grade 等级] [--encoding 编码] [--jobs N]\n"
     "      velmora-cli --help | --version";
 
 const char* const kCliHelp =
-    "用法：velmora-cli [--replies 文件] [--encoding 编码] [--trace] [--report 文件] [命令 ...]\n"
-    "      velmora-cli batch 文件 [--format jsonl|csv] [--check] [--encoding 编码] [--jobs N]\n"
+    "用法：velmora-cli [--replies 文件] [--encoding 编码] [--trace] [--report 文件] [--grade 等级]\n"
+    "                  [--plot 文件.svg] [命令 ...]\n"
+    "      velmora-cli batch 文件 [--format jsonl|csv] [--check] [--grade 等级] [--encoding 编码] [--jobs N]\n"
     "      velmora-cli --help | --version\n"
     "\n"
-    "Velmora 的控制台程序：中点多边形（三角形内插一点）的条件平差。\n"
+    "Velmora 的控制台程序：中点多边形的条件平差（已知点 A、B、C 围成的三角形内一个待定点 P，\n"
+    "九个观测角）。\n"
     "命令按给出的次序在同一个平差状态上执行；没有命令时执行 compute。\n"
     "\n"
     "命令：\n"
     "  compute        计算：按提示逐项读入回答（坐标、点名、九个角度，每项须确认），\n"
     "                 完成平差并显示结果\n"
     "  print          把最近一次完整计算的报告（53 行）写到标准输出或 --report 文件\n"
-    "  check          对最近一次完整计算做严密平差检核（间接平差），列出与经典结果的差\n"
+    "  check          对最近一次完整计算做严密平差检核（间接平差），列出与经典结果的差，\n"
+    "                 再按测量等级检核闭合差与中误差，给出满足的最高等级\n"
     "  batch 文件     批量平差 CSV 文件中的每个图形（文件为 - 时读标准输入），\n"
     "                 每个图形一条结果或一条错误记录写到标准输出\n"
     "\n"
@@ -34,7 +38,11 @@ const char* const kCliHelp =
     "  --trace          把每个窗口操作写成一行，字段以 TAB 分隔（ask、field、label、stop）\n"
     "  --report 文件    print 把报告追加到该文件，而不写到标准输出\n"
     "  --format 格式    batch 的输出格式：jsonl（默认，每行一个 JSON 对象）或 csv\n"
-    "  --check          batch：每个结果附带严密平差检核\n"
+    "  --grade 等级     check 按该等级检核（默认：满足的最高等级，都不满足时为图根）；\n"
+    "                   batch：每个结果附带该等级的各项检核（数值、限差、结论）；\n"
+    "                   等级：二等、三等、四等、一级、二级、图根\n"
+    "  --plot 文件.svg  check 把平差图形（含误差椭圆）写成 SVG 文件；须与 check 一起使用\n"
+    "  --check          batch：每个结果附带严密平差检核和满足的最高等级\n"
     "  --jobs N         batch：用 N 个线程平差（默认：处理器核数；1 为单线程）；\n"
     "                   输出次序与输入相同，内容与 --jobs 1 逐字节一致\n"
     "  --help           显示本说明并退出\n"
@@ -57,7 +65,7 @@ const char* const kCliHelp =
     "\n"
     "示例：\n"
     "  velmora-cli --replies examples/sample-figure.txt compute print\n"
-    "  velmora-cli --replies examples/sample-figure.txt compute check\n"
+    "  velmora-cli --replies examples/sample-figure.txt --grade 四等 --plot p7.svg compute check\n"
     "  velmora-cli batch examples/figures.csv --format csv --check > results.csv\n";
 
 std::string cliVersionText() { return std::string("velmora-cli ") + VELMORA_VERSION; }
@@ -84,6 +92,15 @@ std::optional<std::size_t> jobsNamed(const std::string& text) {
 
 ParsedArguments usageError(std::string message) { return {std::nullopt, std::move(message)}; }
 
+/// --grade's value into `grade`; the usage error's text, listing the grades, when it names none.
+std::string readGrade(OptionValues values, const SurveyGrade*& grade) {
+  const std::string names = surveyGradeNames("、");
+  const std::optional<std::string> name = values.take();
+  if (!name) return "--grade 需要一个等级名称（" + names + "）";
+  grade = findSurveyGrade(*name);
+  return grade ? "" : "未知的等级：" + *name + "（可用的等级：" + names + "）";
+}
+
 /// --encoding's value into `encoding`; the usage error's text when it is none.
 std::string readEncoding(OptionValues values, TextEncoding& encoding) {
   const std::optional<std::string> name = values.take();
@@ -102,6 +119,8 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& arguments) {
     OptionValues values{arguments, at};
     if (argument == "--check") {
       batch.check = true;
+    } else if (argument == "--grade") {
+      if (std::string error = readGrade(values, batch.grade); !error.empty()) return usageError(error);
     } else if (argument == "--format") {
       const std::optional<std::string> format = values.take();
       if (!format) return usageError("--format 需要 jsonl 或 csv");
@@ -157,6 +176,12 @@ ParsedArguments parseCliArguments(const std::vector<std::string>& arguments) {
       (argument == "--replies" ? parsed.repliesFile : parsed.reportFile) = *file;
     } else if (argument == "--encoding") {
       if (std::string error = readEncoding(values, parsed.encoding); !error.empty()) return usageError(error);
+    } else if (argument == "--grade") {
+      if (std::string error = readGrade(values, parsed.grade); !error.empty()) return usageError(error);
+    } else if (argument == "--plot") {
+      const std::optional<std::string> file = values.take();
+      if (!file) return usageError("--plot 需要一个文件名");
+      parsed.plotFile = *file;
     } else if (argument == "compute") {
       parsed.commands.push_back(CliCommand::Compute);
     } else if (argument == "print") {
@@ -168,6 +193,9 @@ ParsedArguments parseCliArguments(const std::vector<std::string>& arguments) {
     }
   }
   if (parsed.commands.empty()) parsed.commands.push_back(CliCommand::Compute);
+  if (parsed.plotFile && std::ranges::find(parsed.commands, CliCommand::Check) == parsed.commands.end()) {
+    return usageError("--plot 只能与 check 命令一起使用：图由严密平差检核绘出");
+  }
   return {parsed, ""};
 }
 

@@ -1,7 +1,8 @@
 // The console front end's command line:
-//   velmora-cli [--replies FILE] [--encoding E] [--trace] [--report FILE] [COMMAND ...]
-// COMMAND is compute, print or check; no command means compute.
-//   velmora-cli batch FILE [--format jsonl|csv] [--check] [--encoding E] [--jobs N]
+//   velmora-cli [--replies FILE] [--encoding E] [--trace] [--report FILE] [--grade G] [--plot FILE.svg]
+//               [COMMAND ...]
+// COMMAND is compute, print or check; no command means compute; --plot needs check.
+//   velmora-cli batch FILE [--format jsonl|csv] [--check] [--grade G] [--encoding E] [--jobs N]
 // (FILE "-": standard input). --help and --version anywhere show the help or
 // the version and nothing else runs.
 #pragma once
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "batch/record_writer.h"
+#include "grade/survey_grades.h"
 #include "input/text_encoding.h"
 
 namespace velmora {
@@ -23,6 +25,7 @@ struct BatchArguments {
   std::string file;  ///< "-" for standard input
   BatchFormat format = BatchFormat::JsonLines;
   bool check = false;
+  const SurveyGrade* grade = nullptr;  ///< --grade: each check for this grade in every result
   TextEncoding encoding = TextEncoding::Automatic;
   std::size_t jobs = 0;  ///< threads adjusting figures; 0: one per core
 };
@@ -36,6 +39,8 @@ struct CliArguments {
   TextEncoding encoding = TextEncoding::Automatic;  ///< of the replies
   bool trace = false;
   std::vector<CliCommand> commands;
+  const SurveyGrade* grade = nullptr;   ///< --grade: the grade check judges against
+  std::optional<std::string> plotFile;  ///< --plot: check writes the figure's SVG here
   std::optional<BatchArguments> batch;  ///< set in batch mode, which takes no other argument
   CliInformation information = CliInformation::None;
 };

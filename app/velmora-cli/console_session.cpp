@@ -8,7 +8,11 @@
 #include "check/check_observations.h"
 #include "check/check_text.h"
 #include "engine/adjustment_state.h"
+#include "grade/grade_checks.h"
+#include "grade/grade_text.h"
 #include "person_console.h"
+#include "plot/plot_scene.h"
+#include "plot/svg_plot.h"
 #include "report/report_writer.h"
 #include "report/text_sink.h"
 #include "trace_window.h"
@@ -100,7 +104,24 @@ class ConsoleSession {
       err_ << "velmora-cli: 严密平差检核不能计算：" << outcome.failure << '\n';
       return kExitCannotCompute;
     }
-    out_ << checkText(state_, *outcome.check) << std::flush;
+    out_ << checkText(state_, *outcome.check) << '\n' << gradeSection() << std::flush;
+    return cli_.plotFile ? writePlot(*outcome.check) : kExitCompleted;
+  }
+
+  /// The checks for --grade's grade (else the highest met, else the loosest) and the highest grade met.
+  std::string gradeSection() const {
+    const GradeInputs inputs = gradeInputs(state_);
+    const SurveyGrade* highest = highestGradeMet(inputs);
+    return gradeText(assessGrade(inputs, gradeToShow(cli_.grade, highest)), highest);
+  }
+
+  /// The figure with its check as SVG in the --plot file, replaced whole.
+  int writePlot(const RigorousCheck& check) {
+    std::ofstream file(*cli_.plotFile, std::ios::binary | std::ios::trunc);
+    if (!(file << plotSvg(buildPlotScene(state_, check)) << std::flush)) {
+      err_ << "velmora-cli: 图不能写到 " << *cli_.plotFile << '\n';
+      return kExitCannotWrite;
+    }
     return kExitCompleted;
   }
 

@@ -6,7 +6,6 @@
 #include <sstream>
 
 #include "engine/number_text.h"
-#include "engine/precision.h"
 #include "figure_factory.h"
 #include "json_fields.h"
 #include "ui/compute_run.h"
@@ -126,7 +125,7 @@ TEST(BatchRun, BadRecordsGiveErrorRecordsAndTheBatchGoesOn) {
       {"too few fields", "bad,1,2,3", "\"yb\"", "4 个字段"},
       {"too many fields", figures::csvLine(f) + ",17", "null", "17 个字段"},
       {"not a number", lineWith(f, {{11, "12.3O45"}}), "\"b2\"", "不是数字"},
-      {"empty coordinate", lineWith(f, {{1, ""}}), "\"xa\"", "为空"},
+      {"empty coordinate", lineWith(f, {{1, ""}}), "\"xa\"", "不是数字"},
       {"first bad field in column order, not in the run's order", lineWith(f, {{2, "y"}, {7, "x"}}), "\"ya\"",
        "“y” 不是数字"},
       {"a record of blanks after the name", "bad" + std::string(15, ','), "\"xa\"", "为空"},

@@ -92,5 +92,11 @@ TEST(ReadNumber, AcceptsOnlyPlainDecimalNotation) {
   }
 }
 
+TEST(RelativeErrorText, WholeNumberOrInfinity) {
+  EXPECT_EQ(relativeErrorDenominatorText(93169.0F), "93169");
+  EXPECT_EQ(relativeErrorDenominatorText(123456792.0F), "123456792");
+  EXPECT_EQ(relativeErrorDenominatorText(std::nullopt), "∞");
+}
+
 }  // namespace
 }  // namespace velmora

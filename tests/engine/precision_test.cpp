@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "engine/number_text.h"
 
 namespace velmora {
 namespace {
@@ -63,12 +62,6 @@ TEST_F(PrecisionFixture, NegativeWeightSumCannotTakeTheRoot) {
   EXPECT_NE(outcome->reason.find("开平方"), std::string::npos);
   EXPECT_EQ(state.mb, 1.0F);  // mb was stored, md was not
   EXPECT_EQ(state.md, 0.0F);
-}
-
-TEST(RelativeErrorText, WholeNumberOrInfinity) {
-  EXPECT_EQ(relativeErrorDenominatorText(93169.0F), "93169");
-  EXPECT_EQ(relativeErrorDenominatorText(123456792.0F), "123456792");
-  EXPECT_EQ(relativeErrorDenominatorText(std::nullopt), "∞");
 }
 
 }  // namespace

@@ -213,6 +213,8 @@ TEST_P(SecondGroupLimits, StopBeyondTenMinutesOnceAllAreStored) {
   } else {
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->step, "第二组条件闭合差");
+    EXPECT_FALSE(outcome->entry) << "a misclosure belongs to several typed values";
+    EXPECT_FALSE(outcome->value.empty());
     EXPECT_NE(outcome->reason.find(row.stop), std::string::npos) << outcome->reason;
   }
 }

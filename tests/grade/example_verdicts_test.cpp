@@ -25,6 +25,8 @@ struct ExampleCase {
   const char* highest;  ///< nullptr: no grade met
 };
 
+void PrintTo(const ExampleCase& c, std::ostream* os) { *os << c.name; }
+
 class ExampleVerdict : public ::testing::TestWithParam<ExampleCase> {};
 
 TEST_P(ExampleVerdict, HighestGradeMet) {

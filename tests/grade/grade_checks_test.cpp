@@ -23,7 +23,7 @@ GradeInputs cleanInputs() {
           .adjustedAngles = {45.0, 45.0, 90.0, 40.0, 40.0, 100.0, 50.0, 40.0, 170.0}};
 }
 
-const GradeCheck& checkOf(const GradeAssessment& assessment, std::string_view key) {
+GradeCheck checkOf(const GradeAssessment& assessment, std::string_view key) {
   for (const GradeCheck& check : assessment.checks) {
     if (check.key == key) return check;
   }
@@ -67,6 +67,8 @@ struct BoundaryCase {
   std::string_view key;
   void (*set)(GradeInputs&, double);
 };
+
+void PrintTo(const BoundaryCase& c, std::ostream* os) { *os << c.label; }
 
 void setW1(GradeInputs& in, double v) { in.triangleW[0] = v; }
 void setW3Negative(GradeInputs& in, double v) { in.triangleW[2] = -v; }
@@ -124,6 +126,8 @@ struct NoteCase {
   std::string_view remarkHolds;
 };
 
+void PrintTo(const NoteCase& c, std::ostream* os) { *os << c.label; }
+
 class NotesNeverFail : public ::testing::TestWithParam<NoteCase> {};
 
 TEST_P(NotesNeverFail, VerdictAndRemark) {
@@ -132,7 +136,7 @@ TEST_P(NotesNeverFail, VerdictAndRemark) {
   inputs.triangleW = c.triangleW;
   inputs.adjustedAngles[0] = c.smallestAngle;
   const GradeAssessment assessment = assessGrade(inputs, grade("图根"));
-  const GradeCheck& check = checkOf(assessment, c.key);
+  const GradeCheck check = checkOf(assessment, c.key);
   EXPECT_EQ(check.verdict, c.verdict);
   EXPECT_FALSE(check.decides);
   EXPECT_NE(std::string(check.remark).find(c.remarkHolds), std::string::npos) << check.remark;
@@ -161,7 +165,7 @@ TEST(GradeChecks, FerreroIsTheRootOfTheMeanSquaredMisclosureOverThree) {
 TEST(GradeChecks, SmallestAngleIsNamedByItsVertex) {
   GradeInputs inputs = cleanInputs();
   inputs.adjustedAngles[7] = 26.5;  // B(3)
-  const GradeCheck& shape = checkOf(assessGrade(inputs, grade("四等")), "smallestAngle");
+  const GradeCheck shape = checkOf(assessGrade(inputs, grade("四等")), "smallestAngle");
   EXPECT_EQ(shape.name, "最小角 B(3)");
   EXPECT_EQ(shape.value, 26.5);
 }
@@ -171,6 +175,8 @@ struct HighestCase {
   void (*change)(GradeInputs&);
   const char* expected;  ///< nullptr: none met
 };
+
+void PrintTo(const HighestCase& c, std::ostream* os) { *os << c.label; }
 
 class HighestGrade : public ::testing::TestWithParam<HighestCase> {};
 

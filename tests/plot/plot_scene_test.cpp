@@ -8,6 +8,7 @@
 
 #include "example_figures.h"
 #include "plot/round_numbers.h"
+#include "plot/text_boxes.h"
 
 namespace velmora {
 namespace {
@@ -104,10 +105,15 @@ TEST_P(ExampleScene, EllipseIsTheChecksMagnifiedByARoundFactorToAFifthOfTheFigur
   }
   const PlotText* factor = textOf(scene, "误差椭圆 ×" + std::to_string(static_cast<long long>(scene.ellipseFactor)));
   ASSERT_NE(factor, nullptr);
-  // Beside the ellipse: outside it, within a few of its sizes.
+  // Beside the ellipse: just outside it, clear of every line and every other text.
   const double distance = std::hypot(factor->at.x - e.centre.x, factor->at.y - e.centre.y);
   EXPECT_GE(distance, e.semiMajor);
   EXPECT_LE(distance, e.semiMajor + 30.0);
+  const TextBox box = textBox(*factor);
+  for (const PlotLine& line : scene.lines) EXPECT_FALSE(segmentCrossesBox(line.from, line.to, box));
+  for (const PlotText& other : scene.texts) {
+    EXPECT_TRUE(&other == factor || !boxesOverlap(box, textBox(other))) << other.text;
+  }
 }
 
 TEST_P(ExampleScene, ScaleBarIsTheLargestRoundLengthWithinAQuarterOfTheFigure) {

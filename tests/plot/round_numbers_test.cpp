@@ -14,6 +14,8 @@ struct RoundCase {
   double atMost;
 };
 
+void PrintTo(const RoundCase& c, std::ostream* os) { *os << c.name; }
+
 class RoundNumbers : public ::testing::TestWithParam<RoundCase> {};
 
 TEST_P(RoundNumbers, NearestAndLargestNotAbove) {

@@ -7,12 +7,10 @@
 #include <QImage>
 #include <QTest>
 #include <QXmlStreamReader>
-#include <fstream>
 
 #include "check/check_observations.h"
 #include "plot/svg_plot.h"
-#include "ui/compute_run.h"
-#include "ui/recording_window.h"
+#include "window_test_support.h"
 
 namespace velmora::qt_tests {
 namespace {
@@ -23,12 +21,7 @@ struct SampleRun {
 };
 
 SampleRun sampleRun() {
-  std::ifstream file(VELMORA_SAMPLE_FIGURE);
-  std::vector<std::string> replies;
-  for (std::string line; std::getline(file, line);) replies.push_back(line);
-  RecordingWindow window(replies);
-  SampleRun run;
-  computeRun(run.state, window);
+  SampleRun run{sampleFigureState(), {}};
   run.check = *rigorousAdjustment(*checkObservations(run.state)).check;
   return run;
 }

@@ -10,13 +10,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
 
 #include "report/line_model.h"
-#include "ui/compute_run.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/report_printing.h"
-#include "ui/recording_window.h"
 #include "window_test_support.h"
 
 namespace velmora::qt_tests {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/adjustment_state.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/workbench.h"
 #include "ui/sheet_entries.h"
