@@ -26,6 +26,7 @@
 #include "ui/qt/data_sheet_dialog.h"
 #include "ui/qt/dialog_channel.h"
 #include "ui/qt/form_field.h"
+#include "ui/qt/program_texts.h"
 #include "ui/qt/script_channel.h"
 #include "window_test_support.h"
 
@@ -116,6 +117,15 @@ class WorkbenchTest : public QObject {
     }
     QVERIFY2(found != nullptr, qPrintable(menu + " › " + command));
     QCOMPARE(found->shortcut(), shortcut);
+  }
+
+  void aboutNamesVersionLicenceAndLibraries() {
+    const QString about = aboutText();
+    for (const QString& word : {programVersion(), QStringLiteral("MIT"), QStringLiteral("Qt"), QStringLiteral("{fmt}"),
+                                QStringLiteral("CUPS")}) {
+      QVERIFY2(about.contains(word), qPrintable(word));
+    }
+    QVERIFY(programVersion().startsWith(QStringLiteral("1.")));
   }
 
   /// The menus and the status bar go around the form: its controls keep their pixels.
