@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Start-up of the window program: from exec to its first frame on Xvfb, in
-# milliseconds, for RUNS runs (default 15); prints every run and the median.
+# milliseconds, for RUNS runs (default 15); prints every run with the
+# processor time it took, and the median.
 # Runs with settings of its own (no saved geometry), so the window opens at
 # the screen's top left corner, where a pixel of the form's background is watched.
 #   bench/window_startup.sh BUILD_DIR [RUNS]
@@ -25,5 +26,5 @@ for _ in $(seq "$runs"); do
     "$build/bench/velmora_first_frame" 60 300 ffffc0 "$build/app/velmora/velmora")")
   sleep 0.3
 done
-printf '%s\n' "${times[@]}" | sort -n | awk '{ t[NR] = $1; printf "run %2d: %6.1f ms\n", NR, $1 }
+printf '%s\n' "${times[@]}" | sort -n | awk '{ t[NR] = $1; printf "run %2d: %6.1f ms (processor %5.1f ms)\n", NR, $1, $2 }
   END { m = (NR % 2) ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2; printf "median: %.1f ms of %d runs\n", m, NR }'
