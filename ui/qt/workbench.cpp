@@ -170,6 +170,12 @@ void Workbench::showVerdict(const QString& verdict) {
 }
 
 void Workbench::closeEvent(QCloseEvent* event) {
+  // The window's own close control quits like 退出; 结束 and 退出 close it
+  // themselves, 结束 at once as it always has.
+  if (event->spontaneous() && !files_->keepChangesOrDrop()) {
+    event->ignore();
+    return;
+  }
   settings_.setGeometry(saveGeometry());
   event->accept();
 }

@@ -55,6 +55,7 @@ class Workbench final : public QMainWindow {
   void showVerdict(const QString& verdict);
 
  protected:
+  /// Keeps the geometry; the close control first asks about an unsaved figure.
   void closeEvent(QCloseEvent* event) override;
 
  private:
