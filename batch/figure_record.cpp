@@ -72,20 +72,22 @@ std::optional<std::string_view> figureFieldAt(const FigureHeader& header, std::s
 
 std::optional<RecordError> fieldCountProblem(const CsvRecord& record, const FigureHeader& header) {
   const std::size_t expected = header.fileColumnNames.size();
-  const std::string counts =
-      "记录有 " + std::to_string(record.fieldCount) + " 个字段，应为 " + std::to_string(expected) + " 个";
+  // Made only for a record at fault: reading a good record allocates nothing.
+  const auto counts = [&] {
+    return "记录有 " + std::to_string(record.fieldCount) + " 个字段，应为 " + std::to_string(expected) + " 个";
+  };
   if (record.fieldCount < expected) {
     // The first column without a value is named.
     for (std::size_t field = record.fieldCount; field < expected; ++field) {
       if (const std::optional<std::string_view> column = figureFieldAt(header, field)) {
-        return RecordError{column, counts + "：缺少 " + std::string(*column)};
+        return RecordError{column, counts() + "：缺少 " + std::string(*column)};
       }
     }
-    return RecordError{std::nullopt, counts};
+    return RecordError{std::nullopt, counts()};
   }
   for (std::size_t field = expected; field < record.fieldCount; ++field) {
     if (field >= record.fields.size() || !trimmed(record.fields[field]).empty()) {
-      return RecordError{std::nullopt, counts};
+      return RecordError{std::nullopt, counts()};
     }
   }
   return std::nullopt;

@@ -5,6 +5,7 @@
 
 #include "engine/entry_rules.h"
 #include "engine/number_text.h"
+#include "input/utf8_text.h"
 
 namespace velmora {
 namespace {
@@ -21,7 +22,7 @@ StageOutcome readTypedValue(std::string_view typed, const ValueName& valueName, 
     value = entry.value;
     return done();
   }
-  return fault(step, valueName, " 的输入值 “" + std::string(typed) + "” " + std::string(entryRuleText(*entry.broken)),
+  return fault(step, valueName, " 的输入值 " + quotedBeginning(typed) + " " + std::string(entryRuleText(*entry.broken)),
                std::string(typed));
 }
 

@@ -8,6 +8,7 @@
 #include "engine/entry_rules.h"
 #include "engine/figure_plausibility.h"
 #include "engine/triangle_names.h"
+#include "input/utf8_text.h"
 
 namespace velmora {
 namespace {
@@ -26,7 +27,7 @@ StageOutcome convertAngle(std::string_view typed, std::string_view name, FigureE
   }
   const bool notANumber = *angle.broken == EntryRule::NotANumber || *angle.broken == EntryRule::OutOfRange;
   return cannotCompute(std::string(step),
-                       std::string(name) + " 的输入值 “" + std::string(typed) + "” " +
+                       std::string(name) + " 的输入值 " + quotedBeginning(typed) + " " +
                            (notANumber ? "" : "不是可能的观测值：") + std::string(entryRuleText(*angle.broken)),
                        entry, std::string(typed));
 }

@@ -131,6 +131,9 @@ std::vector<FileRow> fileRows() {
       {"FiveMegabyteField",
        header + "\n" + p1 + "\nP3," + big + valuesOfP1.substr(valuesOfP1.find(',', 1)) + "\n" + p2 + "\n", 2, 1, 1, "",
        "字段 xa 长 5242880 字节，超过 4096 字节：“9999999999999999999999999999999999999999…”"},
+      {"LongestFieldNotANumber",
+       header + "\nP3," + std::string(4096, 'x') + valuesOfP1.substr(valuesOfP1.find(',', 1)) + "\n", 0, 1, 1, "",
+       "的输入值 “xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…” 不是数字"},
       {"MissingColumn", "name,xa,ya,xb,yb,xc,yc,a1,b1,c1,a2,b2,c2,a3,b3\n" + p1 + "\n", 0, 0, 64, "缺少列 c3", ""},
       {"EmptyFile", "", 0, 0, 64, "文件是空的", ""},
   };

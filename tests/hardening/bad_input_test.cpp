@@ -88,6 +88,8 @@ std::vector<BadInputRow> badInputRows() {
       {"MegabytePointName", sampleWith({{kName, megabyte}}), Outcome::Stopped, "第 13 行的回答长 1048576 字节"},
       {"ReplyOfTheLongestLength", sampleWith({{kName, std::string(4096, 'P')}}), Outcome::Completed,
        "field\tText24\t 5840.267"},
+      {"LongestReplyNotANumber", sampleWith({{kXa, std::string(4096, 'x')}}), Outcome::Stopped,
+       "Xa 的输入值 “" + std::string(40, 'x') + "…” 不是数字"},
       {"ReplyOneByteTooLong", sampleWith({{kName, std::string(4097, 'P')}}), Outcome::Stopped, "长 4097 字节"},
       // Not UTF-8: read as GB18030, where these bytes are no characters either.
       {"InvalidUtf8Coordinate",
