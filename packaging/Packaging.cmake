@@ -100,7 +100,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 if(VELMORA_BUILD_WINDOW)
-  # The window's Chinese captions need the CJK faces it falls back to.
+  # The window's Chinese captions need the CJK faces it falls back to; Qt's own
+  # buttons and dialogs speak Chinese with Qt's translations, English without.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, fonts-wqy-zenhei")
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 endif()
 include(CPack)

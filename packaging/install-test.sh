@@ -121,6 +121,14 @@ pdftotext -layout "$run/report.pdf" "$run/report-pdf.txt" || fail "pdftotext cou
 expect_text "$run/report-pdf.txt" "由 A 点推算待定点 : xp1= 3560.413" "the PDF report's lines"
 expect_text "$run/report-pdf.txt" "w(4)= 5.80 单位" "the PDF report's lines"
 
+say "the programs' versions"
+package_version=$(dpkg-query -W -f='${Version}' velmora)
+for program in velmora-cli velmora; do
+  run_installed "/usr/bin/$program" --version >"$run/version.txt" 2>&1 || fail "$program --version failed"
+  [ "$(head -n 1 "$run/version.txt")" = "$program $package_version" ] ||
+    fail "$program --version says \"$(head -n 1 "$run/version.txt")\", the package is $package_version"
+done
+
 say "manual pages, desktop entry, AppStream metadata and icons"
 for page in velmora velmora-cli; do
   [ "$(man -w "$page")" = "/usr/share/man/man1/$page.1.gz" ] || fail "man -w $page does not find the installed page"
