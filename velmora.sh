@@ -16,7 +16,11 @@ packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
           man-db
           desktop-file-utils
           appstream
-          libfmt-dev)
+          libfmt-dev
+          qt6-translations-l10n
+          qt6-svg-dev
+          cups
+          printer-driver-cups-pdf)
 
 install_missing_packages() {
   local missing=()

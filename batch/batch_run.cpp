@@ -58,6 +58,12 @@ bool adjustAndWrite(const FigureRecord& figure, const FigureHeader& header, std:
   return true;
 }
 
+/// What each result carries besides the adjustment's values.
+ResultParts resultParts(const BatchOptions& options) {
+  const bool grade = options.grade != nullptr;
+  return {.check = options.check, .grade = options.check || grade, .gradeChecks = grade};
+}
+
 std::size_t jobsFor(std::size_t asked) {
   if (asked > 0) return asked;
   return std::max<std::size_t>(1, std::thread::hardware_concurrency());
@@ -72,8 +78,7 @@ class Batch {
         progress_(progress),
         pool_(jobsFor(options.jobs), [this](std::size_t item, std::size_t worker) { adjust(item, worker); }) {
     for (std::size_t worker = 0; worker < jobsFor(options.jobs); ++worker) {
-      writers_.push_back(makeRecordWriter(
-          options.format, {options.check, options.check || options.grade != nullptr, options.grade != nullptr}));
+      writers_.push_back(makeRecordWriter(options.format, resultParts(options)));
     }
     pending_.reserve(2 * kFlushBytes);
   }

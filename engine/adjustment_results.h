@@ -1,8 +1,7 @@
-// What the adjustment of one figure takes and gives, as plain values: the
-// typed texts in, every stored result out. x north, y east, metres; angles in
-// decimal degrees once converted; misclosures and corrections in arc seconds,
-// the side condition's in sixth-decimal log units. Single-precision members
-// hold the value rounded to single, and every later use reads that value.
+// What the adjustment of one figure takes and gives: typed texts in, every
+// stored result out. x north, y east, metres; angles in decimal degrees once
+// converted; misclosures in arc seconds (the side condition's in sixth-decimal
+// log units); a float member holds the value rounded to single, read as stored.
 #pragma once
 
 #include <array>

@@ -1,8 +1,7 @@
 // The adjustment of one figure as one plain call: the typed values in (x
-// north, y east, metres; angles d.mmss), every stored result out, or the
-// fault that stopped it. No window, no texts for display, no I/O; the stages
-// are those of the interactive run, in the same order, so the numbers are
-// the same to the last bit.
+// north, y east, metres; angles d.mmss), every stored result out, or the fault
+// that stopped it. No window, display text or I/O; the stages and their order
+// are the interactive run's, so the numbers are the same to the last bit.
 #pragma once
 
 #include "engine/adjustment_results.h"

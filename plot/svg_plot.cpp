@@ -1,48 +1,21 @@
 #include "plot/svg_plot.h"
 
-#include <cstdio>
-
+#include "engine/number_text.h"
+#include "input/utf8_text.h"
 #include "plot/plot_style.h"
 
 namespace velmora {
 namespace {
 
-/// A coordinate to a hundredth of a unit.
-std::string number(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.2f", value);
-  std::string s = text;
-  return s == "-0.00" ? "0.00" : s;
-}
-
-/// Length of the valid UTF-8 sequence at text[i], or 0 when it is not one.
-std::size_t utf8SequenceLength(std::string_view text, std::size_t i) {
-  const auto lead = static_cast<unsigned char>(text[i]);
-  const std::size_t length = lead < 0x80           ? 1
-                             : (lead >> 5) == 0x6  ? 2
-                             : (lead >> 4) == 0xE  ? 3
-                             : (lead >> 3) == 0x1E ? 4
-                                                   : 0;
-  if (length == 0 || i + length > text.size()) return 0;
-  for (std::size_t k = 1; k < length; ++k) {
-    if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
-  }
-  return length;
-}
+/// A coordinate to a hundredth of a unit, whatever the locale (no "-0.00").
+std::string number(double value) { return fixedText(value, 2); }
 
 /// Text for XML: markup characters escaped, control characters dropped, and
 /// bytes that are not UTF-8 replaced by U+FFFD, so the document stays well-formed.
 std::string escaped(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size();) {
-    const std::size_t length = utf8SequenceLength(text, i);
-    if (length != 1) {
-      out += length == 0 ? std::string_view("\xEF\xBF\xBD") : text.substr(i, length);
-      i += length == 0 ? 1 : length;
-      continue;
-    }
-    const char c = text[i++];
-    switch (c) {
+    switch (const char c = text[i]) {
       case '&': out += "&amp;"; break;
       case '<': out += "&lt;"; break;
       case '>': out += "&gt;"; break;
@@ -50,8 +23,12 @@ std::string escaped(std::string_view text) {
       case '\'': out += "&apos;"; break;
       default:
         // Control characters other than tab are not allowed in XML 1.0.
-        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') out += c;
+        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') {
+          i += appendUtf8Character(out, text, i);
+          continue;
+        }
     }
+    ++i;
   }
   return out;
 }

@@ -1,6 +1,7 @@
 #include "ui/dialogue.h"
 
 #include <array>
+#include <string>
 #include <utility>
 
 #include "engine/number_reader.h"
@@ -11,35 +12,36 @@ namespace {
 
 const std::string kEnterOrZero = " ?  输入正确单击 Enter 键 ;  错误输入零 ( 即:0 )";
 
-EntrySpec scalarEntry(std::string entryPrompt, std::string_view field, DisplayKind kind,
+EntrySpec scalarEntry(std::size_t entry, std::string entryPrompt, std::string_view field, DisplayKind kind,
                       const std::string& confirmation, std::string correctionPrompt) {
-  return EntrySpec{std::move(entryPrompt),     field, kind, {}, {}, confirmation, confirmation,
-                   std::move(correctionPrompt)};
+  return EntrySpec{std::move(entryPrompt),      field, kind, {}, {}, confirmation, confirmation,
+                   std::move(correctionPrompt), entry};
 }
 
 /// The scalar rows, each with its own texts exactly as the operator has always seen them.
 std::array<EntrySpec, 7> makeScalarEntries() {
   using K = DisplayKind;
   return {
-      scalarEntry("输入三角形顶点 A 点的纵座标 :", "Text1", K::Coordinate,
+      scalarEntry(coordinateEntry(0), "输入三角形顶点 A 点的纵座标 :", "Text1", K::Coordinate,
                   "确认 A 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的纵座标 :"),
-      scalarEntry("输入三角形顶点 A 点的横座标 :", "Text2", K::Coordinate,
+      scalarEntry(coordinateEntry(1), "输入三角形顶点 A 点的横座标 :", "Text2", K::Coordinate,
                   "确认 A 点的横座标输入是否正确" + kEnterOrZero, "输入正确的横座标 :"),
-      scalarEntry("输入三角形顶点 B 点的纵座标 :", "Text3", K::Coordinate,
+      scalarEntry(coordinateEntry(2), "输入三角形顶点 B 点的纵座标 :", "Text3", K::Coordinate,
                   "确认 B 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的纵座标 Xb :"),
-      scalarEntry("输入三角形顶点 B 点的横座标 :", "Text4", K::Coordinate,
+      scalarEntry(coordinateEntry(3), "输入三角形顶点 B 点的横座标 :", "Text4", K::Coordinate,
                   "确认 B 点的横座标输入是否正确" + kEnterOrZero, "输入三角形顶点 B 点正确的横座标 Yb :"),
-      scalarEntry("输入三角形顶点 C 点的纵座标 :", "Text9", K::Coordinate,
+      scalarEntry(coordinateEntry(4), "输入三角形顶点 C 点的纵座标 :", "Text9", K::Coordinate,
                   "确认 C 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的纵座标 :"),
       // The east coordinate of C is confirmed with the north coordinate's question.
-      scalarEntry("请输入三角形顶点 C 点的横座标 Yc:", "Text10", K::Coordinate,
+      scalarEntry(coordinateEntry(5), "请输入三角形顶点 C 点的横座标 Yc:", "Text10", K::Coordinate,
                   "确认 C 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的横座标 :"),
-      scalarEntry("请输入待定点的点名 :", "Text18", K::Name, "确认待定点的点名输入是否正确" + kEnterOrZero,
-                  "请输入待定点正确的点名 :"),
+      scalarEntry(kPointNameEntry, "请输入待定点的点名 :", "Text18", K::Name,
+                  "确认待定点的点名输入是否正确" + kEnterOrZero, "请输入待定点正确的点名 :"),
   };
 }
 
-EntrySpec distanceAngleEntry(const std::string& n) {
+EntrySpec distanceAngleRow(int i) {
+  const std::string n = std::to_string(i);
   return EntrySpec{"请按三角形编号输入第 " + n + " 个三角形求距角 A(" + n + ") 的观测值:",
                    "Text6",
                    DisplayKind::Angle,
@@ -47,10 +49,12 @@ EntrySpec distanceAngleEntry(const std::string& n) {
                    "A(" + n + ")",
                    "确认求距角 A(" + n + ") 的观测值输入是否正确" + kEnterOrZero,
                    "确认求距角 A( " + n + " ) 的观测值输入是否正确" + kEnterOrZero,
-                   "输入求距角正确的观测值 :"};
+                   "输入求距角正确的观测值 :",
+                   angleEntry(i, 0)};
 }
 
-EntrySpec advanceAngleEntry(const std::string& n) {
+EntrySpec advanceAngleRow(int i) {
+  const std::string n = std::to_string(i);
   const std::string confirmation = "确认前进角 B(" + n + ") 的观测值输入是否正确" + kEnterOrZero;
   return EntrySpec{"按三角形编号输入第 " + n + " 个三角形前进角 B(" + n + ") 的观测值 :",
                    "Text7",
@@ -59,10 +63,12 @@ EntrySpec advanceAngleEntry(const std::string& n) {
                    "B(" + n + ")",
                    confirmation,
                    confirmation,
-                   "输入前进角正确的观测值 :"};
+                   "输入前进角正确的观测值 :",
+                   angleEntry(i, 1)};
 }
 
-EntrySpec centralAngleEntry(const std::string& n) {
+EntrySpec centralAngleRow(int i) {
+  const std::string n = std::to_string(i);
   const std::string confirmation = "确认中心角 C(" + n +
                                    ") 的观测值输入是否正确 ?  输入正确按 Enter 键或 OK 键(  即:Enter 键或 OK 键);  "
                                    "错误输入按零 ( 即:0 )";
@@ -73,7 +79,8 @@ EntrySpec centralAngleEntry(const std::string& n) {
                    "C(" + n + ")",
                    confirmation,
                    confirmation,
-                   "输入中心角正确的观测值 :"};
+                   "输入中心角正确的观测值 :",
+                   angleEntry(i, 2)};
 }
 
 /// The three angle entries of one triangle.
@@ -89,9 +96,9 @@ const std::array<EntrySpec, 7>& scalarEntries() {
 
 const TriangleEntries& triangleEntries(int i) {
   static const std::array<TriangleEntries, 3> entries{{
-      {distanceAngleEntry("1"), advanceAngleEntry("1"), centralAngleEntry("1")},
-      {distanceAngleEntry("2"), advanceAngleEntry("2"), centralAngleEntry("2")},
-      {distanceAngleEntry("3"), advanceAngleEntry("3"), centralAngleEntry("3")},
+      {distanceAngleRow(1), advanceAngleRow(1), centralAngleRow(1)},
+      {distanceAngleRow(2), advanceAngleRow(2), centralAngleRow(2)},
+      {distanceAngleRow(3), advanceAngleRow(3), centralAngleRow(3)},
   }};
   return entries.at(static_cast<std::size_t>(i - 1));
 }
@@ -117,7 +124,9 @@ std::string displayText(DisplayKind kind, const std::string& typed) {
 }
 
 DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std::string& member) {
-  std::optional<std::string> reply = window.askOperator(entry.entryPrompt);
+  const EntryPrompt value{entry.entry, false};
+  const EntryPrompt confirming{entry.entry, true};
+  std::optional<std::string> reply = window.askOperatorAbout(entry.entryPrompt, value);
   if (!reply) return {false, entry.entryPrompt};
   member = std::move(*reply);
   if (!entry.label.empty()) window.setLabelCaption(entry.label, entry.caption);
@@ -125,7 +134,7 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std
   window.setFieldText(entry.field, shown);
   const std::string* confirmation = &entry.firstConfirmation;
   for (;;) {
-    const std::optional<std::string> answer = window.askOperator(*confirmation);
+    const std::optional<std::string> answer = window.askOperatorAbout(*confirmation, confirming);
     if (!answer) return {false, *confirmation};
     switch (classifyConfirmation(*answer)) {
       case ConfirmationAnswer::Accept: window.setFieldText(entry.field, shown); return {};
@@ -133,7 +142,7 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std
       case ConfirmationAnswer::Reject: break;
     }
     window.setFieldText(entry.field, clearText(entry.kind));
-    reply = window.askOperator(entry.correctionPrompt);
+    reply = window.askOperatorAbout(entry.correctionPrompt, value);
     if (!reply) return {false, entry.correctionPrompt};
     member = std::move(*reply);
     shown = displayText(entry.kind, member);

@@ -7,11 +7,10 @@
 #include <string_view>
 
 #include "engine/adjustment_state.h"
+#include "ui/sheet_entries.h"
 #include "ui/window_operations.h"
 
 namespace velmora {
-
-enum class DisplayKind { Coordinate, Angle, Name };
 
 /// One entry with confirmation: its prompts, field, and (angles only) label.
 struct EntrySpec {
@@ -23,6 +22,7 @@ struct EntrySpec {
   std::string firstConfirmation;
   std::string repeatedConfirmation;
   std::string correctionPrompt;
+  std::size_t entry = 0;  ///< which figure entry it fills, indexed as sheetEntries()
 };
 
 /// How a dialogue piece ended: every value entered, or the scripted replies

@@ -4,11 +4,19 @@
 // them. Nothing is ever read back from the window.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace velmora {
+
+/// What a prompt of the dialogue asks for: the value of one figure entry
+/// (indexed as sheetEntries()) or the confirmation of that value.
+struct EntryPrompt {
+  std::size_t entry = 0;
+  bool confirmation = false;
+};
 
 class WindowOperations {
  public:
@@ -17,6 +25,13 @@ class WindowOperations {
   /// typed (empty for a bare Enter or a cancel). Returns no reply only when a
   /// scripted reply source has run out; a window always returns a reply.
   virtual std::optional<std::string> askOperator(const std::string& prompt) = 0;
+
+  /// The same prompt, for a window that offers the entry's current value and
+  /// checks a value as it is typed; others just ask.
+  virtual std::optional<std::string> askOperatorAbout(const std::string& prompt, EntryPrompt /*about*/) {
+    return askOperator(prompt);
+  }
+
   virtual void setFieldText(std::string_view field, const std::string& text) = 0;
   virtual void setLabelCaption(std::string_view label, const std::string& text) = 0;
 };

@@ -1,6 +1,6 @@
-// velmora: the window program. Without arguments it opens the main window for
-// a person; with --replies it runs the scripted mode and exits with the
-// console program's statuses.
+// velmora: the window program. Without arguments it opens the window for a
+// person; with --replies it runs the scripted mode and exits with the console
+// program's statuses. --help and --version are answered before Qt starts.
 #include <QApplication>
 #include <QIcon>
 #include <QStringList>
@@ -11,8 +11,8 @@
 
 #include "ui/qt/application_setup.h"
 #include "ui/qt/dialog_channel.h"
-#include "ui/qt/main_window.h"
 #include "ui/qt/script_run.h"
+#include "ui/qt/workbench.h"
 #include "window_arguments.h"
 
 namespace {
@@ -25,25 +25,34 @@ std::vector<std::string> programArguments() {
   return arguments;
 }
 
+/// Answers --help and --version; false when neither was asked.
+bool answerInformation(int argc, char** argv) {
+  const velmora::InformationRequest request =
+      velmora::informationRequest(std::vector<std::string>(argv + 1, argv + argc));
+  if (request == velmora::InformationRequest::None) return false;
+  std::cout << (request == velmora::InformationRequest::Help ? velmora::windowHelp() : velmora::windowVersion())
+            << std::flush;
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (answerInformation(argc, argv)) return std::cout ? velmora::kExitCompleted : velmora::kExitCannotWrite;
+
   QApplication application(argc, argv);
   velmora::setUpApplication();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora.png")));
 
   const velmora::ParsedWindowArguments parsed = velmora::parseWindowArguments(programArguments());
   if (!parsed.arguments) {
-    std::cerr << "velmora: " << parsed.error << '\n' << velmora::kWindowUsage << '\n';
+    std::cerr << "velmora: " << parsed.error << '\n' << velmora::windowUsage() << '\n';
     return velmora::kExitUsage;
-  }
-  if (parsed.arguments->help) {
-    std::cout << velmora::kWindowUsage << '\n';
-    return velmora::kExitCompleted;
   }
   if (parsed.arguments->script) return velmora::runScript(*parsed.arguments->script, std::cerr);
 
-  velmora::MainWindow window(std::make_unique<velmora::DialogChannel>());
+  velmora::Workbench window(std::make_unique<velmora::DialogChannel>());
+  window.restoreSavedGeometry();
   window.show();
   return QApplication::exec();
 }

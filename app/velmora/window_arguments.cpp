@@ -1,12 +1,31 @@
 #include "window_arguments.h"
 
+#include <array>
 #include <cstddef>
+#include <string_view>
 #include <utility>
+
+#include "ui/exit_status.h"
 
 namespace velmora {
 namespace {
 
+constexpr std::array<std::string_view, 3> kFileOptions = {"--replies", "--pdf", "--screenshot"};
+
+bool takesFile(std::string_view option) {
+  for (const std::string_view fileOption : kFileOptions) {
+    if (option == fileOption) return true;
+  }
+  return false;
+}
+
 ParsedWindowArguments usageError(std::string error) { return ParsedWindowArguments{std::nullopt, std::move(error)}; }
+
+std::string statusLine(int status, std::string_view meaning) {
+  std::string line = "  " + std::to_string(status);
+  line.resize(8, ' ');
+  return line + std::string(meaning) + "\n";
+}
 
 }  // namespace
 
@@ -16,23 +35,62 @@ ParsedWindowArguments parseWindowArguments(const std::vector<std::string>& argum
   bool scripted = false;
   for (std::size_t at = 0; at < arguments.size(); ++at) {
     const std::string& option = arguments[at];
-    if (option == "--help" || option == "-h") {
-      parsed.help = true;
-      continue;
-    }
     std::string* target = option == "--replies"      ? &script.repliesFile
                           : option == "--pdf"        ? &script.pdfFile
                           : option == "--screenshot" ? &script.screenshotFile
                                                      : nullptr;
-    if (target == nullptr) return usageError("unknown argument " + option);
-    if (at + 1 == arguments.size() || arguments[at + 1].empty()) return usageError(option + " needs a file name");
-    if (!target->empty()) return usageError(option + " given twice");
+    if (target == nullptr) return usageError("未知的参数「" + option + "」");
+    if (at + 1 == arguments.size() || arguments[at + 1].empty()) return usageError(option + " 后面缺少文件名");
+    if (!target->empty()) return usageError(option + " 给了两次");
     *target = arguments[++at];
     scripted = true;
   }
-  if (scripted && script.repliesFile.empty()) return usageError("--pdf and --screenshot need --replies");
+  if (scripted && script.repliesFile.empty()) return usageError("--pdf 和 --screenshot 需要与 --replies 一起使用");
   if (scripted) parsed.script = script;
   return ParsedWindowArguments{parsed, ""};
 }
+
+InformationRequest informationRequest(const std::vector<std::string>& arguments) {
+  for (std::size_t at = 0; at < arguments.size(); ++at) {
+    const std::string& argument = arguments[at];
+    if (argument == "--help" || argument == "-h") return InformationRequest::Help;
+    if (argument == "--version") return InformationRequest::Version;
+    if (takesFile(argument)) ++at;
+  }
+  return InformationRequest::None;
+}
+
+std::string windowUsage() { return "用法：velmora [--replies 回答文件 [--pdf 报告.pdf] [--screenshot 图片.png]]"; }
+
+std::string windowHelp() {
+  std::string help = windowUsage() + "\n";
+  help +=
+      "\n"
+      "Velmora：三角形内插一点（中点多边形）的条件平差。不带参数时打开窗口：按“计算”逐项输入\n"
+      "A、B、C 三点座标、待定点点名和九个观测角（度.分秒），窗口显示闭合差、精度评定和待定点座标；\n"
+      "文件菜单打开和保存图形文件（与 velmora-cli batch 相同的 CSV 格式），“打 印”打印报告。\n"
+      "\n"
+      "选项：\n"
+      "  --replies 回答文件       脚本方式：不打开任何对话框，按一次“计算”，回答从文件中逐行读取\n"
+      "                           （每行一个回答，与 velmora-cli 的回答文件相同）\n"
+      "  --pdf 报告.pdf           脚本方式：计算之后把报告打印到这个 PDF 文件（需要 --replies）\n"
+      "  --screenshot 图片.png    脚本方式：最后把窗口（连同菜单和状态栏）存为 PNG 图片（需要 --replies）\n"
+      "  -h, --help               显示本帮助并退出（不需要显示器）\n"
+      "  --version                显示版本并退出（不需要显示器）\n"
+      "\n"
+      "Qt 的参数也可使用，例如 -platform offscreen（无显示器时运行脚本方式）。\n"
+      "\n"
+      "退出状态：\n";
+  help += statusLine(kExitCompleted, "完成");
+  help += statusLine(kExitCannotCompute, "图形无法计算（计算在某一步中止）");
+  help += statusLine(kExitRepliesRanOut, "回答文件中的回答用完");
+  help += statusLine(kExitPrintRefused, "打印被拒绝（没有完整的计算结果，或无法输出）");
+  help += statusLine(kExitUsage, "用法错误（参数不对）");
+  help += statusLine(kExitCannotRead, "输入文件无法读取（不存在、无权限或是目录）");
+  help += statusLine(kExitCannotWrite, "输出文件无法写入");
+  return help;
+}
+
+std::string windowVersion() { return std::string("velmora ") + VELMORA_VERSION + "\n许可证：MIT\n"; }
 
 }  // namespace velmora

@@ -2,7 +2,9 @@
 //   velmora                                      the window, for a person
 //   velmora --replies FILE [--pdf OUT.pdf] [--screenshot OUT.png]
 //                                                the scripted mode
-// Qt's own options (-platform, -style, ...) are removed before parsing.
+//   velmora --help | --version                   a text on standard output
+// Qt's own options (-platform, -style, ...) are removed before parsing; the
+// help and the version are found before Qt starts, so they need no display.
 #pragma once
 
 #include <optional>
@@ -15,17 +17,27 @@ namespace velmora {
 
 struct WindowArguments {
   std::optional<ScriptOptions> script;  ///< none: the interactive window
-  bool help = false;
 };
 
 struct ParsedWindowArguments {
   std::optional<WindowArguments> arguments;
-  std::string error;  ///< why the arguments are not usable
+  std::string error;  ///< why the arguments are not usable, in Chinese
 };
 
 /// `arguments` excludes the program name.
 ParsedWindowArguments parseWindowArguments(const std::vector<std::string>& arguments);
 
-inline constexpr const char* kWindowUsage = "usage: velmora [--replies FILE [--pdf OUT.pdf] [--screenshot OUT.png]]";
+enum class InformationRequest { None, Help, Version };
+
+/// Whether the command line asks for the help or the version: an argument
+/// --help, -h or --version that is not the file name of another option.
+InformationRequest informationRequest(const std::vector<std::string>& arguments);
+
+/// The one-line usage, for a usage error.
+std::string windowUsage();
+/// The whole help: usage, every option, Qt's options, the exit statuses.
+std::string windowHelp();
+/// "velmora 1.0.0" and the licence.
+std::string windowVersion();
 
 }  // namespace velmora

@@ -66,7 +66,9 @@ INSTANTIATE_TEST_SUITE_P(Names, TypedPointName,
                                                                 "7"),
                                                     "P\xEF\xBF\xBD\xEF\xBF\xBD"
                                                     "7"},
-                                           NameCase{"CutUtf8", std::string("P\xE6\x96"), "P\xEF\xBF\xBD\xEF\xBF\xBD"}),
+                                           NameCase{"CutUtf8", std::string("P\xE6\x96"), "P\xEF\xBF\xBD\xEF\xBF\xBD"},
+                                           NameCase{"Surrogate", std::string("P\xED\xA0\x80"),
+                                                    "P\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"}),
                          [](const ::testing::TestParamInfo<NameCase>& row) { return std::string(row.param.label); });
 
 }  // namespace

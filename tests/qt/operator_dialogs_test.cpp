@@ -82,7 +82,7 @@ class OperatorDialogsTest : public QObject {
     });
     QWidget parent;
     DialogChannel channel;
-    const std::optional<std::string> got = channel.ask(parent, prompt);
+    const std::optional<std::string> got = channel.ask(parent, prompt, PromptOffer{});
     QVERIFY(got.has_value());
     QCOMPARE(QString::fromStdString(*got), reply);
     QCOMPARE(shown.toStdString(), prompt);

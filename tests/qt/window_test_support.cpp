@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <fstream>
 
 #include "figure_factory.h"
@@ -11,16 +13,34 @@
 
 namespace velmora::qt_tests {
 
-std::vector<std::string> exactFigureReplies() {
-  return figures::confirmedReplies(
-      figures::measuredFigure("P", {1000, 1000}, {1900, 1500}, {1100, 2000}, {1300, 1500}));
+namespace {
+
+figures::Figure exactFigure() {
+  return figures::measuredFigure("P", {1000, 1000}, {1900, 1500}, {1100, 2000}, {1300, 1500});
 }
 
-AdjustmentState sampleFigureState() {
+}  // namespace
+
+std::vector<std::string> exactFigureReplies() { return figures::confirmedReplies(exactFigure()); }
+
+SheetTexts exactFigureTexts() {
+  const figures::Figure figure = exactFigure();
+  SheetTexts texts;
+  texts[kPointNameEntry] = figure.name;
+  for (std::size_t n = 0; n < figure.coordinateTexts.size(); ++n) texts[coordinateEntry(n)] = figure.coordinateTexts[n];
+  for (std::size_t n = 0; n < figure.angleTexts.size(); ++n) texts[angleEntry(1, 0) + n] = figure.angleTexts[n];
+  return texts;
+}
+
+std::vector<std::string> sampleFigureReplies() {
   std::ifstream file(VELMORA_SAMPLE_FIGURE);
   std::vector<std::string> replies;
   for (std::string line; std::getline(file, line);) replies.push_back(line);
-  RecordingWindow window(replies);
+  return replies;
+}
+
+AdjustmentState sampleFigureState() {
+  RecordingWindow window(sampleFigureReplies());
   AdjustmentState state;
   computeRun(state, window);
   return state;
@@ -36,11 +56,21 @@ ScriptedWindow::ScriptedWindow(const std::vector<std::string>& replyLines, std::
     : replies(replyFileText(replyLines)),
       window(std::make_unique<MainWindow>(std::make_unique<ScriptChannel>(replies, messages, std::move(pdfFile)))) {}
 
+QuietWorkbench::QuietWorkbench()
+    : workbench(std::make_unique<Workbench>(std::make_unique<ScriptChannel>(noReplies, messages, std::string()))) {}
+
 QString captionOf(const QLabel& label) { return label.accessibleName(); }
 
 bool fallbackFacesInstalled() {
   const QStringList families = QFontDatabase::families();
   return families.contains(QStringLiteral("AR PL UMing CN")) && families.contains(QStringLiteral("WenQuanYi Zen Hei"));
+}
+
+void isolateSettings() {
+  static QTemporaryDir folder;
+  QSettings::setDefaultFormat(QSettings::IniFormat);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
 }
 
 }  // namespace velmora::qt_tests

@@ -10,6 +10,8 @@
 
 #include "engine/adjustment_state.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/workbench.h"
+#include "ui/sheet_entries.h"
 
 class QLabel;
 
@@ -19,7 +21,10 @@ namespace velmora::qt_tests {
 /// P=(1300,1500), every value confirmed at once: 32 replies.
 std::vector<std::string> exactFigureReplies();
 
-/// The state after a complete run of examples/sample-figure.txt.
+/// The replies of examples/sample-figure.txt, one per line of the file.
+std::vector<std::string> sampleFigureReplies();
+
+/// The state of a complete run of the sample figure.
 AdjustmentState sampleFigureState();
 
 /// The replies joined one per line, the way a reply file holds them.
@@ -33,10 +38,25 @@ struct ScriptedWindow {
   std::unique_ptr<MainWindow> window;
 };
 
+/// A workbench whose operator is a script with no replies: it must never be asked.
+struct QuietWorkbench {
+  QuietWorkbench();
+  std::istringstream noReplies;
+  std::ostringstream messages;
+  std::unique_ptr<Workbench> workbench;
+};
+
 /// The caption a label was given, before any wrapping.
 QString captionOf(const QLabel& label);
 
 /// True when the CJK faces the window falls back to are installed.
 bool fallbackFacesInstalled();
+
+/// Keeps the application's settings in a fresh folder of their own for the
+/// rest of the test program, away from the user's.
+void isolateSettings();
+
+/// The sixteen texts of the exact figure of exactFigureReplies(), as a file or the sheet holds them.
+SheetTexts exactFigureTexts();
 
 }  // namespace velmora::qt_tests

@@ -8,8 +8,8 @@
 
 namespace velmora {
 
-std::optional<std::string> DialogChannel::ask(QWidget& window, const std::string& prompt) {
-  PromptDialog dialog(prompt, &window);
+std::optional<std::string> DialogChannel::ask(QWidget& window, const std::string& prompt, const PromptOffer& offer) {
+  PromptDialog dialog(prompt, offer, &window);
   return dialog.reply();
 }
 

@@ -9,7 +9,7 @@ namespace velmora {
 
 class DialogChannel final : public OperatorChannel {
  public:
-  std::optional<std::string> ask(QWidget& window, const std::string& prompt) override;
+  std::optional<std::string> ask(QWidget& window, const std::string& prompt, const PromptOffer& offer) override;
   void tell(QWidget& window, const std::string& message) override;
   bool print(QWidget& window, const std::function<void(QPrinter&)>& render) override;
 };

@@ -31,14 +31,14 @@ QStringList sansFaces() {
   return {kMsSansSerif, kMicrosoftSansSerif, QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("AR PL UMing CN")};
 }
 
-QFont formFont(FontCode code) {
-  switch (code) {
-    case FontCode::S9: return boldFont(serifFaces(), 9.0);
-    case FontCode::M8: return boldFont(sansFaces(), 8.25);
-    case FontCode::M13: return boldFont(sansFaces(), 13.5);
-    case FontCode::N8: return boldFont(withFirst(kMicrosoftSansSerif, sansFaces()), 8.25);
-    case FontCode::N10: return boldFont(withFirst(kMicrosoftSansSerif, sansFaces()), 9.75);
-    case FontCode::N14: return boldFont(withFirst(kMicrosoftSansSerif, sansFaces()), 14.25);
+QFont formFont(FormFont font) {
+  switch (font) {
+    case FormFont::SongTi9: return boldFont(serifFaces(), 9.0);
+    case FormFont::MsSansSerif8: return boldFont(sansFaces(), 8.25);
+    case FormFont::MsSansSerif13: return boldFont(sansFaces(), 13.5);
+    case FormFont::MicrosoftSansSerif8: return boldFont(withFirst(kMicrosoftSansSerif, sansFaces()), 8.25);
+    case FormFont::MicrosoftSansSerif10: return boldFont(withFirst(kMicrosoftSansSerif, sansFaces()), 9.75);
+    case FormFont::MicrosoftSansSerif14: return boldFont(withFirst(kMicrosoftSansSerif, sansFaces()), 14.25);
   }
   return boldFont(sansFaces(), 8.25);
 }

@@ -18,7 +18,7 @@ QStringList serifFaces();
 QStringList sansFaces();
 
 /// The bold font of a control's font code, sized in points.
-QFont formFont(FontCode code);
+QFont formFont(FormFont font);
 
 /// The report's font: `faceName` first, then the serif faces; the empty name
 /// selects the serif faces alone, which can show the Chinese texts.

@@ -2,12 +2,12 @@
 
 #include <QFontMetricsF>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <stdexcept>
 
 #include "ui/qt/caption_wrap.h"
 #include "ui/qt/font_faces.h"
+#include "ui/qt/form_field.h"
 #include "ui/qt/form_layout.h"
 
 namespace velmora {
@@ -28,14 +28,14 @@ QString colouredButtonStyle(const QColor& colour) {
       .arg(colour.name());
 }
 
-void place(QWidget& widget, const ControlSpec& control) {
+void place(QWidget& widget, const ControlPlacement& control) {
   widget.setObjectName(fromView(control.name));
-  widget.setGeometry(twipsToPixels(control.leftTwips), twipsToPixels(control.topTwips), twipsToPixels(control.widthTwips),
-                     twipsToPixels(control.heightTwips));
+  widget.setGeometry(twipsToPixels(control.leftTwips), twipsToPixels(control.topTwips),
+                     twipsToPixels(control.widthTwips), twipsToPixels(control.heightTwips));
   widget.setFont(formFont(control.font));
 }
 
-QLabel* makeLabel(QWidget& window, const ControlSpec& control) {
+QLabel* makeLabel(QWidget& window, const ControlPlacement& control) {
   auto* label = new QLabel(&window);
   place(*label, control);
   label->setTextFormat(Qt::PlainText);
@@ -45,13 +45,13 @@ QLabel* makeLabel(QWidget& window, const ControlSpec& control) {
   return label;
 }
 
-QLineEdit* makeField(QWidget& window, const ControlSpec& control) {
-  auto* field = new QLineEdit(&window);
+FormField* makeField(QWidget& window, const ControlPlacement& control) {
+  auto* field = new FormField(&window);
   place(*field, control);
   return field;
 }
 
-QPushButton* makeButton(QWidget& window, const ControlSpec& control) {
+QPushButton* makeButton(QWidget& window, const ControlPlacement& control) {
   auto* button = new QPushButton(fromView(control.caption), &window);
   place(*button, control);
   button->setAutoDefault(false);
@@ -70,7 +70,7 @@ Widget& find(const std::map<std::string, Widget*, std::less<>>& widgets, std::st
 }  // namespace
 
 FormControls::FormControls(QWidget& window) {
-  for (const ControlSpec& control : formControls()) {
+  for (const ControlPlacement& control : formControls()) {
     const std::string name(control.name);
     switch (control.kind) {
       case ControlKind::Label: labels_.emplace(name, makeLabel(window, control)); break;
@@ -83,11 +83,11 @@ FormControls::FormControls(QWidget& window) {
 
 QLabel& FormControls::label(std::string_view name) const { return find(labels_, name); }
 
-QLineEdit& FormControls::field(std::string_view name) const { return find(fields_, name); }
+FormField& FormControls::field(std::string_view name) const { return find(fields_, name); }
 
 QPushButton& FormControls::button(std::string_view name) const { return find(buttons_, name); }
 
-QLineEdit& FormControls::firstField() const { return field(focusOrder().front()); }
+FormField& FormControls::firstField() const { return field(focusOrder().front()); }
 
 void FormControls::showCaption(QLabel& label, const QString& caption) {
   const QFontMetricsF metrics(label.font());

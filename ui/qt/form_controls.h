@@ -9,11 +9,12 @@
 #include <string_view>
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QWidget;
 
 namespace velmora {
+
+class FormField;
 
 class FormControls {
  public:
@@ -23,11 +24,11 @@ class FormControls {
 
   /// The control of that name; throws std::out_of_range for an unknown name.
   QLabel& label(std::string_view name) const;
-  QLineEdit& field(std::string_view name) const;
+  FormField& field(std::string_view name) const;
   QPushButton& button(std::string_view name) const;
 
   /// The field that has the focus when the window opens.
-  QLineEdit& firstField() const;
+  FormField& firstField() const;
 
   /// Shows `caption` on a label, wrapped at blanks to the label's width. The
   /// caption as given stays the label's accessible name.
@@ -37,7 +38,7 @@ class FormControls {
   void chainFocus() const;
 
   std::map<std::string, QLabel*, std::less<>> labels_;
-  std::map<std::string, QLineEdit*, std::less<>> fields_;
+  std::map<std::string, FormField*, std::less<>> fields_;
   std::map<std::string, QPushButton*, std::less<>> buttons_;
 };
 

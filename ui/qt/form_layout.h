@@ -29,18 +29,19 @@ struct Rgb {
 inline constexpr Rgb kFormBackground{255, 255, 192};
 
 /// Face and size of a control's font; every control's type is bold.
-enum class FontCode {
-  S9,   ///< 宋体 (SimSun) 9 pt
-  M8,   ///< MS Sans Serif 8.25 pt
-  M13,  ///< MS Sans Serif 13.5 pt
-  N8,   ///< Microsoft Sans Serif 8.25 pt
-  N10,  ///< Microsoft Sans Serif 9.75 pt
-  N14,  ///< Microsoft Sans Serif 14.25 pt
+enum class FormFont {
+  SongTi9,               ///< 宋体 (SimSun) 9 pt
+  MsSansSerif8,          ///< MS Sans Serif 8.25 pt
+  MsSansSerif13,         ///< MS Sans Serif 13.5 pt
+  MicrosoftSansSerif8,   ///< Microsoft Sans Serif 8.25 pt
+  MicrosoftSansSerif10,  ///< Microsoft Sans Serif 9.75 pt
+  MicrosoftSansSerif14,  ///< Microsoft Sans Serif 14.25 pt
 };
 
 enum class ControlKind { Label, Field, Button };
 
-struct ControlSpec {
+/// Where a label, field or button stands on the form, and how it looks.
+struct ControlPlacement {
   std::string_view name;  ///< "Label1", "Text1", "Command1", ...
   ControlKind kind;
   std::string_view caption;  ///< UTF-8, blanks significant; empty for a field
@@ -48,11 +49,12 @@ struct ControlSpec {
   int topTwips;
   int widthTwips;
   int heightTwips;
-  FontCode font;
+  FormFont font;
   std::optional<Rgb> buttonColour = std::nullopt;  ///< none: the platform's button colour
 };
 
-struct LineSpec {
+/// A straight line drawn on the form's background.
+struct LinePlacement {
   std::string_view name;
   int x1Twips;
   int y1Twips;
@@ -63,9 +65,9 @@ struct LineSpec {
 };
 
 /// The 60 labels, 26 fields and 3 buttons.
-std::span<const ControlSpec> formControls();
+std::span<const ControlPlacement> formControls();
 /// Line1 to Line15: the frame of the results panel and the figure's diagram.
-std::span<const LineSpec> formLines();
+std::span<const LinePlacement> formLines();
 /// The fields and buttons in the order they take the keyboard focus; the first
 /// has the focus when the window opens.
 std::span<const std::string_view> focusOrder();

@@ -8,7 +8,7 @@
 namespace velmora {
 
 void paintFormLines(QPainter& painter) {
-  for (const LineSpec& line : formLines()) {
+  for (const LinePlacement& line : formLines()) {
     const QColor colour(line.colour.red, line.colour.green, line.colour.blue);
     painter.setPen(QPen(colour, line.widthPixels, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(twipsToPixels(line.x1Twips), twipsToPixels(line.y1Twips), twipsToPixels(line.x2Twips),

@@ -1,12 +1,13 @@
 #include "ui/qt/main_window.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <utility>
 
 #include "ui/compute_run.h"
+#include "ui/entry_problem.h"
+#include "ui/qt/form_field.h"
 #include "ui/qt/form_layout.h"
 #include "ui/qt/form_lines.h"
 #include "ui/qt/report_printing.h"
@@ -16,6 +17,11 @@ namespace {
 
 /// The client area shows the whole layout with a margin on the right and at the bottom.
 constexpr int kMarginTwips = 600;
+
+PromptOffer offerFor(const SheetTexts& figure, std::size_t entry) {
+  const DisplayKind kind = sheetEntries()[entry].kind;
+  return PromptOffer{figure[entry], [kind](std::string_view typed) { return entryProblem(kind, typed); }};
+}
 
 }  // namespace
 
@@ -29,26 +35,59 @@ MainWindow::MainWindow(std::unique_ptr<OperatorChannel> channel, QWidget* parent
 
   // The 3-pixel frame lines are centred on the layout's last row and column.
   setMinimumSize(twipsToPixels(kLayoutWidthTwips) + 2, twipsToPixels(kLayoutHeightTwips) + 2);
-  resize(twipsToPixels(kLayoutWidthTwips + kMarginTwips), twipsToPixels(kLayoutHeightTwips + kMarginTwips));
+  resize(sizeHint());
 
   connect(&controls_.button("Command1"), &QPushButton::clicked, this, [this] { compute(); });
-  connect(&controls_.button("Command2"), &QPushButton::clicked, this, &QWidget::close);
+  connect(&controls_.button("Command2"), &QPushButton::clicked, this, [this] { window()->close(); });
   connect(&controls_.button("Command3"), &QPushButton::clicked, this, [this] { print(); });
   controls_.firstField().setFocus();
 }
 
-std::optional<std::string> MainWindow::askOperator(const std::string& prompt) { return channel_->ask(*this, prompt); }
+QSize MainWindow::sizeHint() const {
+  return {twipsToPixels(kLayoutWidthTwips + kMarginTwips), twipsToPixels(kLayoutHeightTwips + kMarginTwips)};
+}
+
+std::optional<std::string> MainWindow::askOperator(const std::string& prompt) {
+  return channel_->ask(*this, prompt, PromptOffer{});
+}
+
+std::optional<std::string> MainWindow::askOperatorAbout(const std::string& prompt, EntryPrompt about) {
+  if (answeringFromFigure_) return about.confirmation ? std::string() : figure_.at(about.entry);
+  if (about.confirmation) return askOperator(prompt);
+  std::optional<std::string> reply = channel_->ask(*this, prompt, offerFor(figure_, about.entry));
+  if (reply && *reply != figure_.at(about.entry)) {
+    figure_.at(about.entry) = *reply;
+    emit figureChanged();
+  }
+  return reply;
+}
 
 void MainWindow::setFieldText(std::string_view field, const std::string& text) {
-  controls_.field(field).setText(QString::fromStdString(text));
+  controls_.field(field).showWholeText(QString::fromStdString(text));
 }
 
 void MainWindow::setLabelCaption(std::string_view label, const std::string& text) {
   FormControls::showCaption(controls_.label(label), QString::fromStdString(text));
 }
 
-RunOutcome MainWindow::compute() {
+RunOutcome MainWindow::compute() { return runAndTell(); }
+
+RunOutcome MainWindow::computeFromFigure() {
+  answeringFromFigure_ = true;
+  const RunOutcome outcome = runAndTell();
+  answeringFromFigure_ = false;
+  return outcome;
+}
+
+void MainWindow::setFigure(const SheetTexts& figure) {
+  if (figure == figure_) return;
+  figure_ = figure;
+  emit figureChanged();
+}
+
+RunOutcome MainWindow::runAndTell() {
   RunOutcome outcome = computeRun(state_, *this);
+  emit computeEnded(outcome);
   if (outcome.end != RunEnd::Complete) channel_->tell(*this, outcome.message);
   return outcome;
 }

@@ -1,8 +1,10 @@
-// Form1, the program's only window: the fixed layout of labels, fields, lines
-// and buttons, and the three window operations through which a Compute run
-// shows its values. The window owns the adjustment state for its lifetime and
-// computes nothing itself: 计算 runs the compute flow, 打 印 the report writer,
-// 结束 and the close control end the program.
+// Form1, the form of the program's window: the fixed layout of labels, fields,
+// lines and buttons, and the three window operations through which a Compute
+// run shows its values. The form owns the adjustment state for its lifetime
+// and computes nothing itself: 计算 runs the compute flow, 打 印 the report
+// writer, 结束 and the close control end the program. It also keeps the
+// figure being worked on (the sixteen typed entries), which pre-fills the
+// prompts and can answer them in place of the operator.
 #pragma once
 
 #include <QWidget>
@@ -10,6 +12,7 @@
 
 #include "engine/adjustment_state.h"
 #include "report/report_writer.h"
+#include "ui/sheet_entries.h"
 #include "ui/qt/form_controls.h"
 #include "ui/qt/operator_channel.h"
 #include "ui/run_outcome.h"
@@ -24,6 +27,9 @@ class MainWindow final : public QWidget, public WindowOperations {
   explicit MainWindow(std::unique_ptr<OperatorChannel> channel, QWidget* parent = nullptr);
 
   std::optional<std::string> askOperator(const std::string& prompt) override;
+  /// A value prompt starts with the entry's current text and checks a
+  /// coordinate or an angle as it is typed; the reply becomes the entry's text.
+  std::optional<std::string> askOperatorAbout(const std::string& prompt, EntryPrompt about) override;
   /// `field` is Text1..Text26, `label` Label1..Label60; another name is a
   /// programming error and throws std::out_of_range.
   void setFieldText(std::string_view field, const std::string& text) override;
@@ -31,18 +37,41 @@ class MainWindow final : public QWidget, public WindowOperations {
 
   /// 计算 (Command1): one Compute run; a run that stops is told to the operator.
   RunOutcome compute();
+  /// The same run with the figure's texts as the replies, every value
+  /// confirmed at once; no prompt is shown.
+  RunOutcome computeFromFigure();
   /// 打 印 (Command3): one report of the last run on the printer the operator
   /// chooses; a refusal or a failure is told to the operator. Not printed,
   /// with no message, when the operator chose no printer.
   PrintOutcome print();
 
+  /// The whole layout with a margin on the right and at the bottom.
+  QSize sizeHint() const override;
+
+  const AdjustmentState& state() const { return state_; }
+  OperatorChannel& channel() { return *channel_; }
+
+  /// The figure being worked on: the last replies, the sheet's or a file's texts.
+  const SheetTexts& figure() const { return figure_; }
+  void setFigure(const SheetTexts& figure);
+
+ signals:
+  /// After every Compute run, complete or not.
+  void computeEnded(const velmora::RunOutcome& outcome);
+  /// A text of the figure changed (a reply, the sheet, a file).
+  void figureChanged();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  RunOutcome runAndTell();
+
   std::unique_ptr<OperatorChannel> channel_;
   FormControls controls_;
   AdjustmentState state_;
+  SheetTexts figure_;
+  bool answeringFromFigure_ = false;
 };
 
 }  // namespace velmora

@@ -6,20 +6,29 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class QPrinter;
 class QWidget;
 
 namespace velmora {
 
+/// What a prompt box offers besides its text: the value its reply line starts
+/// with (selected, so that typing replaces it and Enter keeps it), and the
+/// check a reply must pass before it can be given.
+struct PromptOffer {
+  std::string value;
+  /// Why a text cannot be the reply, or nothing; empty: every text can.
+  std::function<std::optional<std::string>(std::string_view)> problem;
+};
+
 class OperatorChannel {
  public:
   virtual ~OperatorChannel() = default;
 
-  /// Shows `prompt` over `window` with an empty reply line and returns the
-  /// reply (empty for a bare Enter or a cancel); none only when scripted
-  /// replies have run out.
-  virtual std::optional<std::string> ask(QWidget& window, const std::string& prompt) = 0;
+  /// Shows `prompt` over `window` and returns the reply (empty for a cancel);
+  /// none only when scripted replies have run out. A scripted channel ignores the offer.
+  virtual std::optional<std::string> ask(QWidget& window, const std::string& prompt, const PromptOffer& offer) = 0;
 
   /// Tells the operator, in Chinese, why a command did not complete.
   virtual void tell(QWidget& window, const std::string& message) = 0;

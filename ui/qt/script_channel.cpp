@@ -10,7 +10,8 @@ namespace velmora {
 ScriptChannel::ScriptChannel(std::istream& replies, std::ostream& messages, std::string pdfFile)
     : replies_(replies), messages_(messages), pdfFile_(std::move(pdfFile)) {}
 
-std::optional<std::string> ScriptChannel::ask(QWidget& /*window*/, const std::string& /*prompt*/) {
+std::optional<std::string> ScriptChannel::ask(QWidget& /*window*/, const std::string& /*prompt*/,
+                                              const PromptOffer& /*offer*/) {
   return replies_.next();
 }
 

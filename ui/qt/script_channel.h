@@ -17,7 +17,7 @@ class ScriptChannel final : public OperatorChannel {
   /// `pdfFile` empty: no printer can be chosen, and print() prints nothing.
   ScriptChannel(std::istream& replies, std::ostream& messages, std::string pdfFile);
 
-  std::optional<std::string> ask(QWidget& window, const std::string& prompt) override;
+  std::optional<std::string> ask(QWidget& window, const std::string& prompt, const PromptOffer& offer) override;
   void tell(QWidget& window, const std::string& message) override;
   bool print(QWidget& window, const std::function<void(QPrinter&)>& render) override;
 

@@ -2,29 +2,33 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
-#include "ui/qt/main_window.h"
 #include "ui/qt/script_channel.h"
+#include "ui/qt/workbench.h"
 
 namespace velmora {
 
 int runScript(const ScriptOptions& options, std::ostream& messages) {
   std::ifstream replies(options.repliesFile, std::ios::binary);
-  if (!replies) {
-    messages << "velmora: cannot read the replies file " << options.repliesFile << '\n';
-    return kExitUsage;
+  if (!replies || std::filesystem::is_directory(options.repliesFile)) {
+    messages << "velmora: 无法读取回答文件「" << options.repliesFile << "」\n";
+    return kExitCannotRead;
   }
-  MainWindow window(std::make_unique<ScriptChannel>(replies, messages, options.pdfFile));
+  Workbench window(std::make_unique<ScriptChannel>(replies, messages, options.pdfFile));
   window.show();
   QApplication::processEvents();
 
-  int status = exitStatusOf(window.compute().end);
-  if (!options.pdfFile.empty() && !window.print().printed && status == kExitCompleted) status = kExitPrintRefused;
+  int status = exitStatusOf(window.form().compute().end);
+  if (!options.pdfFile.empty() && !window.form().print().printed && status == kExitCompleted) {
+    status = kExitPrintRefused;
+  }
+  QApplication::processEvents();
   if (!options.screenshotFile.empty() && !window.grab().save(QString::fromStdString(options.screenshotFile), "PNG")) {
-    messages << "velmora: cannot write the picture " << options.screenshotFile << '\n';
-    if (status == kExitCompleted) status = kExitUsage;
+    messages << "velmora: 无法写入图片「" << options.screenshotFile << "」\n";
+    if (status == kExitCompleted) status = kExitCannotWrite;
   }
   return status;
 }

@@ -1,0 +1,81 @@
+#include "ui/qt/data_sheet_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "ui/entry_problem.h"
+
+namespace velmora {
+namespace {
+
+const QColor kBrokenCell(255, 200, 200);
+constexpr int kValueColumn = 0;
+
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+/// Edits a cell in a line whose every keystroke re-checks the cell.
+class CheckingDelegate final : public QStyledItemDelegate {
+ public:
+  explicit CheckingDelegate(DataSheetDialog& sheet) : QStyledItemDelegate(&sheet), sheet_(sheet) {}
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+      const int row = index.row();
+      connect(line, &QLineEdit::textEdited, this, [this, row](const QString& typed) { sheet_.markCell(row, typed); });
+    }
+    return editor;
+  }
+
+ private:
+  DataSheetDialog& sheet_;
+};
+
+}  // namespace
+
+DataSheetDialog::DataSheetDialog(const SheetTexts& figure, QWidget* parent)
+    : QDialog(parent), table_(new QTableWidget(static_cast<int>(kSheetEntries), 1, this)) {
+  setWindowTitle(QStringLiteral("数据表"));
+  table_->setHorizontalHeaderLabels({QStringLiteral("输入值")});
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  table_->setItemDelegate(new CheckingDelegate(*this));
+  for (int row = 0; row < table_->rowCount(); ++row) {
+    const auto entry = static_cast<std::size_t>(row);
+    table_->setVerticalHeaderItem(row, new QTableWidgetItem(fromView(sheetEntries()[entry].label)));
+    table_->setItem(row, kValueColumn, new QTableWidgetItem(QString::fromStdString(figure[entry])));
+    markCell(row, table_->item(row, kValueColumn)->text());
+  }
+  connect(table_, &QTableWidget::itemChanged, this,
+          [this](QTableWidgetItem* item) { markCell(item->row(), item->text()); });
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(table_);
+  layout->addWidget(buttons);
+  resize(360, 560);
+}
+
+SheetTexts DataSheetDialog::texts() const {
+  SheetTexts figure;
+  for (int row = 0; row < table_->rowCount(); ++row) {
+    figure[static_cast<std::size_t>(row)] = table_->item(row, kValueColumn)->text().toStdString();
+  }
+  return figure;
+}
+
+void DataSheetDialog::markCell(int row, const QString& typed) {
+  QTableWidgetItem* item = table_->item(row, kValueColumn);
+  if (item == nullptr) return;
+  const auto problem = entryProblem(sheetEntries()[static_cast<std::size_t>(row)].kind, typed.toStdString());
+  const QSignalBlocker quiet(table_);
+  item->setToolTip(problem ? QString::fromStdString(*problem) : QString());
+  item->setBackground(problem ? QBrush(kBrokenCell) : QBrush());
+}
+
+}  // namespace velmora

@@ -1,0 +1,204 @@
+#include "ui/qt/workbench.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QStatusBar>
+
+#include "ui/entry_problem.h"
+#include "ui/qt/check_dialog.h"
+#include "ui/qt/data_sheet_dialog.h"
+#include "ui/qt/picture_export.h"
+#include "ui/qt/plot_painter.h"
+#include "ui/qt/program_texts.h"
+#include "ui/qt/report_printing.h"
+#include "ui/qt/status_texts.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kNoticeMilliseconds = 10000;
+
+QLabel* addStatusField(QStatusBar& bar, bool permanent) {
+  auto* label = new QLabel(&bar);
+  label->setTextFormat(Qt::PlainText);
+  if (permanent) {
+    bar.addPermanentWidget(label);
+  } else {
+    bar.addWidget(label, 1);
+  }
+  return label;
+}
+
+}  // namespace
+
+Workbench::Workbench(std::unique_ptr<OperatorChannel> channel, QWidget* parent)
+    : QMainWindow(parent), form_(new MainWindow(std::move(channel), this)) {
+  setWindowTitle(form_->windowTitle());
+  setCentralWidget(form_);
+  actions_ = addWorkbenchMenus(*this);
+  files_ = new FigureFileCommands(*form_, settings_, *this);
+  runStatus_ = addStatusField(*statusBar(), false);
+  verdictStatus_ = addStatusField(*statusBar(), true);
+  fileStatus_ = addStatusField(*statusBar(), true);
+  statusBar()->setSizeGripEnabled(false);
+  connectActions();
+  fillRecentFiles();
+  showFileState();
+  // The form opens at its own size, as it does alone, however small the screen.
+  resize(sizeHint());
+}
+
+void Workbench::restoreSavedGeometry() { restoreGeometry(settings_.geometry()); }
+
+void Workbench::connectActions() {
+  connect(actions_.newFigure, &QAction::triggered, files_, &FigureFileCommands::newFigure);
+  connect(actions_.open, &QAction::triggered, files_, &FigureFileCommands::open);
+  connect(actions_.save, &QAction::triggered, files_, &FigureFileCommands::save);
+  connect(actions_.saveAs, &QAction::triggered, files_, &FigureFileCommands::saveAs);
+  connect(actions_.exportReport, &QAction::triggered, this, &Workbench::exportReport);
+  connect(actions_.exportFigure, &QAction::triggered, this, &Workbench::exportFigure);
+  connect(actions_.print, &QAction::triggered, form_, [this] { form_->print(); });
+  connect(actions_.quit, &QAction::triggered, this, &Workbench::quit);
+  connect(actions_.dataSheet, &QAction::triggered, this, &Workbench::editDataSheet);
+  connect(actions_.compute, &QAction::triggered, form_, [this] { form_->compute(); });
+  connect(actions_.computeSheet, &QAction::triggered, this, [this] { computeFromSheet(); });
+  connect(actions_.check, &QAction::triggered, this, &Workbench::showCheck);
+  connect(actions_.manual, &QAction::triggered, this, &Workbench::showManual);
+  connect(actions_.about, &QAction::triggered, this, &Workbench::showAbout);
+  connect(files_, &FigureFileCommands::fileStateChanged, this, [this] {
+    fillRecentFiles();
+    showFileState();
+  });
+  connect(files_, &FigureFileCommands::noticed, this,
+          [this](const QString& notice) { statusBar()->showMessage(notice, kNoticeMilliseconds); });
+  connect(form_, &MainWindow::figureChanged, this, &Workbench::showFileState);
+  connect(form_, &MainWindow::computeEnded, this, [this](const RunOutcome& outcome) {
+    runStatus_->setText(runStatusText(outcome));
+    showVerdict(QString());
+  });
+}
+
+bool Workbench::editDataSheet() {
+  DataSheetDialog sheet(form_->figure(), this);
+  if (sheet.exec() != QDialog::Accepted) return false;
+  form_->setFigure(sheet.texts());
+  return true;
+}
+
+std::optional<RunOutcome> Workbench::computeFromSheet() {
+  if (const auto problem = firstFigureProblem(form_->figure())) {
+    form_->channel().tell(*form_, "数据表中的数据不能计算：" + *problem + "。");
+    return std::nullopt;
+  }
+  return form_->computeFromFigure();
+}
+
+void Workbench::showCheck() {
+  const CheckReport report = makeCheckReport(form_->state());
+  if (!report.text) {
+    form_->channel().tell(*form_, report.refusal);
+    return;
+  }
+  CheckDialog dialog(form_->state(), report, settings_, this);
+  connect(&dialog, &CheckDialog::verdictChanged, this, &Workbench::showVerdict);
+  showVerdict(gradeVerdictText(dialog.assessment()));
+  dialog.exec();
+}
+
+void Workbench::exportReport() {
+  if (const auto refusal = reportRefusal(form_->state())) {
+    form_->channel().tell(*form_, *refusal);
+    return;
+  }
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出报告为 PDF"), settings_.lastFolder(),
+                                              QStringLiteral("PDF 文件 (*.pdf)"));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+  const PrintOutcome outcome = exportReportTo(path);
+  if (!outcome.printed) form_->channel().tell(*form_, outcome.message);
+}
+
+PrintOutcome Workbench::exportReportTo(const QString& path) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  return printReportOn(printer, form_->state());
+}
+
+void Workbench::exportFigure() {
+  const CheckReport report = makeCheckReport(form_->state());
+  if (!report.check) {
+    form_->channel().tell(*form_, report.refusal);
+    return;
+  }
+  const QString path =
+      QFileDialog::getSaveFileName(this, QStringLiteral("导出图形"), settings_.lastFolder(), pictureFileFilter());
+  if (path.isEmpty()) return;
+  if (const QString failure = exportFigureTo(path); !failure.isEmpty())
+    form_->channel().tell(*form_, failure.toStdString());
+}
+
+QString Workbench::exportFigureTo(const QString& path) {
+  const CheckReport report = makeCheckReport(form_->state());
+  if (!report.check) return QString::fromStdString(report.refusal);
+  const PlotScene scene = buildPlotScene(form_->state(), *report.check);
+  const QSizeF size(scene.width, scene.height);
+  return exportPicture(path, size.toSize(),
+                       [&scene, size](QPainter& painter) { paintPlotScene(painter, scene, QRectF(QPointF(), size)); });
+}
+
+void Workbench::quit() {
+  if (!files_->keepChangesOrDrop()) return;
+  close();
+}
+
+QStringList Workbench::statusTexts() const { return {runStatus_->text(), verdictStatus_->text(), fileStatus_->text()}; }
+
+void Workbench::showVerdict(const QString& verdict) {
+  verdictStatus_->setText(verdict);
+  verdictStatus_->setVisible(!verdict.isEmpty());
+}
+
+void Workbench::closeEvent(QCloseEvent* event) {
+  // The window's own close control quits like 退出; 结束 and 退出 close it
+  // themselves, 结束 at once as it always has.
+  if (event->spontaneous() && !files_->keepChangesOrDrop()) {
+    event->ignore();
+    return;
+  }
+  settings_.setGeometry(saveGeometry());
+  event->accept();
+}
+
+void Workbench::fillRecentFiles() {
+  QMenu& menu = *actions_.recentFiles;
+  menu.clear();
+  const QStringList files = settings_.recentFiles();
+  for (int at = 0; at < files.size(); ++at) {
+    const QString path = files[at];
+    QAction* action = menu.addAction(QStringLiteral("&%1 %2").arg(at + 1).arg(QFileInfo(path).fileName()));
+    action->setToolTip(path);
+    connect(action, &QAction::triggered, files_, [this, path] { files_->openRecent(path); });
+  }
+  menu.setEnabled(!files.isEmpty());
+}
+
+void Workbench::showFileState() { fileStatus_->setText(fileStatusText(files_->path(), files_->changed())); }
+
+void Workbench::showManual() {
+  QMessageBox::information(this, QStringLiteral("使用说明"), QString::fromUtf8(kManualText));
+}
+
+void Workbench::showAbout() { QMessageBox::about(this, QStringLiteral("关于 Velmora"), aboutText()); }
+
+}  // namespace velmora

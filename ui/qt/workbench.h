@@ -1,0 +1,77 @@
+// The program's window for a person: the form (Form1) unchanged as the
+// central area, the menu bar above it and a status bar below it that tells
+// how the last run ended, the grade verdict of the last check, and the figure
+// file with its changed mark. Each command lives in its own piece: the menus,
+// the figure files, the data sheet, the check dialog and the settings.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "ui/qt/figure_file_commands.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/workbench_menus.h"
+#include "ui/qt/workbench_settings.h"
+
+class QLabel;
+
+namespace velmora {
+
+class Workbench final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit Workbench(std::unique_ptr<OperatorChannel> channel, QWidget* parent = nullptr);
+
+  /// The size and place the window had when it was last closed.
+  void restoreSavedGeometry();
+
+  MainWindow& form() { return *form_; }
+  const WorkbenchActions& actions() const { return actions_; }
+  FigureFileCommands& files() { return *files_; }
+  WorkbenchSettings& settings() { return settings_; }
+
+  /// 编辑 › 数据表…: edits the figure in a table; true when it was accepted.
+  bool editDataSheet();
+  /// 计算 › 按数据表计算: the Compute run with the figure's texts as the
+  /// confirmed replies; refused with a message while an entry breaks its rules.
+  std::optional<RunOutcome> computeFromSheet();
+  /// 检核 › 严密平差与限差检核…: refused with a message without a complete run.
+  void showCheck();
+  /// 文件 › 导出报告为 PDF…
+  void exportReport();
+  /// Prints the report of the last run into the PDF file `path`.
+  PrintOutcome exportReportTo(const QString& path);
+  /// 文件 › 导出图形…: the picture of the adjusted figure, refused without a complete run.
+  void exportFigure();
+  /// Writes that picture to `path` (.png, .svg or .pdf); the reason when it could not.
+  QString exportFigureTo(const QString& path);
+  /// 文件 › 退出: asks about an unsaved figure, then ends the program.
+  void quit();
+
+  /// The texts of the status bar, left to right: run, grade verdict, file.
+  QStringList statusTexts() const;
+  /// Shows the verdict of the last check in the status bar.
+  void showVerdict(const QString& verdict);
+
+ protected:
+  /// Keeps the geometry; the close control first asks about an unsaved figure.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void connectActions();
+  void fillRecentFiles();
+  void showFileState();
+  void showManual();
+  void showAbout();
+
+  WorkbenchSettings settings_;
+  MainWindow* form_;
+  WorkbenchActions actions_;
+  FigureFileCommands* files_;
+  QLabel* runStatus_;
+  QLabel* verdictStatus_;
+  QLabel* fileStatus_;
+};
+
+}  // namespace velmora

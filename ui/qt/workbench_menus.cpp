@@ -1,0 +1,53 @@
+#include "ui/qt/workbench_menus.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace velmora {
+namespace {
+
+QAction* addCommand(QMenu& menu, const QString& text, const QKeySequence& shortcut = {}) {
+  QAction* action = menu.addAction(text);
+  action->setShortcut(shortcut);
+  return action;
+}
+
+}  // namespace
+
+WorkbenchActions addWorkbenchMenus(QMainWindow& window) {
+  QMenuBar& bar = *window.menuBar();
+  WorkbenchActions actions;
+
+  QMenu& file = *bar.addMenu(QStringLiteral("文件(&F)"));
+  actions.newFigure = addCommand(file, QStringLiteral("新建(&N)"), QKeySequence::New);
+  actions.open = addCommand(file, QStringLiteral("打开(&O)…"), QKeySequence::Open);
+  actions.save = addCommand(file, QStringLiteral("保存(&S)"), QKeySequence::Save);
+  actions.saveAs = addCommand(file, QStringLiteral("另存为(&A)…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+  actions.recentFiles = file.addMenu(QStringLiteral("最近打开的文件(&R)"));
+  file.addSeparator();
+  actions.exportReport = addCommand(file, QStringLiteral("导出报告为 PDF(&E)…"));
+  actions.exportFigure = addCommand(file, QStringLiteral("导出图形(&G)…"));
+  actions.print = addCommand(file, QStringLiteral("打印(&P)…"), QKeySequence::Print);
+  file.addSeparator();
+  actions.quit = addCommand(file, QStringLiteral("退出(&X)"), QKeySequence(QStringLiteral("Ctrl+Q")));
+
+  QMenu& edit = *bar.addMenu(QStringLiteral("编辑(&E)"));
+  actions.dataSheet = addCommand(edit, QStringLiteral("数据表(&D)…"));
+
+  QMenu& compute = *bar.addMenu(QStringLiteral("计算(&C)"));
+  actions.compute = addCommand(compute, QStringLiteral("计算(&C)"));
+  actions.computeSheet = addCommand(compute, QStringLiteral("按数据表计算(&S)"), QKeySequence(Qt::Key_F5));
+
+  QMenu& check = *bar.addMenu(QStringLiteral("检核(&K)"));
+  actions.check = addCommand(check, QStringLiteral("严密平差与限差检核(&K)…"));
+
+  QMenu& help = *bar.addMenu(QStringLiteral("帮助(&H)"));
+  actions.manual = addCommand(help, QStringLiteral("使用说明(&M)"), QKeySequence::HelpContents);
+  actions.about = addCommand(help, QStringLiteral("关于 Velmora(&A)"));
+  return actions;
+}
+
+}  // namespace velmora

@@ -1,0 +1,33 @@
+// The menu bar above the form: 文件, 编辑, 计算, 检核 and 帮助 with their
+// commands and the usual shortcuts. The actions are made here and connected
+// by the window that owns them.
+#pragma once
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace velmora {
+
+struct WorkbenchActions {
+  QAction* newFigure = nullptr;     ///< 新建, Ctrl+N
+  QAction* open = nullptr;          ///< 打开…, Ctrl+O
+  QAction* save = nullptr;          ///< 保存, Ctrl+S
+  QAction* saveAs = nullptr;        ///< 另存为…, Ctrl+Shift+S
+  QMenu* recentFiles = nullptr;     ///< 最近打开的文件, five at most
+  QAction* exportReport = nullptr;  ///< 导出报告为 PDF…
+  QAction* exportFigure = nullptr;  ///< 导出图形…
+  QAction* print = nullptr;         ///< 打印…, Ctrl+P: the 打 印 button's command
+  QAction* quit = nullptr;          ///< 退出, Ctrl+Q
+  QAction* dataSheet = nullptr;     ///< 数据表…
+  QAction* compute = nullptr;       ///< 计算: the 计算 button's prompt chain
+  QAction* computeSheet = nullptr;  ///< 按数据表计算, F5
+  QAction* check = nullptr;         ///< 严密平差与限差检核…
+  QAction* manual = nullptr;        ///< 使用说明, F1
+  QAction* about = nullptr;         ///< 关于 Velmora
+};
+
+/// Fills the window's menu bar and returns its actions.
+WorkbenchActions addWorkbenchMenus(QMainWindow& window);
+
+}  // namespace velmora
