@@ -39,19 +39,23 @@ StageOutcome negativeRootFault(double argument, const ValueName& valueName, std:
 
 // Inline, so that a value that passes costs one comparison and its name is never built.
 inline StageOutcome requireFinite(double value, const ValueName& valueName, std::string_view step) {
-  if (std::isfinite(value)) [[likely]] return done();
+  if (std::isfinite(value)) [[likely]]
+    return done();
   return notFiniteFault(value, valueName, step);
 }
 inline StageOutcome requireNonZeroDivisor(double divisor, const ValueName& valueName, std::string_view step) {
-  if (divisor != 0.0) [[likely]] return done();
+  if (divisor != 0.0) [[likely]]
+    return done();
   return zeroDivisorFault(valueName, step);
 }
 inline StageOutcome requirePositiveForLogarithm(double argument, const ValueName& valueName, std::string_view step) {
-  if (argument > 0.0) [[likely]] return done();
+  if (argument > 0.0) [[likely]]
+    return done();
   return notPositiveFault(argument, valueName, step);
 }
 inline StageOutcome requireNonNegativeForRoot(double argument, const ValueName& valueName, std::string_view step) {
-  if (argument >= 0.0) [[likely]] return done();
+  if (argument >= 0.0) [[likely]]
+    return done();
   return negativeRootFault(argument, valueName, step);
 }
 

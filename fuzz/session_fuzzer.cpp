@@ -4,8 +4,8 @@
 // a line. The same input also runs through the console front end, traced and
 // for a person, which must end with the same exit status and show the same fields.
 #include <algorithm>
-#include <optional>
 #include <cstdint>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
-
 #include <filesystem>
 #include <fstream>
 

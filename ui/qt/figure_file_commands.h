@@ -59,7 +59,7 @@ class FigureFileCommands final : public QObject {
   QString path_;
   SheetTexts saved_;
   std::vector<SheetTexts> fileFigures_;  ///< every figure of the file, as last read or written
-  std::size_t picked_ = 0;                ///< which of them the form holds
+  std::size_t picked_ = 0;               ///< which of them the form holds
 };
 
 }  // namespace velmora

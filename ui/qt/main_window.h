@@ -12,10 +12,10 @@
 
 #include "engine/adjustment_state.h"
 #include "report/report_writer.h"
-#include "ui/sheet_entries.h"
 #include "ui/qt/form_controls.h"
 #include "ui/qt/operator_channel.h"
 #include "ui/run_outcome.h"
+#include "ui/sheet_entries.h"
 #include "ui/window_operations.h"
 
 namespace velmora {
