@@ -23,14 +23,18 @@ constexpr ColumnGroup kCheckColumns[] = {{"check_xp", 0},        {"check_yp", 0}
                                          {"check_residual", 9},  {"check_redundancy", 9}, {"check_standardized", 9},
                                          {"check_flagged", 0},   {"check_iterations", 0}};
 
-std::size_t columnCount(std::span<const ColumnGroup> groups) {
+/// How many columns the groups make: each name once, an array's numbered 1..n.
+/// `Groups` is a range of entries with a `name` and a `count` (0: one unnumbered column).
+template <typename Groups>
+std::size_t columnCount(const Groups& groups) {
   std::size_t count = 0;
-  for (const ColumnGroup& group : groups) count += group.count == 0 ? 1 : group.count;
+  for (const auto& group : groups) count += group.count == 0 ? 1 : group.count;
   return count;
 }
 
-void headerColumns(std::string& out, std::span<const ColumnGroup> groups) {
-  for (const ColumnGroup& group : groups) {
+template <typename Groups>
+void headerColumns(std::string& out, const Groups& groups) {
+  for (const auto& group : groups) {
     if (group.count == 0) {
       out += ',';
       out += group.name;
@@ -44,27 +48,6 @@ void headerColumns(std::string& out, std::span<const ColumnGroup> groups) {
 }
 
 void emptyColumns(std::string& out, std::size_t count) { out.append(count, ','); }
-
-/// The result's columns: each name once, an array's numbered 1..n.
-std::size_t resultColumnCount() {
-  std::size_t count = 0;
-  for (const ResultColumn& column : resultColumns()) count += column.count == 0 ? 1 : column.count;
-  return count;
-}
-
-void resultHeader(std::string& out) {
-  for (const ResultColumn& column : resultColumns()) {
-    if (column.count == 0) {
-      out += ',';
-      out += column.name;
-    }
-    for (std::size_t i = 1; i <= column.count; ++i) {
-      out += ',';
-      out += column.name;
-      appendWhole(out, i);
-    }
-  }
-}
 
 void resultValues(std::string& out, const FigureResult& figure) {
   for (const ResultColumn& column : resultColumns()) {
@@ -115,7 +98,7 @@ void leadingColumns(std::string& out, std::size_t line, const std::string* name)
 
 void CsvWriter::begin(std::string& out) {
   out += "line,name,error_field,error_message";
-  resultHeader(out);
+  headerColumns(out, resultColumns());
   if (parts_.check) headerColumns(out, kCheckColumns);
   if (parts_.grade) appendGradeCsvHeader(out, parts_.gradeChecks);
   out += '\n';
@@ -148,7 +131,7 @@ void CsvWriter::failure(std::string& out, const FigureFailure& figure) {
   if (figure.error.field) out += *figure.error.field;
   out += ',';
   appendCsvField(out, figure.error.message);
-  emptyColumns(out, resultColumnCount());
+  emptyColumns(out, columnCount(resultColumns()));
   if (parts_.check) emptyColumns(out, columnCount(kCheckColumns));
   if (parts_.grade) emptyColumns(out, gradeCsvColumnCount(parts_.gradeChecks));
   out += '\n';
