@@ -1,7 +1,6 @@
 #include "batch/csv_writer.h"
 
 #include <algorithm>
-#include <span>
 #include <string_view>
 
 #include "batch/result_columns.h"
