@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "engine/decimal_rounding.h"
 #include "engine/number_reader.h"
@@ -53,6 +54,44 @@ std::string withoutTrailingZeros(std::string text) {
   if (text.find('.') == std::string::npos) return text;
   while (text.back() == '0') text.pop_back();
   if (text.back() == '.') text.pop_back();
+  return text;
+}
+
+/// Where a run of decimal digits that starts at `at` ends.
+std::size_t digitRunEnd(std::string_view text, std::size_t at) {
+  while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
+  return at;
+}
+
+/// A double keeps any decimal of 15 significant digits: the nearest double is
+/// within half a unit of the 15th digit of it.
+constexpr std::size_t kDigitsADoubleKeeps = 15;
+
+/// A typed value written as plain decimals - an optional minus, whole digits
+/// without a leading zero (or the single digit 0), and when there is a point,
+/// 1 to `decimals` digits after it - reads as the double nearest to it, and
+/// while its whole digits and `decimals` stay within the digits a double keeps,
+/// that double rounds back to exactly the typed digits. Its fixed text is then
+/// the typed text padded with zeros. None for every other text.
+std::optional<std::string> paddedPlainDecimal(std::string_view typed, int decimals) {
+  const bool negative = !typed.empty() && typed.front() == '-';
+  const std::size_t wholeStart = negative ? 1 : 0;
+  const std::size_t wholeEnd = digitRunEnd(typed, wholeStart);
+  const std::size_t wholeDigits = wholeEnd - wholeStart;
+  if (wholeDigits == 0 || (wholeDigits > 1 && typed[wholeStart] == '0')) return std::nullopt;
+  if (wholeDigits + static_cast<std::size_t>(decimals) > kDigitsADoubleKeeps) return std::nullopt;
+  std::size_t fractionDigits = 0;
+  if (wholeEnd < typed.size()) {
+    if (typed[wholeEnd] != '.') return std::nullopt;
+    const std::size_t fractionEnd = digitRunEnd(typed, wholeEnd + 1);
+    fractionDigits = fractionEnd - (wholeEnd + 1);
+    if (fractionEnd != typed.size() || fractionDigits == 0) return std::nullopt;
+  }
+  if (fractionDigits > static_cast<std::size_t>(decimals)) return std::nullopt;
+  const bool zero = typed.find_first_not_of("-0.") == std::string_view::npos;
+  std::string text(typed.substr(negative && zero ? 1 : 0));
+  if (decimals > 0 && fractionDigits == 0) text += '.';
+  text.append(static_cast<std::size_t>(decimals) - fractionDigits, '0');
   return text;
 }
 
@@ -110,6 +149,7 @@ std::string plainSingleText(float value) {
 std::string relativeErrorDenominatorText(std::optional<float> m) { return m ? plainSingleText(*m) : "∞"; }
 
 std::string typedValueText(const std::string& typed, int decimals) {
+  if (std::optional<std::string> padded = paddedPlainDecimal(typed, decimals)) return std::move(*padded);
   const ReadNumber number = readNumber(typed);
   if (number.reading != NumberReading::Number) return typed;
   return fixedText(number.value, decimals);
