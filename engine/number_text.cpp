@@ -88,10 +88,13 @@ std::optional<std::string> paddedPlainDecimal(std::string_view typed, int decima
     if (fractionEnd != typed.size() || fractionDigits == 0) return std::nullopt;
   }
   if (fractionDigits > static_cast<std::size_t>(decimals)) return std::nullopt;
-  const bool zero = typed.find_first_not_of("-0.") == std::string_view::npos;
-  std::string text(typed.substr(negative && zero ? 1 : 0));
-  if (decimals > 0 && fractionDigits == 0) text += '.';
-  text.append(static_cast<std::size_t>(decimals) - fractionDigits, '0');
+  const bool negativeZero = negative && typed.find_first_not_of("-0.") == std::string_view::npos;
+  const std::string_view digits = typed.substr(negativeZero ? 1 : 0);
+  const bool addsPoint = decimals > 0 && fractionDigits == 0;
+  const std::size_t padding = static_cast<std::size_t>(decimals) - fractionDigits;
+  std::string text(digits.size() + (addsPoint ? 1 : 0) + padding, '0');
+  digits.copy(text.data(), digits.size());
+  if (addsPoint) text[digits.size()] = '.';
   return text;
 }
 
