@@ -23,11 +23,15 @@ using TextBuffer = std::array<char, 400>;
 std::string scaledDigits(std::uint64_t units, int decimals, bool negative) {
   std::array<char, 32> buffer{};  // 20 digits of a 64-bit number, a point, a sign
   char* first = buffer.data() + buffer.size();
-  for (int written = 0; written <= decimals || units != 0; ++written) {
-    if (written == decimals && decimals > 0) *--first = '.';
+  for (int written = 0; written < decimals; ++written) {
     *--first = static_cast<char>('0' + units % 10);
     units /= 10;
   }
+  if (decimals > 0) *--first = '.';
+  do {
+    *--first = static_cast<char>('0' + units % 10);
+    units /= 10;
+  } while (units != 0);
   if (negative) *--first = '-';
   return std::string(first, buffer.data() + buffer.size());
 }
