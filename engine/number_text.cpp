@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
-#include <utility>
 
 #include "engine/decimal_rounding.h"
 #include "engine/number_reader.h"
@@ -75,11 +74,10 @@ constexpr std::size_t kDigitsADoubleKeeps = 15;
 /// without a leading zero (or the single digit 0), and when there is a point,
 /// 1 to `decimals` digits after it - reads as the double nearest to it, and
 /// while its whole digits and `decimals` stay within the digits a double keeps,
-/// that double rounds back to exactly the typed digits. Its fixed text is then
-/// the typed text padded with zeros. None for every other text.
-std::optional<std::string> paddedPlainDecimal(std::string_view typed, int decimals) {
-  const bool negative = !typed.empty() && typed.front() == '-';
-  const std::size_t wholeStart = negative ? 1 : 0;
+/// that double rounds back to exactly the typed digits. The count of its digits
+/// after the point for such a text, none for every other text.
+std::optional<std::size_t> ownRoundingFractionDigits(std::string_view typed, int decimals) {
+  const std::size_t wholeStart = !typed.empty() && typed.front() == '-' ? 1 : 0;
   const std::size_t wholeEnd = digitRunEnd(typed, wholeStart);
   const std::size_t wholeDigits = wholeEnd - wholeStart;
   if (wholeDigits == 0 || (wholeDigits > 1 && typed[wholeStart] == '0')) return std::nullopt;
@@ -92,7 +90,12 @@ std::optional<std::string> paddedPlainDecimal(std::string_view typed, int decima
     if (fractionEnd != typed.size() || fractionDigits == 0) return std::nullopt;
   }
   if (fractionDigits > static_cast<std::size_t>(decimals)) return std::nullopt;
-  const bool negativeZero = negative && typed.find_first_not_of("-0.") == std::string_view::npos;
+  return fractionDigits;
+}
+
+/// Such a text under the pattern: padded with zeros to `decimals`, a negative zero without its sign.
+std::string paddedWithZeros(std::string_view typed, std::size_t fractionDigits, int decimals) {
+  const bool negativeZero = typed.front() == '-' && typed.find_first_not_of("-0.") == std::string_view::npos;
   const std::string_view digits = typed.substr(negativeZero ? 1 : 0);
   const bool addsPoint = decimals > 0 && fractionDigits == 0;
   const std::size_t padding = static_cast<std::size_t>(decimals) - fractionDigits;
@@ -156,7 +159,9 @@ std::string plainSingleText(float value) {
 std::string relativeErrorDenominatorText(std::optional<float> m) { return m ? plainSingleText(*m) : "∞"; }
 
 std::string typedValueText(const std::string& typed, int decimals) {
-  if (std::optional<std::string> padded = paddedPlainDecimal(typed, decimals)) return std::move(*padded);
+  if (const std::optional<std::size_t> fractionDigits = ownRoundingFractionDigits(typed, decimals)) {
+    return paddedWithZeros(typed, *fractionDigits, decimals);
+  }
   const ReadNumber number = readNumber(typed);
   if (number.reading != NumberReading::Number) return typed;
   return fixedText(number.value, decimals);
