@@ -46,17 +46,22 @@ std::string toFixedChars(double value, int decimals) {
 }
 
 /// "-0.000" and "-0" become "0.000" and "0": a rounded zero has no sign.
-std::string withoutNegativeZero(std::string text) {
+void dropNegativeZeroSign(std::string& text) {
   if (!text.empty() && text.front() == '-' && text.find_first_not_of("0.", 1) == std::string::npos) {
     text.erase(0, 1);
   }
-  return text;
 }
 
-std::string withoutTrailingZeros(std::string text) {
-  if (text.find('.') == std::string::npos) return text;
+void dropTrailingZeros(std::string& text) {
+  if (text.find('.') == std::string::npos) return;
   while (text.back() == '0') text.pop_back();
   if (text.back() == '.') text.pop_back();
+}
+
+/// The plain form of a fixed text: no trailing zeros, no sign on zero.
+std::string plainForm(std::string text) {
+  dropTrailingZeros(text);
+  dropNegativeZeroSign(text);
   return text;
 }
 
@@ -107,7 +112,11 @@ std::string paddedWithZeros(std::string_view typed, std::size_t fractionDigits, 
 
 }  // namespace
 
-std::string fixedText(double value, int decimals) { return withoutNegativeZero(toFixedChars(value, decimals)); }
+std::string fixedText(double value, int decimals) {
+  std::string text = toFixedChars(value, decimals);
+  dropNegativeZeroSign(text);
+  return text;
+}
 
 double roundHalfEven(double value, int decimals) {
   if (const std::optional<std::uint64_t> units = scaledHalfEven(value, decimals)) {
@@ -125,12 +134,10 @@ double roundHalfEven(double value, int decimals) {
 std::string plainText(double value) {
   TextBuffer buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
-  return withoutNegativeZero(withoutTrailingZeros(std::string(buffer.data(), result.ptr)));
+  return plainForm(std::string(buffer.data(), result.ptr));
 }
 
-std::string plainRoundedText(double value, int decimals) {
-  return withoutNegativeZero(withoutTrailingZeros(toFixedChars(value, decimals)));
-}
+std::string plainRoundedText(double value, int decimals) { return plainForm(toFixedChars(value, decimals)); }
 
 std::string plainSingleText(float value) {
   const double wide = value;
