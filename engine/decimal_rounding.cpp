@@ -1,6 +1,7 @@
 #include "engine/decimal_rounding.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 
@@ -16,11 +17,11 @@ constexpr std::uint64_t kImplicitBit = std::uint64_t{1} << kFractionBits;
 constexpr int kExponentOffset = 1075;
 constexpr std::uint64_t kLimit = std::uint64_t{1} << kMantissaBits;
 
-std::uint64_t powerOfTen(int exponent) {
-  std::uint64_t power = 1;
-  for (int i = 0; i < exponent; ++i) power *= 10;
-  return power;
-}
+/// 10^0 .. 10^9, the scales a rounding to 0..9 decimals uses.
+constexpr std::array<std::uint64_t, 10> kPowersOfTen{1,      10,      100,      1000,      10000,
+                                                     100000, 1000000, 10000000, 100000000, 1000000000};
+
+std::uint64_t powerOfTen(int exponent) { return kPowersOfTen[static_cast<std::size_t>(exponent)]; }
 
 }  // namespace
 

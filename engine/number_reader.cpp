@@ -37,30 +37,43 @@ struct DecimalScan {
   int scale = 0;  ///< value = digits x 10^scale
 };
 
+/// Reads the run of digits that starts at `at` into the scan's whole number;
+/// leading zeros only move the scale of a fraction, digits beyond the 19th
+/// significant one make the scan uncountable. Returns where the run ends.
+std::size_t scanDigitRun(std::string_view text, std::size_t at, bool inFraction, int& significant, DecimalScan& scan) {
+  std::uint64_t digits = scan.digits;
+  int scale = scan.scale;
+  bool countable = scan.countable;
+  for (; at < text.size() && isDigit(text[at]); ++at) {
+    const char c = text[at];
+    if (digits == 0 && c == '0') {
+      if (inFraction) --scale;
+      continue;
+    }
+    if (++significant > kMostDigits) countable = false;
+    if (countable) {
+      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+      if (inFraction) --scale;
+    }
+  }
+  scan.digits = digits;
+  scan.scale = scale;
+  scan.countable = countable;
+  return at;
+}
+
 DecimalScan scanDecimal(std::string_view text) {
   DecimalScan scan;
   std::size_t at = 0;
   if (at < text.size() && (text[at] == '+' || text[at] == '-')) scan.negative = text[at++] == '-';
-  int mantissaDigits = 0;
   int significant = 0;
-  bool inFraction = false;
-  for (; at < text.size(); ++at) {
-    const char c = text[at];
-    if (c == '.' && !inFraction) {
-      inFraction = true;
-      continue;
-    }
-    if (!isDigit(c)) break;
-    ++mantissaDigits;
-    if (scan.digits == 0 && c == '0') {
-      if (inFraction) --scan.scale;
-      continue;
-    }
-    if (++significant > kMostDigits) scan.countable = false;
-    if (scan.countable) {
-      scan.digits = scan.digits * 10 + static_cast<std::uint64_t>(c - '0');
-      if (inFraction) --scan.scale;
-    }
+  const std::size_t wholeStart = at;
+  at = scanDigitRun(text, at, false, significant, scan);
+  std::size_t mantissaDigits = at - wholeStart;
+  if (at < text.size() && text[at] == '.') {
+    const std::size_t fractionStart = ++at;
+    at = scanDigitRun(text, at, true, significant, scan);
+    mantissaDigits += at - fractionStart;
   }
   if (mantissaDigits == 0) return scan;
   if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {

@@ -103,6 +103,13 @@ const TriangleEntries& triangleEntries(int i) {
   return entries.at(static_cast<std::size_t>(i - 1));
 }
 
+/// A field shows its value after one blank.
+std::string afterBlank(std::string_view text) {
+  std::string shown(text.size() + 1, ' ');
+  text.copy(shown.data() + 1, text.size());
+  return shown;
+}
+
 std::string clearText(DisplayKind kind) { return kind == DisplayKind::Angle ? " " : ""; }
 
 }  // namespace
@@ -116,11 +123,11 @@ ConfirmationAnswer classifyConfirmation(std::string_view reply) {
 
 std::string displayText(DisplayKind kind, const std::string& typed) {
   switch (kind) {
-    case DisplayKind::Coordinate: return " " + typedValueText(typed, 3);
-    case DisplayKind::Angle: return " " + typedValueText(typed, 5);
+    case DisplayKind::Coordinate: return afterBlank(typedValueText(typed, 3));
+    case DisplayKind::Angle: return afterBlank(typedValueText(typed, 5));
     case DisplayKind::Name: break;
   }
-  return " " + typed;
+  return afterBlank(typed);
 }
 
 DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std::string& member) {

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "engine/number_reader.h"
 
@@ -61,6 +63,58 @@ TEST(TypedValueText, NumbersUnderThePatternOtherTextsAsTyped) {
   EXPECT_EQ(typedValueText("abc", 3), "abc");
   EXPECT_EQ(typedValueText("", 3), "");
   EXPECT_EQ(typedValueText("1e400", 3), "1e400");
+}
+
+/// The display of a typed number is the pattern of the value it reads as.
+std::string patternOfReadValue(const std::string& typed, int decimals) {
+  return fixedText(readNumber(typed).value, decimals);
+}
+
+struct TypedCase {
+  const char* name;
+  const char* typed;
+  int decimals;
+  const char* shown;
+};
+
+TEST(TypedValueText, PlainDecimalsShowTheirOwnDigitsPadded) {
+  const TypedCase cases[] = {
+      {"coordinate with all decimals", "3146.231", 3, "3146.231"},
+      {"angle padded", "116.1745", 5, "116.17450"},
+      {"whole number gains the point", "100", 3, "100.000"},
+      {"no decimals wanted", "42", 0, "42"},
+      {"negative", "-12.5", 3, "-12.500"},
+      {"negative zero loses its sign", "-0.000", 3, "0.000"},
+      {"negative zero without point", "-0", 5, "0.00000"},
+      {"leading zeros still read", "007.5", 3, "7.500"},
+      {"point first still reads", ".5", 3, "0.500"},
+      {"point last still reads", "5.", 3, "5.000"},
+      {"plus sign still reads", "+5.25", 3, "5.250"},
+      {"more decimals are rounded", "2500.12351", 3, "2500.124"},
+      {"fifteen digits kept", "9999999999.99999", 5, "9999999999.99999"},
+      {"sixteen digits show the value they read as", "99999999999.99999", 5, "99999999999.99998"},
+  };
+  for (const TypedCase& c : cases) {
+    EXPECT_EQ(typedValueText(c.typed, c.decimals), c.shown) << c.name;
+    EXPECT_EQ(typedValueText(c.typed, c.decimals), patternOfReadValue(c.typed, c.decimals)) << c.name;
+  }
+}
+
+/// Random plain decimals of every length around the digits a double keeps show
+/// exactly the pattern of the value they read as.
+TEST(TypedValueText, AgreesWithThePatternOfTheReadValueOverRandomDecimals) {
+  std::mt19937_64 random(20261208);
+  std::uniform_int_distribution<int> digit(0, 9);
+  for (int round = 0; round < 200000; ++round) {
+    const int wholeDigits = static_cast<int>(random() % 18) + 1;
+    const int decimals = static_cast<int>(random() % 6);
+    const int fractionDigits = static_cast<int>(random() % 7);
+    std::string typed = random() % 2 == 0 ? "-" : "";
+    for (int i = 0; i < wholeDigits; ++i) typed += static_cast<char>('0' + digit(random));
+    if (fractionDigits > 0) typed += '.';
+    for (int i = 0; i < fractionDigits; ++i) typed += static_cast<char>('0' + digit(random));
+    ASSERT_EQ(typedValueText(typed, decimals), patternOfReadValue(typed, decimals)) << typed << " / " << decimals;
+  }
 }
 
 struct ReadCase {
