@@ -16,6 +16,7 @@
 #include "engine/number_reader.h"
 #include "engine/number_text.h"
 #include "fuzz_failure.h"
+#include "input/utf8_text.h"
 #include "report/report_writer.h"
 #include "report/text_sink.h"
 #include "text_checks.h"
@@ -82,14 +83,15 @@ void checkFieldTexts(const std::vector<WindowOperation>& operations, std::span<c
   }
 }
 
-/// The message without the typed values it quotes (“…”), which may be any text,
-/// quotes included: the longest first, so that a value quoting another goes whole.
+/// The message without the typed values it quotes (“…”, their beginning when
+/// long), which may be any text, quotes included: the longest first, so that a
+/// value quoting another goes whole.
 std::string withoutQuotedReplies(std::string message, std::span<const std::string> typed) {
-  std::vector<std::string> longestFirst(typed.begin(), typed.end());
-  std::sort(longestFirst.begin(), longestFirst.end(),
+  std::vector<std::string> quotedLongestFirst;
+  for (const std::string& reply : typed) quotedLongestFirst.push_back(quotedBeginning(reply));
+  std::sort(quotedLongestFirst.begin(), quotedLongestFirst.end(),
             [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
-  for (const std::string& reply : longestFirst) {
-    const std::string quoted = "“" + reply + "”";
+  for (const std::string& quoted : quotedLongestFirst) {
     for (std::size_t at = message.find(quoted); at != std::string::npos; at = message.find(quoted, at)) {
       message.erase(at, quoted.size());
     }
