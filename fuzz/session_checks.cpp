@@ -216,6 +216,7 @@ class CheckedSession {
       case RunEnd::Complete: checkCompleteRun(outcome, window, state_); return kExitCompleted;
       case RunEnd::CannotCompute: checkStoppedRun(outcome, state_, typed, true); return kExitCannotCompute;
       case RunEnd::RepliesRanOut: checkStoppedRun(outcome, state_, typed, nextReply_ < replies_.size()); break;
+      case RunEnd::Cancelled: invariantBroken("a reply source never cancels", outcome.message);
     }
     return kExitRepliesRanOut;
   }

@@ -91,7 +91,8 @@ class ComputeRun {
 
   bool enter(const DialogueEnd& end) {
     if (end.entered) return true;
-    outcome_ = {RunEnd::RepliesRanOut, repliesRanOutMessage(end.unansweredPrompt)};
+    outcome_ = end.cancelled ? RunOutcome{RunEnd::Cancelled, runCancelledMessage()}
+                             : RunOutcome{RunEnd::RepliesRanOut, repliesRanOutMessage(end.unansweredPrompt)};
     return false;
   }
 

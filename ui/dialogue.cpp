@@ -112,6 +112,10 @@ std::string afterBlank(std::string_view text) {
 
 std::string clearText(DisplayKind kind) { return kind == DisplayKind::Angle ? " " : ""; }
 
+DialogueEnd noReplyTo(const WindowOperations& window, const std::string& prompt) {
+  return {false, prompt, window.operatorCancelled()};
+}
+
 }  // namespace
 
 ConfirmationAnswer classifyConfirmation(std::string_view reply) {
@@ -134,7 +138,7 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std
   const EntryPrompt value{entry.entry, false};
   const EntryPrompt confirming{entry.entry, true};
   std::optional<std::string> reply = window.askOperatorAbout(entry.entryPrompt, value);
-  if (!reply) return {false, entry.entryPrompt};
+  if (!reply) return noReplyTo(window, entry.entryPrompt);
   member = std::move(*reply);
   if (!entry.label.empty()) window.setLabelCaption(entry.label, entry.caption);
   std::string shown = displayText(entry.kind, member);
@@ -142,7 +146,7 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std
   const std::string* confirmation = &entry.firstConfirmation;
   for (;;) {
     const std::optional<std::string> answer = window.askOperatorAbout(*confirmation, confirming);
-    if (!answer) return {false, *confirmation};
+    if (!answer) return noReplyTo(window, *confirmation);
     switch (classifyConfirmation(*answer)) {
       case ConfirmationAnswer::Accept: window.setFieldText(entry.field, shown); return {};
       case ConfirmationAnswer::AskAgain: continue;
@@ -150,7 +154,7 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std
     }
     window.setFieldText(entry.field, clearText(entry.kind));
     reply = window.askOperatorAbout(entry.correctionPrompt, value);
-    if (!reply) return {false, entry.correctionPrompt};
+    if (!reply) return noReplyTo(window, entry.correctionPrompt);
     member = std::move(*reply);
     shown = displayText(entry.kind, member);
     window.setFieldText(entry.field, shown);

@@ -25,11 +25,12 @@ struct EntrySpec {
   std::size_t entry = 0;  ///< which figure entry it fills, indexed as sheetEntries()
 };
 
-/// How a dialogue piece ended: every value entered, or the scripted replies
-/// ran out at `unansweredPrompt`.
+/// How a dialogue piece ended: every value entered, or no reply came to
+/// `unansweredPrompt`: the scripted replies ran out, or the operator cancelled.
 struct DialogueEnd {
   bool entered = true;
   std::string unansweredPrompt;
+  bool cancelled = false;
 };
 
 enum class ConfirmationAnswer { Accept, Reject, AskAgain };

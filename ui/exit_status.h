@@ -21,7 +21,8 @@ constexpr int exitStatusOf(RunEnd end) {
   switch (end) {
     case RunEnd::Complete: return kExitCompleted;
     case RunEnd::CannotCompute: return kExitCannotCompute;
-    case RunEnd::RepliesRanOut: return kExitRepliesRanOut;
+    case RunEnd::RepliesRanOut:
+    case RunEnd::Cancelled: return kExitRepliesRanOut;
   }
   return kExitCannotCompute;
 }

@@ -13,4 +13,7 @@ std::string cannotComputeMessage(const CannotCompute& fault);
 /// The scripted replies ended while `prompt` waited for its answer.
 std::string repliesRanOutMessage(const std::string& prompt);
 
+/// The operator cancelled a prompt of the run.
+std::string runCancelledMessage();
+
 }  // namespace velmora

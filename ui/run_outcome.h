@@ -1,5 +1,6 @@
 // How a Compute run ended: complete after its last field, stopped at a step
-// that cannot be computed, or cut off because the scripted replies ran out.
+// that cannot be computed, cut off because the scripted replies ran out, or
+// cancelled by the operator at a prompt of the window.
 #pragma once
 
 #include <optional>
@@ -9,7 +10,7 @@
 
 namespace velmora {
 
-enum class RunEnd { Complete, CannotCompute, RepliesRanOut };
+enum class RunEnd { Complete, CannotCompute, RepliesRanOut, Cancelled };
 
 struct RunOutcome {
   RunEnd end = RunEnd::Complete;

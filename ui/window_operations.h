@@ -22,8 +22,8 @@ class WindowOperations {
  public:
   virtual ~WindowOperations() = default;
   /// Shows `prompt` with an empty reply line and returns what the operator
-  /// typed (empty for a bare Enter or a cancel). Returns no reply only when a
-  /// scripted reply source has run out; a window always returns a reply.
+  /// typed (empty for a bare Enter). Returns no reply when a scripted reply
+  /// source has run out or when the operator cancelled the prompt in a window.
   virtual std::optional<std::string> askOperator(const std::string& prompt) = 0;
 
   /// The same prompt, for a window that offers the entry's current value and
@@ -31,6 +31,11 @@ class WindowOperations {
   virtual std::optional<std::string> askOperatorAbout(const std::string& prompt, EntryPrompt /*about*/) {
     return askOperator(prompt);
   }
+
+  /// True when the last prompt gave no reply because the operator cancelled
+  /// it (a window's 取消, Escape or close control), not because scripted
+  /// replies ran out. A reply source has no cancel.
+  virtual bool operatorCancelled() const { return false; }
 
   virtual void setFieldText(std::string_view field, const std::string& text) = 0;
   virtual void setLabelCaption(std::string_view label, const std::string& text) = 0;

@@ -1,7 +1,7 @@
 // The interactive operator's dialog boxes: the modal input box answers with
-// the typed text or the empty reply, a message box tells why a command did
-// not complete, and Print offers the preview with the print dialog only when
-// there is a report to print.
+// the typed text, or with no reply when cancelled; a message box tells why a
+// command did not complete, and Print offers the preview with the print
+// dialog only when there is a report to print.
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,9 +65,11 @@ class OperatorDialogsTest : public QObject {
     QTest::newRow("bare Enter gives the empty reply") << "" << Answer::EnterKey << "";
     QTest::newRow("blanks are kept") << " 0 " << Answer::EnterKey << " 0 ";
     QTest::newRow("Chinese point name") << "测站7" << Answer::EnterKey << "测站7";
-    QTest::newRow("Cancel gives the empty reply") << "12" << Answer::CancelButton << "";
-    QTest::newRow("Escape gives the empty reply") << "12" << Answer::EscapeKey << "";
-    QTest::newRow("closing gives the empty reply") << "12" << Answer::CloseBox << "";
+    // A null reply: no reply, the operator cancelled (regression of 2026-12:
+    // a cancel gave the empty reply, which confirms).
+    QTest::newRow("Cancel gives no reply") << "12" << Answer::CancelButton << QString();
+    QTest::newRow("Escape gives no reply") << "12" << Answer::EscapeKey << QString();
+    QTest::newRow("closing gives no reply") << "12" << Answer::CloseBox << QString();
   }
 
   void inputBoxReply() {
@@ -83,8 +85,9 @@ class OperatorDialogsTest : public QObject {
     QWidget parent;
     DialogChannel channel;
     const std::optional<std::string> got = channel.ask(parent, prompt, PromptOffer{});
-    QVERIFY(got.has_value());
-    QCOMPARE(QString::fromStdString(*got), reply);
+    QCOMPARE(got.has_value(), !reply.isNull());
+    QCOMPARE(channel.lastPromptCancelled(), reply.isNull());
+    if (got) QCOMPARE(QString::fromStdString(*got), reply);
     QCOMPARE(shown.toStdString(), prompt);
   }
 

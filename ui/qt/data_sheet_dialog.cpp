@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -17,6 +18,19 @@ constexpr int kValueColumn = 0;
 
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+/// The reason a typed text breaks its entry's rules, or nothing.
+std::optional<std::string> problemOf(int row, const QString& typed) {
+  return entryProblem(sheetEntries()[static_cast<std::size_t>(row)].kind, typed.toStdString());
+}
+
+/// The line being typed in shows the same mark as its cell.
+void markEditor(QLineEdit& line, const std::optional<std::string>& problem) {
+  line.setToolTip(problem ? QString::fromStdString(*problem) : QString());
+  QPalette colours = line.palette();
+  colours.setColor(QPalette::Base, problem ? kBrokenCell : line.style()->standardPalette().color(QPalette::Base));
+  line.setPalette(colours);
+}
+
 /// Edits a cell in a line whose every keystroke re-checks the cell.
 class CheckingDelegate final : public QStyledItemDelegate {
  public:
@@ -26,9 +40,22 @@ class CheckingDelegate final : public QStyledItemDelegate {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
       const int row = index.row();
-      connect(line, &QLineEdit::textEdited, this, [this, row](const QString& typed) { sheet_.markCell(row, typed); });
+      connect(line, &QLineEdit::textEdited, this, [this, line, row](const QString& typed) {
+        markEditor(*line, problemOf(row, typed));
+        sheet_.markCell(row, typed);
+      });
     }
     return editor;
+  }
+
+  /// The view hands the cell's text back to its open editor whenever the cell
+  /// changes, its mark included; once the operator has typed in the editor,
+  /// the editor's text is the one that counts.
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (line != nullptr && line->isModified()) return;
+    QStyledItemDelegate::setEditorData(editor, index);
+    if (line != nullptr) markEditor(*line, problemOf(index.row(), line->text()));
   }
 
  private:
@@ -72,7 +99,7 @@ SheetTexts DataSheetDialog::texts() const {
 void DataSheetDialog::markCell(int row, const QString& typed) {
   QTableWidgetItem* item = table_->item(row, kValueColumn);
   if (item == nullptr) return;
-  const auto problem = entryProblem(sheetEntries()[static_cast<std::size_t>(row)].kind, typed.toStdString());
+  const auto problem = problemOf(row, typed);
   const QSignalBlocker quiet(table_);
   item->setToolTip(problem ? QString::fromStdString(*problem) : QString());
   item->setBackground(problem ? QBrush(kBrokenCell) : QBrush());

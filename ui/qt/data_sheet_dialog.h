@@ -1,7 +1,8 @@
 // The data sheet: the point name and the fifteen values of a figure in one
 // table, one row per entry under the form's own names (点名, Xa … Yc,
 // A(1) … C(3)). Every cell is checked as it is typed with the rules of the
-// Compute run; a cell that breaks them is marked, with the reason in its tooltip.
+// Compute run; a cell that breaks them is marked, with the reason in its
+// tooltip, and every keystroke is kept whatever the mark does meanwhile.
 #pragma once
 
 #include <QDialog>

@@ -10,7 +10,9 @@ namespace velmora {
 
 std::optional<std::string> DialogChannel::ask(QWidget& window, const std::string& prompt, const PromptOffer& offer) {
   PromptDialog dialog(prompt, offer, &window);
-  return dialog.reply();
+  std::optional<std::string> reply = dialog.reply();
+  cancelled_ = !reply;
+  return reply;
 }
 
 void DialogChannel::tell(QWidget& window, const std::string& message) {

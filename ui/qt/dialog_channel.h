@@ -10,8 +10,12 @@ namespace velmora {
 class DialogChannel final : public OperatorChannel {
  public:
   std::optional<std::string> ask(QWidget& window, const std::string& prompt, const PromptOffer& offer) override;
+  bool lastPromptCancelled() const override { return cancelled_; }
   void tell(QWidget& window, const std::string& message) override;
   bool print(QWidget& window, const std::function<void(QPrinter&)>& render) override;
+
+ private:
+  bool cancelled_ = false;
 };
 
 }  // namespace velmora

@@ -70,7 +70,7 @@ FigureFileCommands::FigureFileCommands(MainWindow& form, WorkbenchSettings& sett
 
 void FigureFileCommands::newFigure() {
   if (!keepChangesOrDrop()) return;
-  form_.setFigure(SheetTexts{});
+  form_.startFigure(SheetTexts{});
   path_.clear();
   saved_ = SheetTexts{};
   fileFigures_.clear();
@@ -120,7 +120,7 @@ bool FigureFileCommands::openPath(const QString& path) {
   for (const FigureFileEntry& entry : contents.figures) fileFigures_.push_back(textsOf(entry.figure));
   picked_ = picked;
   saved_ = fileFigures_[picked_];
-  form_.setFigure(saved_);
+  form_.startFigure(saved_);
   remember(path);
   for (const std::string& notice : contents.notices) emit noticed(QString::fromStdString(notice));
   return true;

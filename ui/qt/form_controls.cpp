@@ -87,6 +87,12 @@ FormField& FormControls::field(std::string_view name) const { return find(fields
 
 QPushButton& FormControls::button(std::string_view name) const { return find(buttons_, name); }
 
+std::vector<FormField*> FormControls::fields() const {
+  std::vector<FormField*> all;
+  for (const auto& [name, field] : fields_) all.push_back(field);
+  return all;
+}
+
 FormField& FormControls::firstField() const { return field(focusOrder().front()); }
 
 void FormControls::showCaption(QLabel& label, const QString& caption) {

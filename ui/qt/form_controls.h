@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -26,6 +27,9 @@ class FormControls {
   QLabel& label(std::string_view name) const;
   FormField& field(std::string_view name) const;
   QPushButton& button(std::string_view name) const;
+
+  /// Every text field, Text1 to Text26.
+  std::vector<FormField*> fields() const;
 
   /// The field that has the focus when the window opens.
   FormField& firstField() const;

@@ -62,8 +62,13 @@ std::optional<std::string> MainWindow::askOperatorAbout(const std::string& promp
   return reply;
 }
 
+bool MainWindow::operatorCancelled() const { return channel_->lastPromptCancelled(); }
+
 void MainWindow::setFieldText(std::string_view field, const std::string& text) {
-  controls_.field(field).showWholeText(QString::fromStdString(text));
+  FormField& shown = controls_.field(field);
+  shown.showWholeText(QString::fromStdString(text));
+  shown.setStale(false);
+  writtenThisRun_.insert(&shown);
 }
 
 void MainWindow::setLabelCaption(std::string_view label, const std::string& text) {
@@ -85,11 +90,32 @@ void MainWindow::setFigure(const SheetTexts& figure) {
   emit figureChanged();
 }
 
+void MainWindow::startFigure(const SheetTexts& figure) {
+  state_ = AdjustmentState{};
+  for (FormField* field : controls_.fields()) {
+    field->showWholeText(QString());
+    field->setStale(false);
+  }
+  setFigure(figure);
+}
+
 RunOutcome MainWindow::runAndTell() {
+  const SheetTexts figureBefore = figure_;
+  writtenThisRun_.clear();
   RunOutcome outcome = computeRun(state_, *this);
+  if (outcome.end == RunEnd::Cancelled) setFigure(figureBefore);
+  if (outcome.end != RunEnd::Complete) markFieldsNotWrittenAsStale();
   emit computeEnded(outcome);
-  if (outcome.end != RunEnd::Complete) channel_->tell(*this, outcome.message);
+  if (outcome.end == RunEnd::CannotCompute || outcome.end == RunEnd::RepliesRanOut) {
+    channel_->tell(*this, outcome.message);
+  }
   return outcome;
+}
+
+void MainWindow::markFieldsNotWrittenAsStale() {
+  for (FormField* field : controls_.fields()) {
+    if (!writtenThisRun_.contains(field) && !field->wholeText().trimmed().isEmpty()) field->setStale(true);
+  }
 }
 
 PrintOutcome MainWindow::print() {

@@ -4,11 +4,14 @@
 // and computes nothing itself: 计算 runs the compute flow, 打 印 the report
 // writer, 结束 and the close control end the program. It also keeps the
 // figure being worked on (the sixteen typed entries), which pre-fills the
-// prompts and can answer them in place of the operator.
+// prompts and can answer them in place of the operator. A run the operator
+// cancels leaves the figure as it was; the fields a run that did not complete
+// left untouched are shown muted, as results of an earlier run.
 #pragma once
 
 #include <QWidget>
 #include <memory>
+#include <set>
 
 #include "engine/adjustment_state.h"
 #include "report/report_writer.h"
@@ -32,6 +35,7 @@ class MainWindow final : public QWidget, public WindowOperations {
   std::optional<std::string> askOperatorAbout(const std::string& prompt, EntryPrompt about) override;
   /// `field` is Text1..Text26, `label` Label1..Label60; another name is a
   /// programming error and throws std::out_of_range.
+  bool operatorCancelled() const override;
   void setFieldText(std::string_view field, const std::string& text) override;
   void setLabelCaption(std::string_view label, const std::string& text) override;
 
@@ -54,6 +58,10 @@ class MainWindow final : public QWidget, public WindowOperations {
   /// The figure being worked on: the last replies, the sheet's or a file's texts.
   const SheetTexts& figure() const { return figure_; }
   void setFigure(const SheetTexts& figure);
+  /// Another figure (新建, 打开): its texts, every field emptied and the
+  /// results of earlier runs dropped, so that print and check are refused
+  /// until it has been computed.
+  void startFigure(const SheetTexts& figure);
 
  signals:
   /// After every Compute run, complete or not.
@@ -66,12 +74,16 @@ class MainWindow final : public QWidget, public WindowOperations {
 
  private:
   RunOutcome runAndTell();
+  /// After a run that did not complete: every field it did not write, and
+  /// that still shows a text, is marked as an earlier run's result.
+  void markFieldsNotWrittenAsStale();
 
   std::unique_ptr<OperatorChannel> channel_;
   FormControls controls_;
   AdjustmentState state_;
   SheetTexts figure_;
   bool answeringFromFigure_ = false;
+  std::set<const FormField*> writtenThisRun_;
 };
 
 }  // namespace velmora

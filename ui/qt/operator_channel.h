@@ -26,9 +26,13 @@ class OperatorChannel {
  public:
   virtual ~OperatorChannel() = default;
 
-  /// Shows `prompt` over `window` and returns the reply (empty for a cancel);
-  /// none only when scripted replies have run out. A scripted channel ignores the offer.
+  /// Shows `prompt` over `window` and returns the reply; none when the
+  /// operator cancelled the prompt or scripted replies have run out. A
+  /// scripted channel ignores the offer.
   virtual std::optional<std::string> ask(QWidget& window, const std::string& prompt, const PromptOffer& offer) = 0;
+
+  /// True when the last ask() gave no reply because the operator cancelled it.
+  virtual bool lastPromptCancelled() const { return false; }
 
   /// Tells the operator, in Chinese, why a command did not complete.
   virtual void tell(QWidget& window, const std::string& message) = 0;

@@ -57,8 +57,8 @@ PromptDialog::PromptDialog(const std::string& prompt, PromptOffer offer, QWidget
   replyLine_->setFocus();
 }
 
-std::string PromptDialog::reply() {
-  if (exec() != QDialog::Accepted) return {};
+std::optional<std::string> PromptDialog::reply() {
+  if (exec() != QDialog::Accepted) return std::nullopt;
   return replyLine_->text().toStdString();
 }
 

@@ -2,10 +2,11 @@
 // starts with the offered value selected, a line that says why the typed text
 // cannot be given, OK and Cancel. OK stays disabled while the text breaks the
 // offer's check. OK or Enter gives the typed text; Cancel, Escape or closing
-// the box gives the empty reply.
+// the box gives no reply: the operator cancelled.
 #pragma once
 
 #include <QDialog>
+#include <optional>
 #include <string>
 
 #include "ui/qt/operator_channel.h"
@@ -23,8 +24,8 @@ class PromptDialog final : public QDialog {
   /// A box over `parent` (not null), with the parent's title.
   PromptDialog(const std::string& prompt, PromptOffer offer, QWidget* parent);
 
-  /// Runs the box modally and returns the reply.
-  std::string reply();
+  /// Runs the box modally and returns the reply, or none when it was cancelled.
+  std::optional<std::string> reply();
 
  private:
   void checkReply();

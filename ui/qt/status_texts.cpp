@@ -6,6 +6,7 @@ namespace velmora {
 
 QString runStatusText(const RunOutcome& outcome) {
   if (outcome.end == RunEnd::Complete) return QStringLiteral("计算完成");
+  if (outcome.end == RunEnd::Cancelled) return QStringLiteral("计算已取消");
   return QStringLiteral("计算中止：") + QString::fromStdString(outcome.message);
 }
 

@@ -8,7 +8,7 @@
 
 namespace velmora {
 
-/// "计算完成", or "计算中止：" followed by the run's message.
+/// "计算完成", "计算已取消", or "计算中止：" followed by the run's message.
 QString runStatusText(const RunOutcome& outcome);
 
 /// The file's name without its folder, or "未保存的图形" when the figure has
