@@ -1,7 +1,9 @@
 // Whether a typed entry can be used by the Compute run, checked as it is
 // typed: a coordinate must read as a number, an observed angle must also be
-// one a surveyor can have observed; a point name is any text. The reason is a
-// short Chinese phrase without the entry's name.
+// one a surveyor can have observed; a point name is any text. The text is
+// judged in the form the window keeps (windowEntryText: full-width digits
+// taken as ASCII). The reason is a short Chinese phrase without the entry's
+// name; a decimal comma is told to be a point.
 #pragma once
 
 #include <optional>

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -176,6 +177,39 @@ class WindowKeepsDataTest : public QObject {
     QVERIFY(cell.toolTip().isEmpty());
     QVERIFY(editor->toolTip().isEmpty());
     QCOMPARE(editor->text(), QStringLiteral("3146.231"));
+  }
+
+  /// What an input method commits in full-width forms is kept in ASCII, in the sheet and at a prompt.
+  void fullWidthDigitsAreTakenAsAscii() {
+    const auto commit = [](const QString& text) {
+      QInputMethodEvent event;
+      event.setCommitString(text);
+      QApplication::sendEvent(QApplication::focusWidget(), &event);
+    };
+    const int xa = static_cast<int>(coordinateEntry(0));
+    DataSheetDialog sheet(SheetTexts{}, nullptr);
+    sheet.show();
+    QVERIFY(QTest::qWaitForWindowActive(&sheet));
+    sheet.table().setCurrentCell(xa, 0);
+    sheet.table().setFocus();
+    press({"F2"});
+    commit(QStringLiteral("３１４６．２３１"));
+    QVERIFY(sheet.table().item(xa, 0)->toolTip().isEmpty());
+    press({"Return"});
+    QCOMPARE(sheet.table().item(xa, 0)->text(), QStringLiteral("3146.231"));
+    QCOMPARE(sheet.texts()[coordinateEntry(0)], "3146.231");
+
+    MainWindow form(std::make_unique<DialogChannel>());
+    watchdog_.expectDialog([&commit](QWidget& dialog) {
+      dialog.activateWindow();
+      dialog.focusWidget()->setFocus();
+      QCoreApplication::processEvents();
+      commit(QStringLiteral("－１２．５"));
+      press({"Return"}, &dialog);
+    });
+    const std::optional<std::string> reply = form.askOperatorAbout("?", EntryPrompt{coordinateEntry(0), false});
+    QCOMPARE(reply, std::optional<std::string>("-12.5"));
+    QCOMPARE(form.figure()[coordinateEntry(0)], "-12.5");
   }
 
   void leavingAPromptCancelsTheRun_data() {

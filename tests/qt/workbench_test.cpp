@@ -28,6 +28,7 @@
 #include "ui/qt/form_field.h"
 #include "ui/qt/program_texts.h"
 #include "ui/qt/script_channel.h"
+#include "ui/window_typing.h"
 #include "window_test_support.h"
 
 Q_DECLARE_METATYPE(velmora::SheetTexts)
@@ -240,7 +241,7 @@ class WorkbenchTest : public QObject {
     const int a1 = static_cast<int>(angleEntry(1, 0));
     const int name = static_cast<int>(kPointNameEntry);
     QTest::newRow("coordinate as offered") << xa << false << QString() << true;
-    QTest::newRow("coordinate with full-width digit") << xa << false << "３146.231" << false;
+    QTest::newRow("coordinate with full-width digit") << xa << false << "３146.231" << true;
     QTest::newRow("coordinate with decimal comma") << xa << false << "3146,231" << false;
     QTest::newRow("coordinate emptied") << xa << false << "" << false;
     QTest::newRow("angle with a letter") << a1 << false << "29.1349l" << false;
@@ -284,7 +285,8 @@ class WorkbenchTest : public QObject {
     QCOMPARE(enabled, okEnabled);
     QCOMPARE(reason.isEmpty(), okEnabled);
     QCOMPARE(reply.has_value(), okEnabled);  // a box closed is a cancel
-    if (okEnabled) QCOMPARE(QString::fromStdString(*reply), typed.isNull() ? offered : typed);
+    const QString kept = QString::fromStdString(windowEntryText(sheetEntries()[index].kind, typed.toStdString()));
+    if (okEnabled) QCOMPARE(QString::fromStdString(*reply), typed.isNull() ? offered : kept);
   }
 
   void sheetMarksEveryBrokenCell_data() {

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/entry_problem.h"
+#include "ui/window_typing.h"
 
 namespace velmora {
 namespace {
@@ -21,6 +22,11 @@ QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), 
 /// The reason a typed text breaks its entry's rules, or nothing.
 std::optional<std::string> problemOf(int row, const QString& typed) {
   return entryProblem(sheetEntries()[static_cast<std::size_t>(row)].kind, typed.toStdString());
+}
+
+QString keptText(int row, const QString& typed) {
+  return QString::fromStdString(
+      windowEntryText(sheetEntries()[static_cast<std::size_t>(row)].kind, typed.toStdString()));
 }
 
 /// The line being typed in shows the same mark as its cell.
@@ -46,6 +52,13 @@ class CheckingDelegate final : public QStyledItemDelegate {
       });
     }
     return editor;
+  }
+
+  /// A value goes into its cell in the form the window keeps (full-width digits as ASCII).
+  void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (line == nullptr) return QStyledItemDelegate::setModelData(editor, model, index);
+    model->setData(index, keptText(index.row(), line->text()), Qt::EditRole);
   }
 
   /// The view hands the cell's text back to its open editor whenever the cell
@@ -91,7 +104,7 @@ DataSheetDialog::DataSheetDialog(const SheetTexts& figure, QWidget* parent)
 SheetTexts DataSheetDialog::texts() const {
   SheetTexts figure;
   for (int row = 0; row < table_->rowCount(); ++row) {
-    figure[static_cast<std::size_t>(row)] = table_->item(row, kValueColumn)->text().toStdString();
+    figure[static_cast<std::size_t>(row)] = keptText(row, table_->item(row, kValueColumn)->text()).toStdString();
   }
   return figure;
 }

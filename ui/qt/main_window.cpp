@@ -11,6 +11,7 @@
 #include "ui/qt/form_layout.h"
 #include "ui/qt/form_lines.h"
 #include "ui/qt/report_printing.h"
+#include "ui/window_typing.h"
 
 namespace velmora {
 namespace {
@@ -55,6 +56,7 @@ std::optional<std::string> MainWindow::askOperatorAbout(const std::string& promp
   if (answeringFromFigure_) return about.confirmation ? std::string() : figure_.at(about.entry);
   if (about.confirmation) return askOperator(prompt);
   std::optional<std::string> reply = channel_->ask(*this, prompt, offerFor(figure_, about.entry));
+  if (reply) *reply = windowEntryText(sheetEntries()[about.entry].kind, *reply);
   if (reply && *reply != figure_.at(about.entry)) {
     figure_.at(about.entry) = *reply;
     emit figureChanged();
