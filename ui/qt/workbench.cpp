@@ -7,11 +7,15 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "ui/entry_problem.h"
 #include "ui/qt/check_dialog.h"
@@ -20,6 +24,7 @@
 #include "ui/qt/plot_painter.h"
 #include "ui/qt/program_texts.h"
 #include "ui/qt/report_printing.h"
+#include "ui/qt/screen_fit.h"
 #include "ui/qt/status_texts.h"
 
 namespace velmora {
@@ -43,7 +48,11 @@ QLabel* addStatusField(QStatusBar& bar, bool permanent) {
 Workbench::Workbench(std::unique_ptr<OperatorChannel> channel, QWidget* parent)
     : QMainWindow(parent), form_(new MainWindow(std::move(channel), this)) {
   setWindowTitle(form_->windowTitle());
-  setCentralWidget(form_);
+  auto* scroller = new QScrollArea(this);
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidgetResizable(true);
+  scroller->setWidget(form_);
+  setCentralWidget(scroller);
   actions_ = addWorkbenchMenus(*this);
   files_ = new FigureFileCommands(*form_, settings_, *this);
   runStatus_ = addStatusField(*statusBar(), false);
@@ -53,11 +62,44 @@ Workbench::Workbench(std::unique_ptr<OperatorChannel> channel, QWidget* parent)
   connectActions();
   fillRecentFiles();
   showFileState();
-  // The form opens at its own size, as it does alone, however small the screen.
-  resize(sizeHint());
+  resize(naturalSize());
 }
 
-void Workbench::restoreSavedGeometry() { restoreGeometry(settings_.geometry()); }
+void Workbench::restoreSavedGeometry() {
+  keepFrameOnScreen_ = true;
+  if (restoreGeometry(settings_.geometry()) && fitsInside(frameGeometry(), availableArea())) return;
+  fitToScreen();
+}
+
+void Workbench::fitToScreen() {
+  keepFrameOnScreen_ = true;
+  setGeometry(fittedGeometry(naturalSize(), frameAround(), availableArea(), frameGeometry().topLeft()));
+}
+
+QSize Workbench::naturalSize() const {
+  return form_->sizeHint() + QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+}
+
+QMargins Workbench::frameAround() const {
+  const QRect frame = frameGeometry();
+  const QRect inner = geometry();
+  if (frame == inner) return kGuessedFrame;
+  return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+          frame.bottom() - inner.bottom()};
+}
+
+QRect Workbench::availableArea() const { return screen()->availableGeometry(); }
+
+void Workbench::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!keepFrameOnScreen_) return;
+  // The window manager frames the window after it is shown: then its real frame counts.
+  QTimer::singleShot(0, this, [this] {
+    if (!fitsInside(frameGeometry(), availableArea())) {
+      setGeometry(fittedGeometry(size(), frameAround(), availableArea(), frameGeometry().topLeft()));
+    }
+  });
+}
 
 void Workbench::connectActions() {
   connect(actions_.newFigure, &QAction::triggered, files_, &FigureFileCommands::newFigure);
@@ -176,7 +218,7 @@ void Workbench::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  settings_.setGeometry(saveGeometry());
+  if (fitsInside(frameGeometry(), availableArea())) settings_.setGeometry(saveGeometry());
   event->accept();
 }
 

@@ -1,5 +1,6 @@
 // The program's window for a person: the form (Form1) unchanged as the
-// central area, the menu bar above it and a status bar below it that tells
+// central area (in a scroll area where the screen is smaller than the form),
+// the menu bar above it and a status bar below it that tells
 // how the last run ended, the grade verdict of the last check, and the figure
 // file with its changed mark. Each command lives in its own piece: the menus,
 // the figure files, the data sheet, the check dialog and the settings.
@@ -23,8 +24,16 @@ class Workbench final : public QMainWindow {
  public:
   explicit Workbench(std::unique_ptr<OperatorChannel> channel, QWidget* parent = nullptr);
 
-  /// The size and place the window had when it was last closed.
+  /// The size and place the window had when it was last closed, when that
+  /// still fits the screen; otherwise the window fitted to the screen.
   void restoreSavedGeometry();
+  /// The form at its own size with the menus and the status bar around it;
+  /// on a smaller screen the window takes the screen's available area and the
+  /// form scrolls, its layout untouched. (A new window has its natural size
+  /// whatever the screen, as the scripted mode's pictures want.)
+  void fitToScreen();
+  /// The size the window has when the whole form shows.
+  QSize naturalSize() const;
 
   MainWindow& form() { return *form_; }
   const WorkbenchActions& actions() const { return actions_; }
@@ -55,8 +64,11 @@ class Workbench final : public QMainWindow {
   void showVerdict(const QString& verdict);
 
  protected:
-  /// Keeps the geometry; the close control first asks about an unsaved figure.
+  /// Keeps the geometry while it fits the screen; the close control first
+  /// asks about an unsaved figure.
   void closeEvent(QCloseEvent* event) override;
+  /// Once the window manager's frame is known, the frame is kept on the screen.
+  void showEvent(QShowEvent* event) override;
 
  private:
   void connectActions();
@@ -64,6 +76,9 @@ class Workbench final : public QMainWindow {
   void showFileState();
   void showManual();
   void showAbout();
+  /// The window's frame as it stands, or a guess before the window manager framed it.
+  QMargins frameAround() const;
+  QRect availableArea() const;
 
   WorkbenchSettings settings_;
   MainWindow* form_;
@@ -72,6 +87,7 @@ class Workbench final : public QMainWindow {
   QLabel* runStatus_;
   QLabel* verdictStatus_;
   QLabel* fileStatus_;
+  bool keepFrameOnScreen_ = false;  ///< fitted to the screen: kept inside it once shown
 };
 
 }  // namespace velmora
