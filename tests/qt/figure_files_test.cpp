@@ -141,27 +141,32 @@ std::function<void(QWidget&)> typePath(const QString& path) {
   };
 }
 
-/// While it lives, files of this process cannot grow beyond `bytes`: a write
-/// past that fails with EFBIG (and no SIGXFSZ ends the test).
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    rlimit lowered = old_;
-    lowered.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &lowered);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+/// Runs `save` while no file of this process may grow past `bytes`: a write
+/// beyond fails with EFBIG (SIGXFSZ ignored, or it would end the test).
+void withFileSizeLimit(rlim_t bytes, const std::function<void()>& save) {
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  rlimit lowered = old;
+  lowered.rlim_cur = bytes;
+  setrlimit(RLIMIT_FSIZE, &lowered);
+  save();
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+}
 
- private:
-  rlimit old_{};
-  void (*oldHandler_)(int);
-};
+/// Clicks the question's button named `button`, noting the question and its default button.
+std::function<void(QWidget&)> clickButton(const QString& button, QString& asked, QString& byDefault) {
+  return [button, &asked, &byDefault](QWidget& dialog) {
+    auto* box = qobject_cast<QMessageBox*>(&dialog);
+    asked = box != nullptr ? box->text() : QString();
+    byDefault = box != nullptr && box->defaultButton() != nullptr ? box->defaultButton()->text() : QString();
+    for (QAbstractButton* candidate : box != nullptr ? box->buttons() : QList<QAbstractButton*>()) {
+      if (candidate->text() == button) return candidate->click();
+    }
+    dialog.close();
+  };
+}
 
 std::function<void(QWidget&)> answerQuestion(QMessageBox::StandardButton button, QString* asked = nullptr) {
   return [button, asked](QWidget& dialog) {
@@ -264,7 +269,8 @@ class FigureFilesTest : public QObject {
     QCOMPARE(contents.figures[1].figure.columns[1], changed[coordinateEntry(0)]);
   }
 
-  /// Open, rename the figure in the data sheet, Ctrl+S: every byte but the name's stays.
+  /// Open, rename the figure in the data sheet, Ctrl+S: every byte but the
+  /// name's stays, and so do the file's permissions (0640).
   void savingChangesOnlyTheEditedFigure_data() {
     const QByteArray gbJia = "\xBC\xD7", gbYi = "\xD2\xD2", gbBingDing = "\xB1\xFB\xB6\xA1";
     const QByteArray gbRemark = "\xB1\xB8\xD7\xA2";
@@ -296,10 +302,12 @@ class FigureFilesTest : public QObject {
     QFETCH(QString, typed);
     QFETCH(QString, pick);
     QFETCH(bool, skipsRecords);
+    namespace fs = std::filesystem;
     const QString path = folder_.filePath("edited.csv");
     writeFile(path, filled(layout, before).toStdString());
+    const auto groupReadable = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(path.toStdString(), groupReadable);
     QuietWorkbench quiet;
-    showActive(*quiet.workbench);
     if (skipsRecords) watchdog_.expectDialog([](QWidget& dialog) { dialog.close(); });
     if (!pick.isEmpty()) watchdog_.expectDialog(pickFigure(pick));
     QVERIFY(quiet.workbench->files().openPath(path));
@@ -308,6 +316,7 @@ class FigureFilesTest : public QObject {
     press(*quiet.workbench, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(bytesOf(path), filled(layout, after));
     QVERIFY(!quiet.workbench->files().changed());
+    QCOMPARE(fs::status(path.toStdString()).permissions(), groupReadable);
   }
 
   /// A write that fails part way (the file may not grow past 16 bytes) leaves
@@ -317,36 +326,17 @@ class FigureFilesTest : public QObject {
     writeFile(path, figures::csvHeader() + "\n" + "P7" + exactValues(',') + "\n");
     const QByteArray original = bytesOf(path);
     QuietWorkbench quiet;
-    showActive(*quiet.workbench);
     QVERIFY(quiet.workbench->files().openPath(path));
     renameInSheet(*quiet.workbench, QStringLiteral("P8"));
     const QStringList filesBefore = QDir(folder_.path()).entryList(QDir::Files);
     QString told;
     watchdog_.expectDialog(readMessage(told));
-    {
-      const FileSizeLimit limit(16);
-      press(*quiet.workbench, Qt::Key_S, Qt::ControlModifier);
-    }
+    withFileSizeLimit(16, [&quiet] { press(*quiet.workbench, Qt::Key_S, Qt::ControlModifier); });
     QCOMPARE(bytesOf(path), original);
     QVERIFY2(told.startsWith(QStringLiteral("无法保存文件「limited.csv」：")), qPrintable(told));
     QVERIFY2(told.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(told));
     QVERIFY(quiet.workbench->files().changed());
     QCOMPARE(QDir(folder_.path()).entryList(QDir::Files), filesBefore);  // no half-written file left beside it
-  }
-
-  void savingKeepsThePermissions() {
-    namespace fs = std::filesystem;
-    const QString path = folder_.filePath("shared.csv");
-    writeFile(path, figures::csvHeader() + "\n" + "P7" + exactValues(',') + "\n");
-    const auto groupReadable = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;  // 0640
-    fs::permissions(path.toStdString(), groupReadable);
-    QuietWorkbench quiet;
-    showActive(*quiet.workbench);
-    QVERIFY(quiet.workbench->files().openPath(path));
-    renameInSheet(*quiet.workbench, QStringLiteral("P8"));
-    press(*quiet.workbench, Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(!quiet.workbench->files().changed());
-    QCOMPARE(fs::status(path.toStdString()).permissions(), groupReadable);
   }
 
   void fileChangedOnDiskIsAskedAbout_data() {
@@ -361,33 +351,16 @@ class FigureFilesTest : public QObject {
     const std::string header = figures::csvHeader() + "\n";
     writeFile(path, header + "P7" + exactValues(',') + "\n");
     QuietWorkbench quiet;
-    showActive(*quiet.workbench);
     QVERIFY(quiet.workbench->files().openPath(path));
     renameInSheet(*quiet.workbench, QStringLiteral("P8"));
     const std::string changedElsewhere = header + "P7" + exactValues(',') + "\n" + "Q9" + exactValues(',') + "\n";
     writeFile(path, changedElsewhere);
-    QString asked;
-    bool cancelIsDefault = false;
-    watchdog_.expectDialog([&](QWidget& dialog) {
-      auto* box = qobject_cast<QMessageBox*>(&dialog);
-      if (box == nullptr) {
-        dialog.close();
-        return;
-      }
-      asked = box->text();
-      cancelIsDefault = box->defaultButton() == box->button(QMessageBox::Cancel);
-      for (QAbstractButton* button : box->buttons()) {
-        if (overwrite ? button->text() == QStringLiteral("覆盖") : box->buttonRole(button) == QMessageBox::RejectRole) {
-          button->click();
-          return;
-        }
-      }
-      dialog.close();
-    });
+    QString asked, byDefault;
+    watchdog_.expectDialog(clickButton(overwrite ? QStringLiteral("覆盖") : QStringLiteral("取消"), asked, byDefault));
     press(*quiet.workbench, Qt::Key_S, Qt::ControlModifier);
     QVERIFY2(asked.contains(QStringLiteral("「shared.csv」")) && asked.contains(QStringLiteral("已被改动")),
              qPrintable(asked));
-    QVERIFY(cancelIsDefault);
+    QCOMPARE(byDefault, QStringLiteral("取消"));
     const std::string saved = overwrite ? header + "P8" + exactValues(',') + "\n" : changedElsewhere;
     QCOMPARE(bytesOf(path), QByteArray::fromStdString(saved));
     QCOMPARE(quiet.workbench->files().changed(), !overwrite);
@@ -400,7 +373,6 @@ class FigureFilesTest : public QObject {
     const std::string gbFile = figureHeaderLine(';') + "\r\n\xBC\xD7" + exactValues(';') + ";\r\n";
     writeFile(opened, gbFile);
     QuietWorkbench quiet;
-    showActive(*quiet.workbench);
     QVERIFY(quiet.workbench->files().openPath(opened));
     renameInSheet(*quiet.workbench, QStringLiteral("乙"));
     const QString copy = folder_.filePath("copy.csv");
@@ -567,13 +539,9 @@ class FigureFilesTest : public QObject {
   }
 
  private:
-  static void showActive(Workbench& workbench) {
-    workbench.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&workbench));
-  }
-
-  /// The key into the window's focus widget, the window active so that its shortcuts take it.
+  /// The key into the window's focus widget, the window shown and active so that its shortcuts take it.
   static void press(Workbench& workbench, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    workbench.show();
     QVERIFY(activated(workbench));
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
   }
