@@ -1,9 +1,46 @@
 #include "batch/figure_file.h"
 
+#include <algorithm>
+#include <istream>
+#include <streambuf>
+
 #include "batch/figure_file_reader.h"
 #include "batch/text_escaping.h"
+#include "input/utf8_text.h"
 
 namespace velmora {
+namespace {
+
+/// Reads bytes held elsewhere without copying them.
+class ViewBuffer final : public std::streambuf {
+ public:
+  explicit ViewBuffer(std::string_view bytes) {
+    char* begin = const_cast<char*>(bytes.data());  // a get area is only read from
+    setg(begin, begin, begin + bytes.size());
+  }
+};
+
+bool isBlankOnly(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
+}
+
+bool allBlank(const FigureRecord& figure) {
+  return std::all_of(figure.columns.begin(), figure.columns.end(), isBlankOnly);
+}
+
+void appendRecord(std::string& text, const FigureRecord& figure) {
+  for (std::size_t column = 0; column < kFigureColumns; ++column) {
+    if (column > 0) text += ',';
+    if (column == 0 && allBlank(figure)) {
+      text += '"' + figure.columns[column] + '"';
+    } else {
+      appendCsvField(text, figure.columns[column]);
+    }
+  }
+  text += "\r\n";
+}
+
+}  // namespace
 
 FigureFileContents readFigureFile(std::istream& input, TextEncoding encoding) {
   FigureFileReader reader(input, encoding);
@@ -24,21 +61,21 @@ FigureFileContents readFigureFile(std::istream& input, TextEncoding encoding) {
   contents.skippedLines = reader.counts().skipped;
   contents.notices = reader.notices();
   contents.encoding = reader.encoding() == TextEncoding::Gb18030 ? TextEncoding::Gb18030 : TextEncoding::Utf8;
+  contents.separator = reader.separator();
+  contents.header = reader.header();
   return contents;
 }
 
-bool writeFigureFile(std::ostream& output, std::span<const FigureRecord> figures) {
-  std::string text = figureHeaderLine() + '\n';
-  for (const FigureRecord& figure : figures) {
-    for (std::size_t column = 0; column < kFigureColumns; ++column) {
-      if (column > 0) text += ',';
-      appendCsvField(text, figure.columns[column]);
-    }
-    text += '\n';
-  }
-  output.write(text.data(), static_cast<std::streamsize>(text.size()));
-  output.flush();
-  return static_cast<bool>(output);
+FigureFileContents readFigureFileBytes(std::string_view bytes) {
+  ViewBuffer buffer(bytes);
+  std::istream input(&buffer);
+  return readFigureFile(input, TextEncoding::Automatic);
+}
+
+std::string newFigureFile(std::span<const FigureRecord> figures) {
+  std::string text = std::string(kUtf8ByteOrderMark) + figureHeaderLine() + "\r\n";
+  for (const FigureRecord& figure : figures) appendRecord(text, figure);
+  return text;
 }
 
 }  // namespace velmora

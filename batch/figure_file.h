@@ -3,15 +3,17 @@
 // reader as velmora-cli batch, with its encodings, separators, line accounting
 // and messages, so that a file goes back and forth between the two. A figure
 // is kept as typed: its name and fifteen texts (xa .. yc, a1 .. c3), numbers or
-// not; the window's checks judge them. Plain C++, no Qt.
+// not; the window's checks judge them. A file that exists is saved by
+// editFigureInFile (figure_file_edit.h); newFigureFile makes a new one. Plain
+// C++, no Qt.
 #pragma once
 
 #include <cstddef>
 #include <istream>
 #include <optional>
-#include <ostream>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "batch/figure_record.h"
@@ -40,6 +42,8 @@ struct FigureFileContents {
   std::size_t skippedLines = 0;                ///< lines of separators and blanks only
   std::vector<std::string> notices;            ///< said once: columns ignored, the encoding found
   TextEncoding encoding = TextEncoding::Utf8;  ///< what the file was read as (Utf8 for ASCII)
+  char separator = ',';                        ///< the header's: comma, semicolon or TAB
+  FigureHeader header;                         ///< where each figure column is in the file
   std::string problem;                         ///< not empty when the file has no valid header: then nothing is read
 };
 
@@ -47,10 +51,17 @@ struct FigureFileContents {
 /// reads valid UTF-8 (a byte order mark removed) as UTF-8, anything else as GB18030.
 FigureFileContents readFigureFile(std::istream& input, TextEncoding encoding = TextEncoding::Automatic);
 
-/// Writes the figures as UTF-8 (no byte order mark) with the header
-/// name,xa,ya,xb,yb,xc,yc,a1,b1,c1,a2,b2,c2,a3,b3,c3 and LF line ends, a
-/// field quoted when it holds a separator, a quote or a line break. False when
-/// the stream did not take it all.
-bool writeFigureFile(std::ostream& output, std::span<const FigureRecord> figures);
+/// The same for a file's bytes held in memory, read with TextEncoding::Automatic.
+FigureFileContents readFigureFileBytes(std::string_view bytes);
+
+/// The line a new file's first figure starts on: the one after the header.
+inline constexpr std::size_t kFirstRecordLine = 2;
+
+/// A new file of `figures` as Excel's "CSV UTF-8" reads and writes it: a UTF-8
+/// byte order mark, the header name,xa,ya,xb,yb,xc,yc,a1,b1,c1,a2,b2,c2,a3,b3,c3,
+/// commas and CR LF line ends. A field is quoted when it holds a separator, a
+/// quote or a line break; a figure whose texts are all empty or blanks gets its
+/// name quoted ("" or "  "), or its record would read as a blank line.
+std::string newFigureFile(std::span<const FigureRecord> figures);
 
 }  // namespace velmora

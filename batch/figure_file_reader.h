@@ -54,6 +54,8 @@ class FigureFileReader {
 
   /// The encoding the text was read in (Automatic while it was ASCII only).
   TextEncoding encoding() const { return reader_.decoder().encoding(); }
+  /// The separator the header uses: comma, semicolon or TAB.
+  char separator() const { return reader_.separator(); }
 
  private:
   CsvRecordReader reader_;

@@ -14,7 +14,7 @@ FigureRecord figureNamed(const std::string& name, const std::string& a1 = "29.13
   return figure;
 }
 
-TEST(FigureFile, SavedFiguresReadBackAsTyped) {
+TEST(FigureFile, NewFileReadsBackAsTyped) {
   const std::vector<FigureRecord> figures = {
       figureNamed("P7"),
       figureNamed("中心点甲"),
@@ -26,12 +26,12 @@ TEST(FigureFile, SavedFiguresReadBackAsTyped) {
       figureNamed("\"quoted\""),
       figureNamed("", "29.3O193"),  // no name, a typo kept for the data sheet to mark
       figureNamed("P9", ""),
+      FigureRecord{},  // every text empty: still a record, not a blank line
   };
-  std::ostringstream saved;
-  ASSERT_TRUE(writeFigureFile(saved, figures));
-  EXPECT_TRUE(saved.str().starts_with("name,xa,ya,xb,yb,xc,yc,a1,b1,c1,a2,b2,c2,a3,b3,c3\nP7,3146.231,"));
-  std::istringstream input(saved.str());
-  const FigureFileContents read = readFigureFile(input);
+  const std::string saved = newFigureFile(figures);
+  EXPECT_TRUE(saved.starts_with("\xEF\xBB\xBFname,xa,ya,xb,yb,xc,yc,a1,b1,c1,a2,b2,c2,a3,b3,c3\r\nP7,3146.231,"));
+  EXPECT_TRUE(saved.ends_with("\r\n\"\",,,,,,,,,,,,,,,\r\n"));
+  const FigureFileContents read = readFigureFileBytes(saved);
   EXPECT_EQ(read.problem, "");
   EXPECT_TRUE(read.errors.empty()) << read.errors.front().message;
   ASSERT_EQ(read.figures.size(), figures.size());

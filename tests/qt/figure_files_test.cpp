@@ -1,10 +1,17 @@
 // Figure files in the window: a file opens into the figure and computes as
 // the prompts do, saving and reopening gives the same figure, a file of
 // several figures lets the operator pick one and keeps the others on saving,
-// a changed figure is asked about, and the recent files follow what was opened.
+// saving changes only the edited figure's fields and never leaves a broken
+// file, a changed figure is asked about, and the recent files follow what was
+// opened.
+#include <sys/resource.h>
+
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -12,6 +19,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -38,11 +48,6 @@ void writeFile(const QString& path, const std::string& text) {
   file.write(QByteArray::fromStdString(text));
 }
 
-QString readFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 std::string twoFigureFile() {
   const figures::Figure first = figures::measuredFigure("P", {1000, 1000}, {1900, 1500}, {1100, 2000}, {1300, 1500});
   return figures::csvHeader() + "\n" + figures::csvLine(first) + "\n" + figures::csvLine(secondFigure()) + "\n";
@@ -62,6 +67,104 @@ std::function<void(QWidget&)> pickFigure(const QString& startOfLabel, QStringLis
       if (item.startsWith(startOfLabel)) input->setTextValue(item);
     }
     input->accept();
+  };
+}
+
+QByteArray bytesOf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// The exact figure's fifteen values after its name, each led by `separator`.
+std::string exactValues(char separator) {
+  std::string line;
+  for (std::size_t entry = kPointNameEntry + 1; entry < kSheetEntries; ++entry) {
+    line += separator + exactFigureTexts()[entry];
+  }
+  return line;
+}
+
+QByteArray filled(QByteArray layout, const QByteArray& field) { return layout.replace('@', field); }
+
+/// Makes `window` the active one, as a click on it would: the offscreen
+/// platform activates no window of its own when a dialog closes.
+bool activated(QWidget& window) {
+  window.activateWindow();
+  return QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; });
+}
+
+/// Key presses that give `text`, one character each, as an input method
+/// hands Chinese text over (QTest::keyClicks takes ASCII only).
+void typeText(QWidget* widget, const QString& text) {
+  for (const QChar character : text) {
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+  }
+}
+
+/// Types `name` over the point name in the data sheet and accepts it, all by keys.
+std::function<void(QWidget&)> typeNameInSheet(const QString& name) {
+  return [name](QWidget& dialog) {
+    auto* sheet = qobject_cast<DataSheetDialog*>(&dialog);
+    if (sheet == nullptr) {
+      dialog.close();
+      return;
+    }
+    if (!activated(*sheet)) return sheet->reject();
+    sheet->table().setCurrentCell(static_cast<int>(kPointNameEntry), 0);
+    sheet->table().setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    typeText(QApplication::focusWidget(), name);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // ends the cell's editing, once events run
+    if (!QTest::qWaitFor([sheet] { return QApplication::focusWidget() == &sheet->table(); })) return sheet->reject();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // 确定
+  };
+}
+
+/// Takes the text of the message shown and closes it.
+std::function<void(QWidget&)> readMessage(QString& text) {
+  return [&text](QWidget& dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) text = box->text();
+    dialog.close();
+  };
+}
+
+/// Types `path` into the file dialog's name and presses Enter.
+std::function<void(QWidget&)> typePath(const QString& path) {
+  return [path](QWidget& dialog) {
+    if (qobject_cast<QFileDialog*>(&dialog) == nullptr || !activated(dialog)) {
+      dialog.close();
+      return;
+    }
+    QTest::keyClicks(QApplication::focusWidget(), path);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  };
+}
+
+/// Runs `save` while no file of this process may grow past `bytes`: a write
+/// beyond fails with EFBIG (SIGXFSZ ignored, or it would end the test).
+void withFileSizeLimit(rlim_t bytes, const std::function<void()>& save) {
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  rlimit lowered = old;
+  lowered.rlim_cur = bytes;
+  setrlimit(RLIMIT_FSIZE, &lowered);
+  save();
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+}
+
+/// Clicks the question's button named `button`, noting the question and its default button.
+std::function<void(QWidget&)> clickButton(const QString& button, QString& asked, QString& byDefault) {
+  return [button, &asked, &byDefault](QWidget& dialog) {
+    auto* box = qobject_cast<QMessageBox*>(&dialog);
+    asked = box != nullptr ? box->text() : QString();
+    byDefault = box != nullptr && box->defaultButton() != nullptr ? box->defaultButton()->text() : QString();
+    for (QAbstractButton* candidate : box != nullptr ? box->buttons() : QList<QAbstractButton*>()) {
+      if (candidate->text() == button) return candidate->click();
+    }
+    dialog.close();
   };
 }
 
@@ -136,7 +239,7 @@ class FigureFilesTest : public QObject {
       QVERIFY(!quiet.workbench->files().changed());
       QCOMPARE(quiet.workbench->statusTexts().at(2), QStringLiteral("saved.csv"));
     }
-    QVERIFY(readFile(path).startsWith("name,xa,ya,xb,yb,xc,yc,a1,b1,c1,a2,b2,c2,a3,b3,c3\n"));
+    QVERIFY(bytesOf(path).startsWith("\xEF\xBB\xBFname,xa,ya,xb,yb,xc,yc,a1,b1,c1,a2,b2,c2,a3,b3,c3\r\n"));
     QuietWorkbench reopened;
     QVERIFY(reopened.workbench->files().openPath(path));
     QCOMPARE(reopened.workbench->form().figure(), texts);
@@ -164,6 +267,143 @@ class FigureFilesTest : public QObject {
     QCOMPARE(contents.figures[0].figure.name(), std::string("P"));
     QCOMPARE(contents.figures[1].figure.name(), std::string("Q2b"));
     QCOMPARE(contents.figures[1].figure.columns[1], changed[coordinateEntry(0)]);
+  }
+
+  /// Open, rename the figure in the data sheet, Ctrl+S: every byte but the
+  /// name's stays, and so do the file's permissions (0640).
+  void savingChangesOnlyTheEditedFigure_data() {
+    const QByteArray gbJia = "\xBC\xD7", gbYi = "\xD2\xD2", gbBingDing = "\xB1\xFB\xB6\xA1";
+    const QByteArray gbRemark = "\xB1\xB8\xD7\xA2";
+    const QByteArray semicolonValues = QByteArray::fromStdString(exactValues(';'));
+    const QByteArray commaValues = QByteArray::fromStdString(exactValues(','));
+    QTest::addColumn<QByteArray>("layout");  // '@' marks the name
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pick");  // the chooser's label, when the file has several figures
+    QTest::addColumn<bool>("skipsRecords");
+    QTest::newRow("GB18030, semicolons, CRLF, remark, blank rows, unreadable record")
+        << "\r\n" + QByteArray::fromStdString(figureHeaderLine(';')) + ";" + gbRemark + "\r\n" + gbJia +
+               semicolonValues + ";ok\r\n;;;;;;;;;;;;;;;;\r\nP2;1;2\r\n@" + semicolonValues + ";" + gbRemark + gbYi +
+               "\r\n\r\n"
+        << gbYi << gbBingDing << QStringLiteral("丙丁") << QStringLiteral("乙（第 6 行）") << true;
+    QTest::newRow("UTF-8 with byte order mark, commas, LF")
+        << "\xEF\xBB\xBF" + QByteArray::fromStdString(figureHeaderLine(',')) + "\n@" + commaValues + "\n"
+        << QByteArray("P7") << QByteArray("P8") << QStringLiteral("P8") << QString() << false;
+    QTest::newRow("quoted name with the separator inside")
+        << QByteArray::fromStdString(figureHeaderLine(',')) + ",remark\n@" + commaValues + ",\"x, y\"\n"
+        << QByteArray("\"甲,乙\"") << QByteArray("\"甲,丙\"") << QStringLiteral("甲,丙") << QString() << false;
+  }
+
+  void savingChangesOnlyTheEditedFigure() {
+    QFETCH(QByteArray, layout);
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(QString, typed);
+    QFETCH(QString, pick);
+    QFETCH(bool, skipsRecords);
+    namespace fs = std::filesystem;
+    const QString path = folder_.filePath("edited.csv");
+    writeFile(path, filled(layout, before).toStdString());
+    const auto groupReadable = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(path.toStdString(), groupReadable);
+    QuietWorkbench quiet;
+    if (skipsRecords) watchdog_.expectDialog([](QWidget& dialog) { dialog.close(); });
+    if (!pick.isEmpty()) watchdog_.expectDialog(pickFigure(pick));
+    QVERIFY(quiet.workbench->files().openPath(path));
+    renameInSheet(*quiet.workbench, typed);
+    QVERIFY(quiet.workbench->files().changed());
+    press(*quiet.workbench, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(bytesOf(path), filled(layout, after));
+    QVERIFY(!quiet.workbench->files().changed());
+    QCOMPARE(fs::status(path.toStdString()).permissions(), groupReadable);
+  }
+
+  /// A write that fails part way (the file may not grow past 16 bytes) leaves
+  /// the old file whole, names the system's reason and keeps the figure changed.
+  void failedWriteKeepsTheFileAndSaysWhy() {
+    const QString path = folder_.filePath("limited.csv");
+    writeFile(path, figures::csvHeader() + "\n" + "P7" + exactValues(',') + "\n");
+    const QByteArray original = bytesOf(path);
+    QuietWorkbench quiet;
+    QVERIFY(quiet.workbench->files().openPath(path));
+    renameInSheet(*quiet.workbench, QStringLiteral("P8"));
+    const QStringList filesBefore = QDir(folder_.path()).entryList(QDir::Files);
+    QString told;
+    watchdog_.expectDialog(readMessage(told));
+    withFileSizeLimit(16, [&quiet] { press(*quiet.workbench, Qt::Key_S, Qt::ControlModifier); });
+    QCOMPARE(bytesOf(path), original);
+    QVERIFY2(told.startsWith(QStringLiteral("无法保存文件「limited.csv」：")), qPrintable(told));
+    QVERIFY2(told.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(told));
+    QVERIFY(quiet.workbench->files().changed());
+    QCOMPARE(QDir(folder_.path()).entryList(QDir::Files), filesBefore);  // no half-written file left beside it
+  }
+
+  void fileChangedOnDiskIsAskedAbout_data() {
+    QTest::addColumn<bool>("overwrite");
+    QTest::newRow("取消 leaves the other program's file") << false;
+    QTest::newRow("覆盖 saves") << true;
+  }
+
+  void fileChangedOnDiskIsAskedAbout() {
+    QFETCH(bool, overwrite);
+    const QString path = folder_.filePath("shared.csv");
+    const std::string header = figures::csvHeader() + "\n";
+    writeFile(path, header + "P7" + exactValues(',') + "\n");
+    QuietWorkbench quiet;
+    QVERIFY(quiet.workbench->files().openPath(path));
+    renameInSheet(*quiet.workbench, QStringLiteral("P8"));
+    const std::string changedElsewhere = header + "P7" + exactValues(',') + "\n" + "Q9" + exactValues(',') + "\n";
+    writeFile(path, changedElsewhere);
+    QString asked, byDefault;
+    watchdog_.expectDialog(clickButton(overwrite ? QStringLiteral("覆盖") : QStringLiteral("取消"), asked, byDefault));
+    press(*quiet.workbench, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY2(asked.contains(QStringLiteral("「shared.csv」")) && asked.contains(QStringLiteral("已被改动")),
+             qPrintable(asked));
+    QCOMPARE(byDefault, QStringLiteral("取消"));
+    const std::string saved = overwrite ? header + "P8" + exactValues(',') + "\n" : changedElsewhere;
+    QCOMPARE(bytesOf(path), QByteArray::fromStdString(saved));
+    QCOMPARE(quiet.workbench->files().changed(), !overwrite);
+  }
+
+  /// 另存为 writes a new file as Excel's CSV UTF-8 does and leaves the old one;
+  /// the next 保存 goes into the new file.
+  void saveAsWritesANewUtf8File() {
+    const QString opened = folder_.filePath("excel.csv");
+    const std::string gbFile = figureHeaderLine(';') + "\r\n\xBC\xD7" + exactValues(';') + ";\r\n";
+    writeFile(opened, gbFile);
+    QuietWorkbench quiet;
+    QVERIFY(quiet.workbench->files().openPath(opened));
+    renameInSheet(*quiet.workbench, QStringLiteral("乙"));
+    const QString copy = folder_.filePath("copy.csv");
+    watchdog_.expectDialog(typePath(copy));
+    press(*quiet.workbench, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    const std::string newHeader = "\xEF\xBB\xBF" + figureHeaderLine(',') + "\r\n";
+    QCOMPARE(bytesOf(copy), QByteArray::fromStdString(newHeader + "乙" + exactValues(',') + "\r\n"));
+    QCOMPARE(bytesOf(opened), QByteArray::fromStdString(gbFile));
+    QCOMPARE(quiet.workbench->files().path(), copy);
+    QCOMPARE(quiet.workbench->files().recordLine(), kFirstRecordLine);
+
+    renameInSheet(*quiet.workbench, QStringLiteral("丙,丁"));
+    press(*quiet.workbench, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(bytesOf(copy), QByteArray::fromStdString(newHeader + "\"丙,丁\"" + exactValues(',') + "\r\n"));
+  }
+
+  /// A recovery reopens the figure it was at by its record's line, without asking.
+  void aRecordLinePicksItsFigure() {
+    const QString path = folder_.filePath("two.csv");
+    writeFile(path, twoFigureFile());
+    QuietWorkbench quiet;
+    QVERIFY(quiet.workbench->files().openPath(path, 3));
+    QCOMPARE(quiet.workbench->form().figure()[kPointNameEntry], std::string("Q2"));
+    QCOMPARE(quiet.workbench->files().recordLine(), std::size_t{3});
+
+    QuietWorkbench other;
+    watchdog_.expectDialog(pickFigure(QStringLiteral("P（")));
+    QVERIFY(other.workbench->files().openPath(path, 7));  // no record starts there: the chooser
+    QCOMPARE(other.workbench->files().recordLine(), std::size_t{2});
+    other.workbench->files().newFigure();
+    QCOMPARE(other.workbench->files().recordLine(), std::size_t{0});
   }
 
   void choosingNoFigureOpensNothing() {
@@ -299,6 +539,20 @@ class FigureFilesTest : public QObject {
   }
 
  private:
+  /// The key into the window's focus widget, the window shown and active so that its shortcuts take it.
+  static void press(Workbench& workbench, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    workbench.show();
+    QVERIFY(activated(workbench));
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+  }
+
+  /// 数据表… from the 编辑 menu, the point name typed over.
+  void renameInSheet(Workbench& workbench, const QString& name) {
+    watchdog_.expectDialog(typeNameInSheet(name));
+    QVERIFY(workbench.editDataSheet());
+    QCOMPARE(QString::fromStdString(workbench.form().figure()[kPointNameEntry]), name);
+  }
+
   QTemporaryDir folder_;
   ModalWatchdog watchdog_;
 };

@@ -4,10 +4,15 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <array>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "batch/figure_file.h"
+#include "batch/figure_file_edit.h"
+#include "ui/qt/atomic_save.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/workbench_settings.h"
 
@@ -48,19 +53,34 @@ QString joinedErrors(const std::vector<FigureFileError>& errors) {
   return lines.join('\n');
 }
 
-/// The file's contents, or why it cannot be read at all.
-FigureFileContents readFile(const QString& path) {
-  FigureFileContents contents;
+/// A file's bytes, or why it cannot be read.
+struct FileBytes {
+  std::string bytes;
+  std::string problem;
+};
+
+FileBytes readBytes(const QString& path) {
+  FileBytes read;
   const std::filesystem::path file = path.toStdString();
   std::ifstream input(file, std::ios::binary);
   std::error_code ignored;
   if (!input || std::filesystem::is_directory(file, ignored)) {
-    contents.problem = "无法读取文件「" + path.toStdString() + "」";
-    return contents;
+    read.problem = "无法读取文件「" + path.toStdString() + "」";
+    return read;
   }
-  contents = readFigureFile(input, TextEncoding::Automatic);
-  if (input.bad()) contents.problem = "读取文件「" + path.toStdString() + "」时出错";
+  read.bytes.assign(std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>());
+  if (input.bad()) read.problem = "读取文件「" + path.toStdString() + "」时出错";
+  return read;
+}
+
+FigureFileContents unreadable(const std::string& problem) {
+  FigureFileContents contents;
+  contents.problem = problem;
   return contents;
+}
+
+QString cannotSave(const QString& path, const QString& reason) {
+  return QStringLiteral("无法保存文件「%1」：%2").arg(QFileInfo(path).fileName(), reason);
 }
 
 }  // namespace
@@ -73,8 +93,8 @@ void FigureFileCommands::newFigure() {
   form_.startFigure(SheetTexts{});
   path_.clear();
   saved_ = SheetTexts{};
-  fileFigures_.clear();
-  picked_ = 0;
+  fileBytes_.clear();
+  recordLine_ = 0;
   emit fileStateChanged();
 }
 
@@ -87,8 +107,9 @@ void FigureFileCommands::open() {
 
 bool FigureFileCommands::openRecent(const QString& path) { return keepChangesOrDrop() && openPath(path); }
 
-bool FigureFileCommands::openPath(const QString& path) {
-  const FigureFileContents contents = readFile(path);
+bool FigureFileCommands::openPath(const QString& path, std::optional<std::size_t> recordLine) {
+  FileBytes read = readBytes(path);
+  const FigureFileContents contents = read.problem.empty() ? readFigureFileBytes(read.bytes) : unreadable(read.problem);
   const QString fileName = QFileInfo(path).fileName();
   if (!contents.problem.empty()) {
     tell(QString::fromStdString(contents.problem));
@@ -105,25 +126,31 @@ bool FigureFileCommands::openPath(const QString& path) {
   if (!contents.errors.empty()) {
     tell(QStringLiteral("文件「%1」中有记录无法读取，已跳过：\n").arg(fileName) + joinedErrors(contents.errors));
   }
-  std::size_t picked = 0;
-  if (contents.figures.size() > 1) {
-    QStringList labels;
-    for (const FigureFileEntry& entry : contents.figures) labels << pickLabel(entry);
-    bool chosen = false;
-    const QString label = QInputDialog::getItem(&dialogParent_, QStringLiteral("选择图形"),
-                                                QStringLiteral("文件中有 %1 个图形，请选择一个：").arg(labels.size()),
-                                                labels, 0, false, &chosen);
-    if (!chosen) return false;
-    picked = static_cast<std::size_t>(labels.indexOf(label));
-  }
-  fileFigures_.clear();
-  for (const FigureFileEntry& entry : contents.figures) fileFigures_.push_back(textsOf(entry.figure));
-  picked_ = picked;
-  saved_ = fileFigures_[picked_];
+  const std::optional<std::size_t> picked = pickFigure(contents.figures, recordLine);
+  if (!picked) return false;
+  fileBytes_ = std::move(read.bytes);
+  recordLine_ = contents.figures[*picked].line;
+  saved_ = textsOf(contents.figures[*picked].figure);
   form_.startFigure(saved_);
   remember(path);
   for (const std::string& notice : contents.notices) emit noticed(QString::fromStdString(notice));
   return true;
+}
+
+std::optional<std::size_t> FigureFileCommands::pickFigure(const std::vector<FigureFileEntry>& figures,
+                                                          std::optional<std::size_t> recordLine) {
+  for (std::size_t at = 0; recordLine && at < figures.size(); ++at) {
+    if (figures[at].line == *recordLine) return at;
+  }
+  if (figures.size() == 1) return 0;
+  QStringList labels;
+  for (const FigureFileEntry& entry : figures) labels << pickLabel(entry);
+  bool chosen = false;
+  const QString label = QInputDialog::getItem(&dialogParent_, QStringLiteral("选择图形"),
+                                              QStringLiteral("文件中有 %1 个图形，请选择一个：").arg(labels.size()),
+                                              labels, 0, false, &chosen);
+  if (!chosen) return std::nullopt;
+  return static_cast<std::size_t>(labels.indexOf(label));
 }
 
 bool FigureFileCommands::save() { return path_.isEmpty() ? saveAs() : saveTo(path_); }
@@ -133,28 +160,51 @@ bool FigureFileCommands::saveAs() {
   QString path = QFileDialog::getSaveFileName(&dialogParent_, QStringLiteral("保存图形文件"), start, kFileFilter);
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
-  if (path != path_) {
-    fileFigures_.clear();
-    picked_ = 0;
-  }
   return saveTo(path);
 }
 
 bool FigureFileCommands::saveTo(const QString& path) {
-  std::vector<SheetTexts> figures = fileFigures_;
-  if (figures.empty()) figures.resize(1);
-  figures.at(picked_) = form_.figure();
-  std::vector<FigureRecord> records;
-  for (const SheetTexts& figure : figures) records.push_back(recordOf(figure));
-  std::ofstream output(std::filesystem::path(path.toStdString()), std::ios::binary | std::ios::trunc);
-  if (!output || !writeFigureFile(output, records) || !output.flush()) {
-    tell(QStringLiteral("无法写入文件「%1」").arg(path));
+  const FigureRecord figure = recordOf(form_.figure());
+  const bool intoOpenedFile = isOpenedFile(path);
+  FigureFileEdit edit = intoOpenedFile ? editFigureInFile(fileBytes_, recordLine_, figure)
+                                       : FigureFileEdit{newFigureFile(std::array{figure}), kFirstRecordLine, {}};
+  if (!edit.problem.empty()) {
+    tell(cannotSave(path, QString::fromStdString(edit.problem)));
     return false;
   }
-  fileFigures_ = figures;
+  if (intoOpenedFile && changedOnDisk() && !overwriteAgreed(QFileInfo(path).fileName())) return false;
+  const QString failure = saveAtomically(path, edit.bytes);
+  if (!failure.isEmpty()) {
+    tell(cannotSave(path, failure));
+    return false;
+  }
+  fileBytes_ = std::move(edit.bytes);
+  recordLine_ = edit.line;
   saved_ = form_.figure();
   remember(path);
   return true;
+}
+
+bool FigureFileCommands::isOpenedFile(const QString& path) const {
+  return !path_.isEmpty() && QFileInfo(path).absoluteFilePath() == QFileInfo(path_).absoluteFilePath();
+}
+
+bool FigureFileCommands::changedOnDisk() const {
+  if (!QFileInfo::exists(path_)) return false;
+  const FileBytes onDisk = readBytes(path_);
+  return !onDisk.problem.empty() || onDisk.bytes != fileBytes_;
+}
+
+bool FigureFileCommands::overwriteAgreed(const QString& fileName) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Velmora"),
+                  QStringLiteral("文件「%1」在打开或上次保存之后已被改动。\n"
+                                 "覆盖它吗？覆盖后，那些改动将丢失。")
+                      .arg(fileName),
+                  QMessageBox::Cancel, &dialogParent_);
+  const QPushButton* overwrite = box.addButton(QStringLiteral("覆盖"), QMessageBox::AcceptRole);
+  box.setDefaultButton(QMessageBox::Cancel);
+  box.exec();
+  return box.clickedButton() == overwrite;
 }
 
 bool FigureFileCommands::keepChangesOrDrop() {

@@ -1,13 +1,19 @@
 // The 文件 menu's figure commands: 新建, 打开, 保存, 另存为 and the recent
-// files, over the batch reader and writer (encodings, separators, messages).
-// The figure in the form is kept against its file: it is changed when
-// its texts differ from what was last opened or saved, and a change is asked
-// about before 新建, 打开 or 退出 would drop it. A file with several figures
-// keeps all of them: saving replaces only the figure that was picked.
+// files, over the batch reader (encodings, separators, messages) and the
+// figure file edit. The figure in the form is kept against its file: it is
+// changed when its texts differ from what was last opened or saved, and a
+// change is asked about before 新建, 打开 or 退出 would drop it. Saving into
+// the file the figure came from changes only that figure's fields; every other
+// byte stays (figure_file_edit.h). A new file is UTF-8 with a byte order mark,
+// commas and CR LF. A save replaces the file only once the new one is whole,
+// and asks first when the file changed on disk since it was opened or saved.
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <cstddef>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "ui/sheet_entries.h"
@@ -16,6 +22,7 @@ class QWidget;
 
 namespace velmora {
 
+struct FigureFileEntry;
 class MainWindow;
 class WorkbenchSettings;
 
@@ -31,10 +38,15 @@ class FigureFileCommands final : public QObject {
   bool openRecent(const QString& path);
   /// Reads `path` and puts its figure (the one the operator picks, when it
   /// holds several) into the form. Tells the operator what went wrong.
-  bool openPath(const QString& path);
+  bool openPath(const QString& path) { return openPath(path, std::nullopt); }
+  /// The same, picking without asking the figure whose record starts on line
+  /// `recordLine` when there is one; otherwise as without a line.
+  bool openPath(const QString& path, std::optional<std::size_t> recordLine);
   bool save();
   bool saveAs();
-  /// Writes the figure (and the file's other figures) to `path`.
+  /// Saves the figure as `path`: into its record when `path` is the file it
+  /// came from, otherwise as a new file of this figure alone. False, with the
+  /// reason told, when nothing was saved; the figure then stays changed.
   bool saveTo(const QString& path);
 
   /// Asks whether to save a changed figure: true when the caller may go on.
@@ -42,6 +54,8 @@ class FigureFileCommands final : public QObject {
 
   const QString& path() const { return path_; }
   bool changed() const;
+  /// The first line of the figure's record in its file; 0 when it has no file.
+  std::size_t recordLine() const { return recordLine_; }
 
  signals:
   /// The file, its changed mark or the recent files changed.
@@ -50,6 +64,13 @@ class FigureFileCommands final : public QObject {
   void noticed(const QString& notice);
 
  private:
+  /// Which figure to open: the one on `recordLine`, the only one, or the operator's pick.
+  std::optional<std::size_t> pickFigure(const std::vector<FigureFileEntry>& figures,
+                                        std::optional<std::size_t> recordLine);
+  bool isOpenedFile(const QString& path) const;
+  /// The file on disk is no longer what was last read from it or written to it.
+  bool changedOnDisk() const;
+  bool overwriteAgreed(const QString& fileName);
   void tell(const QString& message);
   void remember(const QString& path);
 
@@ -58,8 +79,8 @@ class FigureFileCommands final : public QObject {
   QWidget& dialogParent_;
   QString path_;
   SheetTexts saved_;
-  std::vector<SheetTexts> fileFigures_;  ///< every figure of the file, as last read or written
-  std::size_t picked_ = 0;               ///< which of them the form holds
+  std::string fileBytes_;       ///< the file's bytes as last read or written
+  std::size_t recordLine_ = 0;  ///< where the figure's record starts in them
 };
 
 }  // namespace velmora
