@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -63,6 +64,17 @@ FigureFileContents readFile(const QString& path) {
   return contents;
 }
 
+/// The line record `picked` starts on in a file writeFigureFile wrote: after
+/// the header, each record takes one line and one more per line break it holds.
+std::size_t writtenRecordLine(const std::vector<SheetTexts>& figures, std::size_t picked) {
+  std::size_t line = 2;
+  for (std::size_t at = 0; at < picked; ++at) {
+    line += 1;
+    for (const std::string& text : figures[at]) line += static_cast<std::size_t>(std::ranges::count(text, '\n'));
+  }
+  return line;
+}
+
 }  // namespace
 
 FigureFileCommands::FigureFileCommands(MainWindow& form, WorkbenchSettings& settings, QWidget& dialogParent)
@@ -75,6 +87,7 @@ void FigureFileCommands::newFigure() {
   saved_ = SheetTexts{};
   fileFigures_.clear();
   picked_ = 0;
+  recordLine_ = 0;
   emit fileStateChanged();
 }
 
@@ -87,7 +100,7 @@ void FigureFileCommands::open() {
 
 bool FigureFileCommands::openRecent(const QString& path) { return keepChangesOrDrop() && openPath(path); }
 
-bool FigureFileCommands::openPath(const QString& path) {
+bool FigureFileCommands::openPath(const QString& path, std::optional<std::size_t> recordLine) {
   const FigureFileContents contents = readFile(path);
   const QString fileName = QFileInfo(path).fileName();
   if (!contents.problem.empty()) {
@@ -106,7 +119,15 @@ bool FigureFileCommands::openPath(const QString& path) {
     tell(QStringLiteral("文件「%1」中有记录无法读取，已跳过：\n").arg(fileName) + joinedErrors(contents.errors));
   }
   std::size_t picked = 0;
-  if (contents.figures.size() > 1) {
+  if (recordLine) {
+    const auto found = std::find_if(contents.figures.begin(), contents.figures.end(),
+                                    [&recordLine](const FigureFileEntry& entry) { return entry.line == *recordLine; });
+    if (found == contents.figures.end()) {
+      tell(QStringLiteral("文件「%1」的第 %2 行不再是一个图形的开始。").arg(fileName).arg(*recordLine));
+      return false;
+    }
+    picked = static_cast<std::size_t>(found - contents.figures.begin());
+  } else if (contents.figures.size() > 1) {
     QStringList labels;
     for (const FigureFileEntry& entry : contents.figures) labels << pickLabel(entry);
     bool chosen = false;
@@ -119,6 +140,7 @@ bool FigureFileCommands::openPath(const QString& path) {
   fileFigures_.clear();
   for (const FigureFileEntry& entry : contents.figures) fileFigures_.push_back(textsOf(entry.figure));
   picked_ = picked;
+  recordLine_ = contents.figures[picked].line;
   saved_ = fileFigures_[picked_];
   form_.setFigure(saved_);
   remember(path);
@@ -152,6 +174,7 @@ bool FigureFileCommands::saveTo(const QString& path) {
     return false;
   }
   fileFigures_ = figures;
+  recordLine_ = writtenRecordLine(figures, picked_);
   saved_ = form_.figure();
   remember(path);
   return true;

@@ -8,6 +8,8 @@
 
 #include <QObject>
 #include <QString>
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "ui/sheet_entries.h"
@@ -29,9 +31,10 @@ class FigureFileCommands final : public QObject {
   void open();
   /// Opens `path` after asking about unsaved changes; false when nothing was opened.
   bool openRecent(const QString& path);
-  /// Reads `path` and puts its figure (the one the operator picks, when it
-  /// holds several) into the form. Tells the operator what went wrong.
-  bool openPath(const QString& path);
+  /// Reads `path` and puts its figure into the form: the one whose record
+  /// starts on `recordLine` when given (refused when none does), else the one
+  /// the operator picks when it holds several. Tells the operator what went wrong.
+  bool openPath(const QString& path, std::optional<std::size_t> recordLine = std::nullopt);
   bool save();
   bool saveAs();
   /// Writes the figure (and the file's other figures) to `path`.
@@ -41,6 +44,8 @@ class FigureFileCommands final : public QObject {
   bool keepChangesOrDrop();
 
   const QString& path() const { return path_; }
+  /// The line the figure's record starts on in its file (1-based); 0 without a file.
+  std::size_t recordLine() const { return recordLine_; }
   bool changed() const;
 
  signals:
@@ -60,6 +65,7 @@ class FigureFileCommands final : public QObject {
   SheetTexts saved_;
   std::vector<SheetTexts> fileFigures_;  ///< every figure of the file, as last read or written
   std::size_t picked_ = 0;               ///< which of them the form holds
+  std::size_t recordLine_ = 0;           ///< where its record starts in the file
 };
 
 }  // namespace velmora

@@ -46,6 +46,7 @@ Workbench::Workbench(std::unique_ptr<OperatorChannel> channel, QWidget* parent)
   setCentralWidget(form_);
   actions_ = addWorkbenchMenus(*this);
   files_ = new FigureFileCommands(*form_, settings_, *this);
+  recovery_ = new FigureRecovery(*files_, *form_, *this);
   runStatus_ = addStatusField(*statusBar(), false);
   verdictStatus_ = addStatusField(*statusBar(), true);
   fileStatus_ = addStatusField(*statusBar(), true);
@@ -58,6 +59,8 @@ Workbench::Workbench(std::unique_ptr<OperatorChannel> channel, QWidget* parent)
 }
 
 void Workbench::restoreSavedGeometry() { restoreGeometry(settings_.geometry()); }
+
+void Workbench::keepRecoveryIn(const QString& folder) { recovery_->start(folder); }
 
 void Workbench::connectActions() {
   connect(actions_.newFigure, &QAction::triggered, files_, &FigureFileCommands::newFigure);
@@ -80,6 +83,8 @@ void Workbench::connectActions() {
   });
   connect(files_, &FigureFileCommands::noticed, this,
           [this](const QString& notice) { statusBar()->showMessage(notice, kNoticeMilliseconds); });
+  connect(recovery_, &FigureRecovery::noticed, this,
+          [this](const QString& notice) { statusBar()->showMessage(notice); });
   connect(form_, &MainWindow::figureChanged, this, &Workbench::showFileState);
   connect(form_, &MainWindow::computeEnded, this, [this](const RunOutcome& outcome) {
     runStatus_->setText(runStatusText(outcome));
@@ -159,6 +164,7 @@ QString Workbench::exportFigureTo(const QString& path) {
 
 void Workbench::quit() {
   if (!files_->keepChangesOrDrop()) return;
+  recovery_->stop();
   close();
 }
 
@@ -171,11 +177,12 @@ void Workbench::showVerdict(const QString& verdict) {
 
 void Workbench::closeEvent(QCloseEvent* event) {
   // The window's own close control quits like 退出; 结束 and 退出 close it
-  // themselves, 结束 at once as it always has.
+  // themselves, 结束 at once as it always has (its unsaved figure stays in the recovery).
   if (event->spontaneous() && !files_->keepChangesOrDrop()) {
     event->ignore();
     return;
   }
+  if (event->spontaneous()) recovery_->stop();
   settings_.setGeometry(saveGeometry());
   event->accept();
 }

@@ -2,13 +2,15 @@
 // central area, the menu bar above it and a status bar below it that tells
 // how the last run ended, the grade verdict of the last check, and the figure
 // file with its changed mark. Each command lives in its own piece: the menus,
-// the figure files, the data sheet, the check dialog and the settings.
+// the figure files, the recovery of an unsaved figure, the data sheet, the
+// check dialog and the settings.
 #pragma once
 
 #include <QMainWindow>
 #include <memory>
 
 #include "ui/qt/figure_file_commands.h"
+#include "ui/qt/figure_recovery.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/workbench_menus.h"
 #include "ui/qt/workbench_settings.h"
@@ -25,10 +27,14 @@ class Workbench final : public QMainWindow {
 
   /// The size and place the window had when it was last closed.
   void restoreSavedGeometry();
+  /// Offers what a window that ended without saving left in `folder`, then
+  /// keeps the unsaved figure there (FigureRecovery); without it, nothing is kept.
+  void keepRecoveryIn(const QString& folder);
 
   MainWindow& form() { return *form_; }
   const WorkbenchActions& actions() const { return actions_; }
   FigureFileCommands& files() { return *files_; }
+  FigureRecovery& recovery() { return *recovery_; }
   WorkbenchSettings& settings() { return settings_; }
 
   /// 编辑 › 数据表…: edits the figure in a table; true when it was accepted.
@@ -69,6 +75,7 @@ class Workbench final : public QMainWindow {
   MainWindow* form_;
   WorkbenchActions actions_;
   FigureFileCommands* files_;
+  FigureRecovery* recovery_;
   QLabel* runStatus_;
   QLabel* verdictStatus_;
   QLabel* fileStatus_;
