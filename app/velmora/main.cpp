@@ -1,6 +1,8 @@
 // velmora: the window program. Without arguments it opens the window for a
-// person; with --replies it runs the scripted mode and exits with the console
-// program's statuses. --help and --version are answered before Qt starts.
+// person, which keeps an unsaved figure in the user's data folder and offers it
+// back at the next start; with --replies it runs the scripted mode (which keeps
+// nothing) and exits with the console program's statuses. --help and --version
+// are answered before Qt starts.
 #include <QApplication>
 #include <QIcon>
 #include <QStringList>
@@ -54,5 +56,6 @@ int main(int argc, char** argv) {
   velmora::Workbench window(std::make_unique<velmora::DialogChannel>());
   window.restoreSavedGeometry();
   window.show();
+  window.keepRecoveryIn(velmora::FigureRecovery::userFolder());
   return QApplication::exec();
 }

@@ -139,8 +139,13 @@ bool FigureFileCommands::openPath(const QString& path, std::optional<std::size_t
 
 std::optional<std::size_t> FigureFileCommands::pickFigure(const std::vector<FigureFileEntry>& figures,
                                                           std::optional<std::size_t> recordLine) {
-  for (std::size_t at = 0; recordLine && at < figures.size(); ++at) {
-    if (figures[at].line == *recordLine) return at;
+  if (recordLine) {
+    for (std::size_t at = 0; at < figures.size(); ++at) {
+      if (figures[at].line == *recordLine) return at;
+    }
+    // Never another figure's record in its place.
+    tell(QStringLiteral("文件的第 %1 行不再是一个图形的开始。").arg(*recordLine));
+    return std::nullopt;
   }
   if (figures.size() == 1) return 0;
   QStringList labels;

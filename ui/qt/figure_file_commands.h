@@ -40,7 +40,7 @@ class FigureFileCommands final : public QObject {
   /// holds several) into the form. Tells the operator what went wrong.
   bool openPath(const QString& path) { return openPath(path, std::nullopt); }
   /// The same, picking without asking the figure whose record starts on line
-  /// `recordLine` when there is one; otherwise as without a line.
+  /// `recordLine`; refused with a message when no record starts there.
   bool openPath(const QString& path, std::optional<std::size_t> recordLine);
   bool save();
   bool saveAs();
@@ -53,6 +53,8 @@ class FigureFileCommands final : public QObject {
   bool keepChangesOrDrop();
 
   const QString& path() const { return path_; }
+  /// The line the figure's record starts on in its file (1-based); 0 without a file.
+  std::size_t recordLine() const { return recordLine_; }
   bool changed() const;
   /// The first line of the figure's record in its file; 0 when it has no file.
   std::size_t recordLine() const { return recordLine_; }

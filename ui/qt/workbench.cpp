@@ -55,6 +55,7 @@ Workbench::Workbench(std::unique_ptr<OperatorChannel> channel, QWidget* parent)
   setCentralWidget(scroller);
   actions_ = addWorkbenchMenus(*this);
   files_ = new FigureFileCommands(*form_, settings_, *this);
+  recovery_ = new FigureRecovery(*files_, *form_, *this);
   runStatus_ = addStatusField(*statusBar(), false);
   verdictStatus_ = addStatusField(*statusBar(), true);
   fileStatus_ = addStatusField(*statusBar(), true);
@@ -101,6 +102,8 @@ void Workbench::showEvent(QShowEvent* event) {
   });
 }
 
+void Workbench::keepRecoveryIn(const QString& folder) { recovery_->start(folder); }
+
 void Workbench::connectActions() {
   connect(actions_.newFigure, &QAction::triggered, files_, &FigureFileCommands::newFigure);
   connect(actions_.open, &QAction::triggered, files_, &FigureFileCommands::open);
@@ -122,6 +125,8 @@ void Workbench::connectActions() {
   });
   connect(files_, &FigureFileCommands::noticed, this,
           [this](const QString& notice) { statusBar()->showMessage(notice, kNoticeMilliseconds); });
+  connect(recovery_, &FigureRecovery::noticed, this,
+          [this](const QString& notice) { statusBar()->showMessage(notice); });
   connect(form_, &MainWindow::figureChanged, this, &Workbench::showFileState);
   connect(form_, &MainWindow::computeEnded, this, [this](const RunOutcome& outcome) {
     runStatus_->setText(runStatusText(outcome));
@@ -201,6 +206,7 @@ QString Workbench::exportFigureTo(const QString& path) {
 
 void Workbench::quit() {
   if (!files_->keepChangesOrDrop()) return;
+  recovery_->stop();
   close();
 }
 
@@ -213,11 +219,12 @@ void Workbench::showVerdict(const QString& verdict) {
 
 void Workbench::closeEvent(QCloseEvent* event) {
   // The window's own close control quits like 退出; 结束 and 退出 close it
-  // themselves, 结束 at once as it always has.
+  // themselves, 结束 at once as it always has (its unsaved figure stays in the recovery).
   if (event->spontaneous() && !files_->keepChangesOrDrop()) {
     event->ignore();
     return;
   }
+  if (event->spontaneous()) recovery_->stop();
   if (fitsInside(frameGeometry(), availableArea())) settings_.setGeometry(saveGeometry());
   event->accept();
 }

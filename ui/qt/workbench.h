@@ -3,13 +3,15 @@
 // the menu bar above it and a status bar below it that tells
 // how the last run ended, the grade verdict of the last check, and the figure
 // file with its changed mark. Each command lives in its own piece: the menus,
-// the figure files, the data sheet, the check dialog and the settings.
+// the figure files, the recovery of an unsaved figure, the data sheet, the
+// check dialog and the settings.
 #pragma once
 
 #include <QMainWindow>
 #include <memory>
 
 #include "ui/qt/figure_file_commands.h"
+#include "ui/qt/figure_recovery.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/workbench_menus.h"
 #include "ui/qt/workbench_settings.h"
@@ -34,10 +36,14 @@ class Workbench final : public QMainWindow {
   void fitToScreen();
   /// The size the window has when the whole form shows.
   QSize naturalSize() const;
+  /// Offers what a window that ended without saving left in `folder`, then
+  /// keeps the unsaved figure there (FigureRecovery); without it, nothing is kept.
+  void keepRecoveryIn(const QString& folder);
 
   MainWindow& form() { return *form_; }
   const WorkbenchActions& actions() const { return actions_; }
   FigureFileCommands& files() { return *files_; }
+  FigureRecovery& recovery() { return *recovery_; }
   WorkbenchSettings& settings() { return settings_; }
 
   /// 编辑 › 数据表…: edits the figure in a table; true when it was accepted.
@@ -84,6 +90,7 @@ class Workbench final : public QMainWindow {
   MainWindow* form_;
   WorkbenchActions actions_;
   FigureFileCommands* files_;
+  FigureRecovery* recovery_;
   QLabel* runStatus_;
   QLabel* verdictStatus_;
   QLabel* fileStatus_;
