@@ -9,7 +9,8 @@
 namespace velmora {
 namespace {
 
-const QString kManualTitle = QStringLiteral("Velmora 使用说明");
+// Qt adds the program's name after it: 使用说明 — Velmora.
+const QString kManualTitle = QStringLiteral("使用说明");
 
 QAction* addCommand(QToolBar& bar, QStyle::StandardPixmap icon, const QString& text, const QKeySequence& shortcut) {
   QAction* action = bar.addAction(bar.style()->standardIcon(icon), text);
@@ -62,9 +63,9 @@ void ManualWindow::addBrowsingCommands() {
   addAction(close);
 }
 
-void ManualWindow::showPageTitle() {
-  const QString page = browser_->documentTitle();
-  setWindowTitle(page == kManualTitle || page.isEmpty() ? kManualTitle : kManualTitle + QStringLiteral(" – ") + page);
+void ManualWindow::showPageTitle(const QUrl& page) {
+  const bool contents = page.adjusted(QUrl::RemoveFragment) == contentsPage();
+  setWindowTitle(contents ? kManualTitle : kManualTitle + QStringLiteral(" – ") + browser_->documentTitle());
 }
 
 }  // namespace velmora

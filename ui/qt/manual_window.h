@@ -29,7 +29,8 @@ class ManualWindow final : public QMainWindow {
 
  private:
   void addBrowsingCommands();
-  void showPageTitle();
+  /// The title for `page`, just loaded (source() still names the page before it).
+  void showPageTitle(const QUrl& page);
 
   QTextBrowser* browser_;
 };
