@@ -73,6 +73,9 @@ install(FILES examples/sample-figure.txt examples/figures.csv DESTINATION ${VELM
 include(${PROJECT_SOURCE_DIR}/docs/manual/manual_files.cmake)
 install(FILES ${VELMORA_MANUAL_PAGES} DESTINATION ${VELMORA_DOC_DIR}/manual)
 install(FILES ${VELMORA_MANUAL_PICTURES} DESTINATION ${VELMORA_DOC_DIR})
+# Registered with doc-base, so that documentation browsers list the manual.
+install(FILES ${VELMORA_PACKAGING_DIR}/velmora-manual.doc-base DESTINATION ${CMAKE_INSTALL_DATADIR}/doc-base
+        RENAME velmora-manual)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)

@@ -150,6 +150,8 @@ done
 
 say "the HTML manual"
 [ -f "$manual/index.html" ] || fail "the manual is not installed: no $manual/index.html"
+grep -qxF "Index: $manual/index.html" /usr/share/doc-base/velmora-manual ||
+  fail "the manual is not registered with doc-base"
 for page in "$manual"/*.html; do
   while read -r target; do
     [ -f "$manual/$target" ] || fail "the installed manual's $(basename "$page") refers to $target, which is not installed"
