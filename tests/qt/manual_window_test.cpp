@@ -51,33 +51,36 @@ PageReferences readReferences(const QString& page) {
   return found;
 }
 
+/// The character format of every fragment of the page the browser shows.
+QList<QTextCharFormat> fragmentFormats(const QTextBrowser& browser) {
+  QList<QTextCharFormat> formats;
+  for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next()) {
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) formats << fragment.fragment().charFormat();
+  }
+  return formats;
+}
+
 /// The anchor names the browser found in a page: what a link's #fragment can reach.
 QStringList anchorNames(const QUrl& page) {
   QTextBrowser browser;
   browser.setSource(page);
   QStringList names;
-  for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next()) {
-    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
-      names << fragment.fragment().charFormat().anchorNames();
-  }
+  for (const QTextCharFormat& format : fragmentFormats(browser)) names << format.anchorNames();
   return names;
 }
 
-/// The link targets in the page the browser shows.
+/// The link targets in the page the browser shows, in their order.
 QStringList shownLinks(const QTextBrowser& browser) {
   QStringList links;
-  for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next()) {
-    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
-      const QString href = fragment.fragment().charFormat().anchorHref();
-      if (!href.isEmpty()) links << href;
-    }
+  for (const QTextCharFormat& format : fragmentFormats(browser)) {
+    if (!format.anchorHref().isEmpty()) links << format.anchorHref();
   }
   return links;
 }
 
 QString resourcePath(const QUrl& url) { return QLatin1Char(':') + url.path(); }
 
-void pressKeys(const QKeySequence& keys) {
+void pressShortcut(const QKeySequence& keys) {
   QTest::keyClick(QApplication::focusWidget(), keys[0].key(), keys[0].keyboardModifiers());
 }
 
@@ -134,11 +137,10 @@ class ManualWindowTest : public QObject {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     const QUrl followed = manual.browser().source();
     QCOMPARE(followed, firstLink);
-    QVERIFY(followed != ManualWindow::contentsPage());
     QVERIFY(manual.windowTitle().endsWith(manual.browser().documentTitle()));
-    pressKeys(QKeySequence(QKeySequence::Back));
+    pressShortcut(QKeySequence(QKeySequence::Back));
     QCOMPARE(manual.browser().source(), ManualWindow::contentsPage());
-    pressKeys(QKeySequence(QKeySequence::Forward));
+    pressShortcut(QKeySequence(QKeySequence::Forward));
     QCOMPARE(manual.browser().source(), followed);
   }
 
