@@ -1,7 +1,8 @@
 # Installation and the Debian package: cmake --install puts both programs, their
 # manual pages, the documentation (copyright, changelog, README, the example
-# figures) and, with the window, its desktop entry, AppStream metadata and icons
-# under the prefix; cpack -G DEB builds a .deb that lintian accepts.
+# figures, the HTML manual and its pictures) and, with the window, its desktop
+# entry, AppStream metadata and icons under the prefix; cpack -G DEB builds a
+# .deb that lintian accepts.
 include(GNUInstallDirs)
 
 set(VELMORA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/velmora)
@@ -69,6 +70,12 @@ endif()
 install(FILES README.md ${VELMORA_PACKAGE_BUILD_DIR}/copyright ${VELMORA_PACKAGE_BUILD_DIR}/changelog.gz
         DESTINATION ${VELMORA_DOC_DIR})
 install(FILES examples/sample-figure.txt examples/figures.csv DESTINATION ${VELMORA_DOC_DIR}/examples)
+include(${PROJECT_SOURCE_DIR}/docs/manual/manual_files.cmake)
+install(FILES ${VELMORA_MANUAL_PAGES} DESTINATION ${VELMORA_DOC_DIR}/manual)
+install(FILES ${VELMORA_MANUAL_PICTURES} DESTINATION ${VELMORA_DOC_DIR})
+# Registered with doc-base, so that documentation browsers list the manual.
+install(FILES ${VELMORA_PACKAGING_DIR}/velmora-manual.doc-base DESTINATION ${CMAKE_INSTALL_DATADIR}/doc-base
+        RENAME velmora-manual)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)

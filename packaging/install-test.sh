@@ -4,7 +4,8 @@
 # builds the .deb in BUILD_DIR (configured as a Release build without tests or benchmarks if it is
 # not configured yet), checks it with lintian, installs it with apt-get, runs both
 # installed programs on the installed sample figure, checks the manual pages, desktop
-# entry, AppStream metadata and icons, then purges it and checks that nothing of it remains.
+# entry, AppStream metadata, icons and the HTML manual (every page's links and pictures
+# installed, both manual pages naming it), then purges it and checks that nothing of it remains.
 # Needs root or sudo. It leaves the machine as it found it: every package that the install
 # pulled in is purged again and the list of installed packages must end as it began. If
 # velmora is installed already, the test refuses to run rather than remove it.
@@ -14,6 +15,7 @@ cd "$(dirname "$0")/.."
 build_dir=${1:-build}
 app_id=io.github.velmora.Velmora
 examples=/usr/share/doc/velmora/examples
+manual=/usr/share/doc/velmora/manual
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
@@ -145,6 +147,19 @@ for size in 16 32 48 64 128 256; do
   file "$icon" | grep -qF "$size x $size" || fail "$icon is not a $size x $size image"
 done
 [ -f /usr/share/icons/hicolor/scalable/apps/velmora.svg ] || fail "no scalable icon"
+
+say "the HTML manual"
+[ -f "$manual/index.html" ] || fail "the manual is not installed: no $manual/index.html"
+grep -qxF "Index: $manual/index.html" /usr/share/doc-base/velmora-manual ||
+  fail "the manual is not registered with doc-base"
+for page in "$manual"/*.html; do
+  while read -r target; do
+    [ -f "$manual/$target" ] || fail "the installed manual's $(basename "$page") refers to $target, which is not installed"
+  done < <(grep -o '\(href\|src\)="[^"#]*' "$page" | sed 's/^[a-z]*="//' | grep -v '^$' | sort -u)
+done
+for page in velmora velmora-cli; do
+  zgrep -qF "$manual/index.html" "/usr/share/man/man1/$page.1.gz" || fail "$page(1) does not name the manual"
+done
 
 say "purging"
 remove_installed_packages

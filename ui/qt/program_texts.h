@@ -1,5 +1,5 @@
-// The texts of the 帮助 menu: how to use the window, and the program's
-// version, licence and the libraries it is built on.
+// The texts of 帮助 › 关于 Velmora: the program's version, its licence and
+// the libraries it is built on.
 #pragma once
 
 #include <QString>
@@ -8,9 +8,6 @@ namespace velmora {
 
 /// The program's version, "1.0.0".
 QString programVersion();
-
-/// 使用说明: the commands of the window in a few paragraphs, plain text.
-extern const char* const kManualText;
 
 /// 关于 Velmora: version, licence and libraries, as rich text.
 QString aboutText();

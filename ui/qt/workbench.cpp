@@ -20,6 +20,7 @@
 #include "ui/entry_problem.h"
 #include "ui/qt/check_dialog.h"
 #include "ui/qt/data_sheet_dialog.h"
+#include "ui/qt/manual_window.h"
 #include "ui/qt/picture_export.h"
 #include "ui/qt/plot_painter.h"
 #include "ui/qt/program_texts.h"
@@ -244,9 +245,7 @@ void Workbench::fillRecentFiles() {
 
 void Workbench::showFileState() { fileStatus_->setText(fileStatusText(files_->path(), files_->changed())); }
 
-void Workbench::showManual() {
-  QMessageBox::information(this, QStringLiteral("使用说明"), QString::fromUtf8(kManualText));
-}
+void Workbench::showManual() { ManualWindow::showFor(*this); }
 
 void Workbench::showAbout() { QMessageBox::about(this, QStringLiteral("关于 Velmora"), aboutText()); }
 
