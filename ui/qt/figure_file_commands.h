@@ -56,8 +56,6 @@ class FigureFileCommands final : public QObject {
   /// The line the figure's record starts on in its file (1-based); 0 without a file.
   std::size_t recordLine() const { return recordLine_; }
   bool changed() const;
-  /// The first line of the figure's record in its file; 0 when it has no file.
-  std::size_t recordLine() const { return recordLine_; }
 
  signals:
   /// The file, its changed mark or the recent files changed.
