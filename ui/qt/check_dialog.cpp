@@ -217,9 +217,11 @@ void CheckDialog::printDocument() {
 }
 
 void CheckDialog::exportDocument() {
-  const QString path =
-      QFileDialog::getSaveFileName(this, QStringLiteral("导出检核"), settings_.lastFolder(), pictureFileFilter());
+  QString chosen;
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出检核"), settings_.lastFolder(),
+                                              pictureFileFilter(), &chosen);
   if (path.isEmpty()) return;
+  path = withChosenSuffix(path, chosen);
   if (const QString failure = exportTo(path); !failure.isEmpty()) QMessageBox::warning(this, windowTitle(), failure);
 }
 

@@ -112,7 +112,9 @@ bool FigureFileCommands::openPath(const QString& path, std::optional<std::size_t
   const FigureFileContents contents = read.problem.empty() ? readFigureFileBytes(read.bytes) : unreadable(read.problem);
   const QString fileName = QFileInfo(path).fileName();
   if (!contents.problem.empty()) {
-    tell(QString::fromStdString(contents.problem));
+    // A file that cannot be read at all names itself; one without a figure header says which.
+    const QString problem = QString::fromStdString(contents.problem);
+    tell(read.problem.empty() ? QStringLiteral("文件「%1」不是图形文件：%2").arg(fileName, problem) : problem);
     if (!QFileInfo::exists(path)) {
       settings_.removeRecentFile(QFileInfo(path).absoluteFilePath());
       emit fileStateChanged();
