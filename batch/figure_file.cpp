@@ -40,18 +40,18 @@ void appendRecord(std::string& text, const FigureRecord& figure) {
   text += "\r\n";
 }
 
-}  // namespace
-
-FigureFileContents readFigureFile(std::istream& input, TextEncoding encoding) {
+/// Reads the whole file, each figure kept as `keep(line, figure)` makes it.
+template <typename Entry, typename Keep>
+FigureFileOf<Entry> readFigures(std::istream& input, TextEncoding encoding, Keep keep) {
   FigureFileReader reader(input, encoding);
-  FigureFileContents contents;
+  FigureFileOf<Entry> contents;
   contents.problem = reader.readHeader();
   if (contents.problem.empty()) {
     FigureRecord figure;
     FigureFileRecord record;
     while (reader.next(figure, record)) {
       if (!record.error) {
-        contents.figures.push_back({record.line, figure});
+        contents.figures.push_back(keep(record.line, figure));
         continue;
       }
       contents.errors.push_back({record.line, std::string(record.error->field.value_or("")),
@@ -64,6 +64,35 @@ FigureFileContents readFigureFile(std::istream& input, TextEncoding encoding) {
   contents.separator = reader.separator();
   contents.header = reader.header();
   return contents;
+}
+
+}  // namespace
+
+FigureFileContents readFigureFile(std::istream& input, TextEncoding encoding) {
+  return readFigures<FigureFileEntry>(input, encoding, [](std::size_t line, const FigureRecord& figure) {
+    return FigureFileEntry{line, figure};
+  });
+}
+
+FigureFileListing listFigureFileBytes(std::string_view bytes) {
+  ViewBuffer buffer(bytes);
+  std::istream input(&buffer);
+  return readFigures<FigureFileName>(input, TextEncoding::Automatic, [](std::size_t line, const FigureRecord& figure) {
+    return FigureFileName{line, figure.name()};
+  });
+}
+
+std::optional<FigureRecord> figureAtLine(std::string_view bytes, std::size_t line) {
+  ViewBuffer buffer(bytes);
+  std::istream input(&buffer);
+  FigureFileReader reader(input, TextEncoding::Automatic);
+  if (!reader.readHeader().empty()) return std::nullopt;
+  FigureRecord figure;
+  FigureFileRecord record;
+  while (reader.next(figure, record) && record.line <= line) {
+    if (record.line == line && !record.error) return figure;
+  }
+  return std::nullopt;
 }
 
 FigureFileContents readFigureFileBytes(std::string_view bytes) {

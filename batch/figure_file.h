@@ -36,8 +36,17 @@ struct FigureFileError {
   std::string name;
 };
 
-struct FigureFileContents {
-  std::vector<FigureFileEntry> figures;
+/// A figure of the file as a chooser lists it: the line its record starts on and its name.
+struct FigureFileName {
+  std::size_t line = 0;
+  std::string name;
+};
+
+/// A whole file: its figures (each kept as `Entry`), the records that give
+/// none, and what was found about the file.
+template <typename Entry>
+struct FigureFileOf {
+  std::vector<Entry> figures;
   std::vector<FigureFileError> errors;
   std::size_t skippedLines = 0;                ///< lines of separators and blanks only
   std::vector<std::string> notices;            ///< said once: columns ignored, the encoding found
@@ -47,12 +56,24 @@ struct FigureFileContents {
   std::string problem;                         ///< not empty when the file has no valid header: then nothing is read
 };
 
+using FigureFileContents = FigureFileOf<FigureFileEntry>;
+/// A file's figures by line and name only: a file of 350,000 figures lists in
+/// a fraction of the memory its texts would take.
+using FigureFileListing = FigureFileOf<FigureFileName>;
+
 /// Reads a whole figure file. `encoding` as velmora-cli's --encoding: Automatic
 /// reads valid UTF-8 (a byte order mark removed) as UTF-8, anything else as GB18030.
 FigureFileContents readFigureFile(std::istream& input, TextEncoding encoding = TextEncoding::Automatic);
 
 /// The same for a file's bytes held in memory, read with TextEncoding::Automatic.
 FigureFileContents readFigureFileBytes(std::string_view bytes);
+
+/// The figures of a file's bytes by line and name, read as readFigureFileBytes reads them.
+FigureFileListing listFigureFileBytes(std::string_view bytes);
+
+/// The texts of the figure whose record starts on `line`, read from the bytes
+/// again; none when no figure's record starts there.
+std::optional<FigureRecord> figureAtLine(std::string_view bytes, std::size_t line);
 
 /// The line a new file's first figure starts on: the one after the header.
 inline constexpr std::size_t kFirstRecordLine = 2;
