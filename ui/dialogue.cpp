@@ -134,15 +134,20 @@ std::string displayText(DisplayKind kind, const std::string& typed) {
   return afterBlank(typed);
 }
 
+std::string echoEntry(WindowOperations& window, const EntrySpec& entry, const std::string& typed) {
+  if (!entry.label.empty()) window.setLabelCaption(entry.label, entry.caption);
+  std::string shown = displayText(entry.kind, typed);
+  window.setFieldText(entry.field, shown);
+  return shown;
+}
+
 DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std::string& member) {
   const EntryPrompt value{entry.entry, false};
   const EntryPrompt confirming{entry.entry, true};
   std::optional<std::string> reply = window.askOperatorAbout(entry.entryPrompt, value);
   if (!reply) return noReplyTo(window, entry.entryPrompt);
   member = std::move(*reply);
-  if (!entry.label.empty()) window.setLabelCaption(entry.label, entry.caption);
-  std::string shown = displayText(entry.kind, member);
-  window.setFieldText(entry.field, shown);
+  std::string shown = echoEntry(window, entry, member);
   const std::string* confirmation = &entry.firstConfirmation;
   for (;;) {
     const std::optional<std::string> answer = window.askOperatorAbout(*confirmation, confirming);
@@ -162,30 +167,37 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std
   }
 }
 
-DialogueEnd enterScalars(WindowOperations& window, AdjustmentState& state) {
+DialogueEnd enterScalars(AdjustmentState& state, const TakeEntry& take) {
   const std::array<std::string*, 7> members{&state.xa, &state.ya, &state.xb,       &state.yb,
                                             &state.xc, &state.yc, &state.pointName};
   const std::array<EntrySpec, 7>& entries = scalarEntries();
   for (std::size_t row = 0; row < entries.size(); ++row) {
-    const DialogueEnd end = confirmedEntry(window, entries[row], *members[row]);
+    const DialogueEnd end = take(entries[row], *members[row]);
     if (!end.entered) return end;
   }
   return {};
 }
 
-DialogueEnd enterTriangleAngles(WindowOperations& window, AdjustmentState& state, int i) {
+DialogueEnd enterTriangleAngles(WindowOperations& window, AdjustmentState& state, int i, const TakeEntry& take) {
   const TriangleEntries& entries = triangleEntries(i);
   const auto index = static_cast<std::size_t>(i);
-  if (DialogueEnd end = confirmedEntry(window, entries.distance, state.distanceAngleDms[index]); !end.entered) {
-    return end;
-  }
+  if (DialogueEnd end = take(entries.distance, state.distanceAngleDms[index]); !end.entered) return end;
   window.setFieldText("Text7", "");
   window.setFieldText("Text8", "");
   window.setFieldText("Text11", "");
-  if (DialogueEnd end = confirmedEntry(window, entries.advance, state.advanceAngleDms[index]); !end.entered) {
-    return end;
-  }
-  return confirmedEntry(window, entries.central, state.centralAngleDms[index]);
+  if (DialogueEnd end = take(entries.advance, state.advanceAngleDms[index]); !end.entered) return end;
+  return take(entries.central, state.centralAngleDms[index]);
+}
+
+DialogueEnd enterScalars(WindowOperations& window, AdjustmentState& state) {
+  return enterScalars(
+      state, [&window](const EntrySpec& entry, std::string& member) { return confirmedEntry(window, entry, member); });
+}
+
+DialogueEnd enterTriangleAngles(WindowOperations& window, AdjustmentState& state, int i) {
+  return enterTriangleAngles(window, state, i, [&window](const EntrySpec& entry, std::string& member) {
+    return confirmedEntry(window, entry, member);
+  });
 }
 
 }  // namespace velmora
