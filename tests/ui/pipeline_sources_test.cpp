@@ -19,17 +19,6 @@
 namespace velmora {
 namespace {
 
-FigureTexts textsOf(const figures::Figure& f) {
-  const auto& c = f.coordinateTexts;
-  FigureTexts texts{c[0], c[1], c[2], c[3], c[4], c[5]};
-  for (std::size_t t = 1; t <= kTriangles; ++t) {
-    texts.distanceAngle[t] = f.angleTexts[3 * (t - 1)];
-    texts.advanceAngle[t] = f.angleTexts[3 * (t - 1) + 1];
-    texts.centralAngle[t] = f.angleTexts[3 * (t - 1) + 2];
-  }
-  return texts;
-}
-
 SheetTexts sheetOf(const figures::Figure& f) {
   SheetTexts sheet;
   sheet[kPointNameEntry] = f.name;
@@ -37,6 +26,11 @@ SheetTexts sheetOf(const figures::Figure& f) {
   for (std::size_t a = 0; a < f.angleTexts.size(); ++a)
     sheet[angleEntry(static_cast<int>(a / 3) + 1, a % 3)] = f.angleTexts[a];
   return sheet;
+}
+
+/// The batch source's view of the same texts.
+FigureTexts textsOf(const SheetTexts& sheet) {
+  return figureTextsOf([&sheet](std::size_t row) { return std::string_view(sheet[row]); });
 }
 
 /// The last text of every field and label a run wrote.
@@ -106,7 +100,8 @@ bool expectAllSourcesAgree(const figures::Figure& f) {
   AdjustmentState state;
   const RunOutcome dialogue = computeRun(state, window);
   AdjustmentResults results;
-  const StageOutcome engine = adjustFigure(textsOf(f), results);
+  const SheetTexts sheet = sheetOf(f);
+  const StageOutcome engine = adjustFigure(textsOf(sheet), results);
   expectSheetRunLikeDialogue(f, window, state, dialogue);
 
   EXPECT_NE(dialogue.end, RunEnd::RepliesRanOut);
