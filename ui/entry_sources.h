@@ -13,7 +13,8 @@
 
 namespace velmora {
 
-/// Fills the state's typed texts one entry at a time and views them for the pipeline.
+/// Fills the state's typed texts one entry at a time and views the ones just
+/// entered for the pipeline (the others' texts may still change).
 class WindowEntrySource : public EntrySource {
  public:
   WindowEntrySource(AdjustmentState& state, WindowOperations& window, TakeEntry take);
@@ -25,7 +26,7 @@ class WindowEntrySource : public EntrySource {
   const DialogueEnd& end() const { return end_; }
 
  private:
-  bool entered(DialogueEnd end, FigureTexts& typed);
+  bool entered(DialogueEnd end);
 
   AdjustmentState& state_;
   WindowOperations& window_;
