@@ -7,25 +7,23 @@
 
 namespace velmora {
 
-const std::array<std::string_view, kFigureColumns> kFigureColumnNames = {
-    "name", "xa", "ya", "xb", "yb", "xc", "yc", "a1", "b1", "c1", "a2", "b2", "c2", "a3", "b3", "c3"};
+static_assert(kFigureColumns == kEntryRows, "a figure file has a column for each typed entry");
+
+const std::array<std::string_view, kFigureColumns> kFigureColumnNames = [] {
+  std::array<std::string_view, kFigureColumns> names{};
+  for (std::size_t row = 0; row < kEntryRows; ++row) names[row] = kFigureEntryRows[row].key;
+  return names;
+}();
 
 FigureTexts FigureRecord::typed() const {
-  FigureTexts texts{columns[1], columns[2], columns[3], columns[4], columns[5], columns[6]};
-  for (std::size_t t = 1; t <= kTriangles; ++t) {
-    const std::size_t first = 7 + 3 * (t - 1);
-    texts.distanceAngle[t] = columns[first];
-    texts.advanceAngle[t] = columns[first + 1];
-    texts.centralAngle[t] = columns[first + 2];
-  }
-  return texts;
+  return figureTextsOf([this](std::size_t row) { return std::string_view(columns[row]); });
 }
 
-std::string_view entryColumn(FigureEntry entry) { return kFigureColumnNames[1 + static_cast<std::size_t>(entry)]; }
+std::string_view entryColumn(FigureEntry entry) { return kFigureEntryRows[entryRow(entry)].key; }
 
 namespace {
 
-constexpr std::size_t kNameColumn = 0;
+constexpr std::size_t kNameColumn = kPointNameRow;
 constexpr std::size_t kNotInFile = static_cast<std::size_t>(-1);
 
 std::string_view trimmed(std::string_view text) {

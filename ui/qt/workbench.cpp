@@ -175,7 +175,7 @@ std::optional<RunOutcome> Workbench::computeFromSheet() {
     form_->channel().tell(*form_, "数据表中的数据不能计算：" + *problem + "。");
     return std::nullopt;
   }
-  return form_->computeFromFigure();
+  return form_->computeSheet();
 }
 
 void Workbench::showCheck() {

@@ -1,10 +1,13 @@
-// The engine called directly and the Compute run through its dialogue must
-// store the same numbers to the last bit and stop with the same fault: every
-// family of generated figures, and figures with planted faults at every stage.
+// The one pipeline fed by each of its sources (a batch record's texts, the
+// operator's dialogue, the data sheet) must store the same numbers to the last
+// bit and stop with the same fault, and the sheet's run must leave the window
+// showing what the dialogue's does: every family of generated figures, and
+// figures with planted faults at every stage.
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cstdint>
+#include <map>
 #include <random>
 
 #include "engine/figure_adjustment.h"
@@ -16,15 +19,27 @@
 namespace velmora {
 namespace {
 
-FigureTexts textsOf(const figures::Figure& f) {
-  const auto& c = f.coordinateTexts;
-  FigureTexts texts{c[0], c[1], c[2], c[3], c[4], c[5]};
-  for (std::size_t t = 1; t <= kTriangles; ++t) {
-    texts.distanceAngle[t] = f.angleTexts[3 * (t - 1)];
-    texts.advanceAngle[t] = f.angleTexts[3 * (t - 1) + 1];
-    texts.centralAngle[t] = f.angleTexts[3 * (t - 1) + 2];
+SheetTexts sheetOf(const figures::Figure& f) {
+  SheetTexts sheet;
+  sheet[kPointNameEntry] = f.name;
+  for (std::size_t n = 0; n < f.coordinateTexts.size(); ++n) sheet[coordinateEntry(n)] = f.coordinateTexts[n];
+  for (std::size_t a = 0; a < f.angleTexts.size(); ++a)
+    sheet[angleEntry(static_cast<int>(a / 3) + 1, a % 3)] = f.angleTexts[a];
+  return sheet;
+}
+
+/// The batch source's view of the same texts.
+FigureTexts textsOf(const SheetTexts& sheet) {
+  return figureTextsOf([&sheet](std::size_t row) { return std::string_view(sheet[row]); });
+}
+
+/// The last text of every field and label a run wrote.
+std::map<std::string, std::string> shownTexts(const RecordingWindow& window) {
+  std::map<std::string, std::string> shown;
+  for (const WindowOperation& operation : window.operations()) {
+    if (operation.kind != WindowOperation::Kind::Ask) shown[operation.control] = operation.text;
   }
-  return texts;
+  return shown;
 }
 
 std::uint64_t bits(double value) { return std::bit_cast<std::uint64_t>(value); }
@@ -54,13 +69,40 @@ void expectSameResults(const AdjustmentResults& d, const AdjustmentResults& e) {
   }
 }
 
-/// Runs the figure both ways and compares; returns whether it completed.
-bool expectBothPathsAgree(const figures::Figure& f) {
+void expectSameOutcome(const RunOutcome& dialogue, const RunOutcome& sheet) {
+  EXPECT_EQ(sheet.end, dialogue.end) << sheet.message;
+  EXPECT_EQ(sheet.message, dialogue.message);
+  ASSERT_EQ(sheet.fault.has_value(), dialogue.fault.has_value());
+  if (sheet.fault) {
+    EXPECT_EQ(sheet.fault->entry, dialogue.fault->entry);
+    EXPECT_EQ(sheet.fault->value, dialogue.fault->value);
+  }
+}
+
+/// The sheet's run asks nothing and leaves the window and the state as the confirmed dialogue's does.
+void expectSheetRunLikeDialogue(const figures::Figure& f, const RecordingWindow& dialogueWindow,
+                                const AdjustmentState& dialogueState, const RunOutcome& dialogue) {
+  RecordingWindow window;
+  AdjustmentState state;
+  const RunOutcome sheet = computeSheetRun(state, window, sheetOf(f));
+  expectSameOutcome(dialogue, sheet);
+  EXPECT_EQ(window.repliesUsed(), 0U);
+  EXPECT_EQ(shownTexts(window), shownTexts(dialogueWindow));
+  EXPECT_EQ(state.pointName, dialogueState.pointName);
+  EXPECT_EQ(state.functionColumn, dialogueState.functionColumn);
+  EXPECT_EQ(state.lastRunComplete, dialogueState.lastRunComplete);
+  if (dialogue.end == RunEnd::Complete) expectSameResults(dialogueState, state);
+}
+
+/// Runs the figure from every source and compares; returns whether it completed.
+bool expectAllSourcesAgree(const figures::Figure& f) {
   RecordingWindow window(figures::confirmedReplies(f));
   AdjustmentState state;
   const RunOutcome dialogue = computeRun(state, window);
   AdjustmentResults results;
-  const StageOutcome engine = adjustFigure(textsOf(f), results);
+  const SheetTexts sheet = sheetOf(f);
+  const StageOutcome engine = adjustFigure(textsOf(sheet), results);
+  expectSheetRunLikeDialogue(f, window, state, dialogue);
 
   EXPECT_NE(dialogue.end, RunEnd::RepliesRanOut);
   EXPECT_EQ(dialogue.end == RunEnd::Complete, !engine) << dialogue.message;
@@ -82,13 +124,13 @@ struct FamilyCase {
 
 void PrintTo(const FamilyCase& row, std::ostream* out) { *out << row.name; }
 
-class EngineAndDialogue : public testing::TestWithParam<FamilyCase> {};
+class PipelineSources : public testing::TestWithParam<FamilyCase> {};
 
-TEST_P(EngineAndDialogue, StoreTheSameBitsAndStopAlike) {
+TEST_P(PipelineSources, StoreTheSameBitsAndStopAlike) {
   std::mt19937_64 random(20261208);
   for (std::size_t n = 0; n < GetParam().count; ++n) {
     const figures::Figure f = figures::randomFigure(random, GetParam().options, "P" + std::to_string(n));
-    const bool complete = expectBothPathsAgree(f);
+    const bool complete = expectAllSourcesAgree(f);
     if (GetParam().complete) {
       EXPECT_TRUE(complete) << n;
     }
@@ -96,7 +138,7 @@ TEST_P(EngineAndDialogue, StoreTheSameBitsAndStopAlike) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Families, EngineAndDialogue,
+    Families, PipelineSources,
     testing::Values(
         FamilyCase{"NoiseFree", {}, 50, true}, FamilyCase{"TwoSecondsNoise", {.noiseSeconds = 2.0}, 200, true},
         FamilyCase{"WholeSeconds", {.noiseSeconds = 5.0, .secondDecimals = 0}, 50, true},
@@ -125,7 +167,7 @@ TEST_P(PlantedFaults, StopAtTheSameStepWithTheSameFieldAndMessage) {
   } else {
     f.coordinateTexts[row.coordinate] = row.text;
   }
-  EXPECT_FALSE(expectBothPathsAgree(f));
+  EXPECT_FALSE(expectAllSourcesAgree(f));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -146,7 +188,7 @@ TEST(PlantedFaults, SwappedKnownPointsStopAlike) {
   figures::Figure f = figures::randomFigure(random, {.noiseSeconds = 2.0}, "F");
   std::swap(f.coordinateTexts[0], f.coordinateTexts[2]);
   std::swap(f.coordinateTexts[1], f.coordinateTexts[3]);
-  EXPECT_FALSE(expectBothPathsAgree(f));
+  EXPECT_FALSE(expectAllSourcesAgree(f));
 }
 
 }  // namespace
