@@ -8,7 +8,7 @@
 #include "batch/work_pool.h"
 #include "check/check_observations.h"
 #include "engine/figure_adjustment.h"
-#include "ui/run_messages.h"
+#include "texts/fault_messages.h"
 
 namespace velmora {
 namespace {
