@@ -6,8 +6,8 @@
 
 #include "batch/figure_file_reader.h"
 #include "batch/work_pool.h"
-#include "check/check_observations.h"
 #include "engine/figure_adjustment.h"
+#include "review/run_review.h"
 #include "texts/fault_messages.h"
 
 namespace velmora {
@@ -33,6 +33,15 @@ struct FigureBlock {
   std::size_t count = 0;
 };
 
+/// The review each result carries: the rigorous check with --check, the highest
+/// grade met with --check or --grade, each check with --grade.
+ReviewAsked reviewAsked(const BatchOptions& options) {
+  return {.rigorous = options.check,
+          .highestGrade = options.check || options.grade != nullptr,
+          .gradeChecks = options.grade != nullptr,
+          .grade = options.grade};
+}
+
 /// Adjusts one figure and writes its record, a result or an error record:
 /// the one place where a figure is adjusted. False for an error record.
 bool adjustAndWrite(const FigureRecord& figure, const FigureHeader& header, std::size_t line,
@@ -46,15 +55,11 @@ bool adjustAndWrite(const FigureRecord& figure, const FigureHeader& header, std:
     writer.failure(out, {line, &figure.name(), firstFault(header, figure, runFault)});
     return false;
   }
-  std::optional<RigorousCheck> rigorous;
-  if (options.check) {
-    if (const std::optional<CheckObservations> observations = checkObservations(typed, results)) {
-      rigorous = rigorousAdjustment(*observations).check;
-    }
-  }
+  RunReview review = reviewRun(typed, results, reviewAsked(options));
   std::optional<FigureGrade> grade;
-  if (options.check || options.grade) grade = figureGrade(results, options.grade);
-  writer.result(out, {line, figure.name(), results, rigorous ? &*rigorous : nullptr, grade ? &*grade : nullptr});
+  if (options.check || options.grade) grade = FigureGrade{review.highest, std::move(review.assessment)};
+  writer.result(out,
+                {line, figure.name(), results, review.check ? &*review.check : nullptr, grade ? &*grade : nullptr});
   return true;
 }
 

@@ -31,13 +31,6 @@ void appendCheckJson(std::string& out, const GradeCheck& check) {
 
 }  // namespace
 
-FigureGrade figureGrade(const AdjustmentResults& results, const SurveyGrade* requested) {
-  const GradeInputs inputs = gradeInputs(results);
-  FigureGrade grade{highestGradeMet(inputs), std::nullopt};
-  if (requested) grade.checks = assessGrade(inputs, *requested);
-  return grade;
-}
-
 void appendGradeJson(std::string& out, const FigureGrade& grade) {
   out += ",\"grade\":{\"highest\":";
   if (grade.highest) {

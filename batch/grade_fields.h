@@ -22,8 +22,6 @@ struct FigureGrade {
   std::optional<GradeAssessment> checks;
 };
 
-FigureGrade figureGrade(const AdjustmentResults& results, const SurveyGrade* requested);
-
 /// ,"grade":{...}
 void appendGradeJson(std::string& out, const FigureGrade& grade);
 
