@@ -51,22 +51,19 @@ bool adjustAndWrite(const FigureRecord& figure, const FigureHeader& header, std:
   if (const StageOutcome fault = adjustFigure(typed, results)) {
     const std::optional<std::string_view> column =
         fault->entry ? std::optional(entryColumn(*fault->entry)) : std::nullopt;
-    const RecordError runFault{column, cannotComputeMessage(*fault)};
-    writer.failure(out, {line, &figure.name(), firstFault(header, figure, runFault)});
+    const RecordError error = firstFault(header, figure, {column, cannotComputeMessage(*fault)});
+    writer.failure(out, {line, &figure.name(), error.field, error.message});
     return false;
   }
-  RunReview review = reviewRun(typed, results, reviewAsked(options));
-  std::optional<FigureGrade> grade;
-  if (options.check || options.grade) grade = FigureGrade{review.highest, std::move(review.assessment)};
-  writer.result(out,
-                {line, figure.name(), results, review.check ? &*review.check : nullptr, grade ? &*grade : nullptr});
+  const RunReview review = reviewRun(typed, results, reviewAsked(options));
+  writer.result(out, {line, figure.name(), results, review});
   return true;
 }
 
-/// What each result carries besides the adjustment's values.
+/// What each result carries besides the adjustment's values: the parts of its review.
 ResultParts resultParts(const BatchOptions& options) {
-  const bool grade = options.grade != nullptr;
-  return {.check = options.check, .grade = options.check || grade, .gradeChecks = grade};
+  const ReviewAsked asked = reviewAsked(options);
+  return {.check = asked.rigorous, .grade = asked.highestGrade, .gradeChecks = asked.gradeChecks};
 }
 
 std::size_t jobsFor(std::size_t asked) {
@@ -137,7 +134,8 @@ class Batch {
     slot.out.clear();
     if (slot.record.error) {
       const bool named = slot.record.name.has_value();
-      writer.failure(slot.out, {slot.record.line, named ? &slot.name : nullptr, *slot.record.error});
+      const RecordError& error = *slot.record.error;
+      writer.failure(slot.out, {slot.record.line, named ? &slot.name : nullptr, error.field, error.message});
       slot.failed = true;
       return;
     }

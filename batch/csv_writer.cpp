@@ -1,8 +1,8 @@
-#include "batch/csv_writer.h"
-
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
+#include "batch/record_writer.h"
 #include "batch/result_columns.h"
 #include "batch/shortest_number.h"
 #include "batch/text_escaping.h"
@@ -10,81 +10,44 @@
 namespace velmora {
 namespace {
 
-/// Each name with its count; a count of 0 is a single unnumbered column.
-struct ColumnGroup {
-  std::string_view name;
-  std::size_t count;
-};
-
-constexpr ColumnGroup kCheckColumns[] = {{"check_xp", 0},        {"check_yp", 0},         {"check_m0", 0},
-                                         {"check_mx", 0},        {"check_my", 0},         {"check_mp", 0},
-                                         {"check_ellipse_a", 0}, {"check_ellipse_b", 0},  {"check_ellipse_azimuth", 0},
-                                         {"check_residual", 9},  {"check_redundancy", 9}, {"check_standardized", 9},
-                                         {"check_flagged", 0},   {"check_iterations", 0}};
-
-/// How many columns the groups make: each name once, an array's numbered 1..n.
-/// `Groups` is a range of entries with a `name` and a `count` (0: one unnumbered column).
-template <typename Groups>
-std::size_t columnCount(const Groups& groups) {
-  std::size_t count = 0;
-  for (const auto& group : groups) count += group.count == 0 ? 1 : group.count;
-  return count;
-}
-
-template <typename Groups>
-void headerColumns(std::string& out, const Groups& groups) {
-  for (const auto& group : groups) {
-    if (group.count == 0) {
-      out += ',';
-      out += group.name;
-    }
-    for (std::size_t i = 1; i <= group.count; ++i) {
-      out += ',';
-      out += group.name;
-      appendWhole(out, i);
-    }
-  }
-}
+std::size_t width(const ResultColumn& column) { return std::max<std::size_t>(column.count, 1); }
 
 void emptyColumns(std::string& out, std::size_t count) { out.append(count, ','); }
 
-void resultValues(std::string& out, const FigureResult& figure) {
-  for (const ResultColumn& column : resultColumns()) {
-    for (std::size_t i = 0; i < std::max<std::size_t>(column.count, 1); ++i) {
-      out += ',';
-      appendResultNumber(out, column.value(figure, i), "");
+void headerColumns(std::string& out, const ResultColumn& column) {
+  if (column.count == 0) {
+    out += ',';
+    out += column.csvName;
+  }
+  for (std::size_t i = 1; i <= column.count; ++i) {
+    out += ',';
+    out += column.csvName;
+    appendWhole(out, i);
+  }
+}
+
+/// One field's text after its comma: nothing for no value, the flagged angles blank-separated.
+void appendField(std::string& out, const ResultValue& value) {
+  out += ',';
+  if (const float* single = std::get_if<float>(&value)) {
+    appendShortest(out, *single);
+  } else if (const double* wide = std::get_if<double>(&value)) {
+    appendShortest(out, *wide);
+  } else if (const std::size_t* whole = std::get_if<std::size_t>(&value)) {
+    appendWhole(out, *whole);
+  } else if (const bool* truth = std::get_if<bool>(&value)) {
+    out += *truth ? "true" : "false";
+  } else if (const std::string_view* text = std::get_if<std::string_view>(&value)) {
+    appendCsvField(out, *text);
+  } else if (const FlaggedAngles* flagged = std::get_if<FlaggedAngles>(&value)) {
+    bool first = true;
+    for (std::size_t i = 0; i < flagged->flags->size(); ++i) {
+      if (!(*flagged->flags)[i]) continue;
+      if (!first) out += ' ';
+      appendWhole(out, i + 1);
+      first = false;
     }
   }
-}
-
-template <typename Number>
-void value(std::string& out, Number number) {
-  out += ',';
-  appendShortest(out, number);
-}
-
-template <typename Number, std::size_t N>
-void all(std::string& out, const std::array<Number, N>& values) {
-  for (const Number number : values) value(out, number);
-}
-
-void checkColumns(std::string& out, const RigorousCheck& c) {
-  for (const double number : {c.p.x, c.p.y, c.m0, c.mx, c.my, c.mp, c.ellipse.a, c.ellipse.b, c.ellipse.azimuth}) {
-    value(out, number);
-  }
-  all(out, c.residuals);
-  all(out, c.redundancy);
-  all(out, c.standardized);
-  out += ',';
-  bool first = true;
-  for (std::size_t i = 0; i < c.flagged.size(); ++i) {
-    if (!c.flagged[i]) continue;
-    if (!first) out += ' ';
-    appendWhole(out, i + 1);
-    first = false;
-  }
-  out += ',';
-  appendWhole(out, static_cast<std::size_t>(c.iterations));
 }
 
 void leadingColumns(std::string& out, std::size_t line, const std::string* name) {
@@ -93,47 +56,53 @@ void leadingColumns(std::string& out, std::size_t line, const std::string* name)
   if (name) appendCsvField(out, *name);
 }
 
+/// A header line, then one line per figure, one column per value of the table's columns asked for.
+class CsvWriter final : public RecordWriter {
+ public:
+  explicit CsvWriter(ResultParts parts) {
+    for (const ResultColumn& column : resultColumns()) {
+      if (!includes(parts, column.part)) continue;
+      columns_.push_back(&column);
+      width_ += width(column);
+    }
+  }
+
+  void begin(std::string& out) override {
+    out += "line,name,error_field,error_message";
+    for (const ResultColumn* column : columns_) headerColumns(out, *column);
+    out += '\n';
+  }
+
+  void result(std::string& out, const FigureResult& figure) override {
+    leadingColumns(out, figure.line, &figure.name);
+    out += ",,";
+    for (const ResultColumn* column : columns_) {
+      if (!hasPart(figure, column->part)) {
+        emptyColumns(out, width(*column));
+        continue;
+      }
+      for (std::size_t i = 0; i < width(*column); ++i) appendField(out, column->value(figure, *column, i));
+    }
+    out += '\n';
+  }
+
+  void failure(std::string& out, const FigureFailure& figure) override {
+    leadingColumns(out, figure.line, figure.name);
+    out += ',';
+    if (figure.field) out += *figure.field;
+    out += ',';
+    appendCsvField(out, figure.message);
+    emptyColumns(out, width_);
+    out += '\n';
+  }
+
+ private:
+  std::vector<const ResultColumn*> columns_;
+  std::size_t width_ = 0;  ///< the result columns' count, numbered ones each
+};
+
 }  // namespace
 
-void CsvWriter::begin(std::string& out) {
-  out += "line,name,error_field,error_message";
-  headerColumns(out, resultColumns());
-  if (parts_.check) headerColumns(out, kCheckColumns);
-  if (parts_.grade) appendGradeCsvHeader(out, parts_.gradeChecks);
-  out += '\n';
-}
-
-void CsvWriter::result(std::string& out, const FigureResult& figure) {
-  leadingColumns(out, figure.line, &figure.name);
-  out += ",,";
-  resultValues(out, figure);
-  if (parts_.check) {
-    if (figure.check) {
-      checkColumns(out, *figure.check);
-    } else {
-      emptyColumns(out, columnCount(kCheckColumns));
-    }
-  }
-  if (parts_.grade) {
-    if (figure.grade) {
-      appendGradeCsv(out, *figure.grade);
-    } else {
-      emptyColumns(out, gradeCsvColumnCount(parts_.gradeChecks));
-    }
-  }
-  out += '\n';
-}
-
-void CsvWriter::failure(std::string& out, const FigureFailure& figure) {
-  leadingColumns(out, figure.line, figure.name);
-  out += ',';
-  if (figure.error.field) out += *figure.error.field;
-  out += ',';
-  appendCsvField(out, figure.error.message);
-  emptyColumns(out, columnCount(resultColumns()));
-  if (parts_.check) emptyColumns(out, columnCount(kCheckColumns));
-  if (parts_.grade) emptyColumns(out, gradeCsvColumnCount(parts_.gradeChecks));
-  out += '\n';
-}
+std::unique_ptr<RecordWriter> makeCsvWriter(ResultParts parts) { return std::make_unique<CsvWriter>(parts); }
 
 }  // namespace velmora

@@ -1,8 +1,7 @@
-#include "batch/jsonl_writer.h"
-
-#include <span>
 #include <string_view>
+#include <vector>
 
+#include "batch/record_writer.h"
 #include "batch/result_columns.h"
 #include "batch/shortest_number.h"
 #include "batch/text_escaping.h"
@@ -10,111 +9,185 @@
 namespace velmora {
 namespace {
 
-void key(std::string& out, std::string_view name) {
-  out += ",\"";
-  out += name;
-  out += "\":";
+/// The objects of a dotted JSON path: "check.ellipse" is check, ellipse.
+std::vector<std::string_view> objectsOf(std::string_view path) {
+  std::vector<std::string_view> objects;
+  while (!path.empty()) {
+    const std::size_t dot = std::min(path.find('.'), path.size());
+    objects.push_back(path.substr(0, dot));
+    path.remove_prefix(std::min(dot + 1, path.size()));
+  }
+  return objects;
 }
 
-template <typename Number>
-void array(std::string& out, std::string_view name, std::span<const Number> values) {
-  key(out, name);
+/// Writes the keys and braces between values, as a record's values move from
+/// object to object: each member after the first of its object follows a comma.
+class JsonNesting {
+ public:
+  /// The text that leads from the last value to `key` in the object `path`.
+  std::string keyIn(const std::vector<std::string_view>& path, std::string_view key) {
+    std::string text;
+    std::size_t common = 0;
+    while (common < open_.size() && common < path.size() && open_[common] == path[common]) ++common;
+    while (open_.size() > common) text += close();
+    for (std::size_t i = common; i < path.size(); ++i) {
+      text += member(path[i]) + '{';
+      open_.push_back(path[i]);
+      empty_ = true;
+    }
+    return text + member(key);
+  }
+
+  /// The braces that close every object opened.
+  std::string closeAll() {
+    std::string text;
+    while (!open_.empty()) text += close();
+    return text;
+  }
+
+ private:
+  std::string member(std::string_view key) {
+    std::string text = empty_ ? "\"" : ",\"";
+    empty_ = false;
+    return text + std::string(key) + "\":";
+  }
+
+  std::string close() {
+    open_.pop_back();
+    empty_ = false;
+    return "}";
+  }
+
+  std::vector<std::string_view> open_;
+  bool empty_ = false;  ///< the innermost object has no member yet (the record always has its line)
+};
+
+/// One value: null for none, the flagged angles as an array of their numbers.
+void appendValue(std::string& out, const ResultValue& value) {
+  if (const float* single = std::get_if<float>(&value)) {
+    appendShortest(out, *single);
+  } else if (const double* wide = std::get_if<double>(&value)) {
+    appendShortest(out, *wide);
+  } else if (const std::size_t* whole = std::get_if<std::size_t>(&value)) {
+    appendWhole(out, *whole);
+  } else if (const bool* truth = std::get_if<bool>(&value)) {
+    out += *truth ? "true" : "false";
+  } else if (const std::string_view* text = std::get_if<std::string_view>(&value)) {
+    appendJsonString(out, *text);
+  } else if (const FlaggedAngles* flagged = std::get_if<FlaggedAngles>(&value)) {
+    out += '[';
+    bool first = true;
+    for (std::size_t i = 0; i < flagged->flags->size(); ++i) {
+      if (!(*flagged->flags)[i]) continue;
+      if (!first) out += ',';
+      appendWhole(out, i + 1);
+      first = false;
+    }
+    out += ']';
+  } else {
+    out += "null";
+  }
+}
+
+void appendColumn(std::string& out, const FigureResult& figure, const ResultColumn& column) {
+  if (!hasPart(figure, column.part)) {
+    out += "null";
+    return;
+  }
+  if (column.count == 0) {
+    appendValue(out, column.value(figure, column, 0));
+    return;
+  }
   out += '[';
-  for (std::size_t i = 0; i < values.size(); ++i) {
+  for (std::size_t i = 0; i < column.count; ++i) {
     if (i > 0) out += ',';
-    appendShortest(out, values[i]);
+    appendValue(out, column.value(figure, column, i));
   }
   out += ']';
-}
-
-template <typename Number>
-void number(std::string& out, std::string_view name, Number value) {
-  key(out, name);
-  appendShortest(out, value);
 }
 
 void openRecord(std::string& out, std::size_t line, const std::string* name) {
   out += "{\"line\":";
   appendWhole(out, line);
   if (name) {
-    key(out, "name");
+    out += ",\"name\":";
     appendJsonString(out, *name);
   }
 }
 
-void checkObject(std::string& out, const RigorousCheck& c) {
-  out += "{\"xp\":";
-  appendShortest(out, c.p.x);
-  number(out, "yp", c.p.y);
-  number(out, "m0", c.m0);
-  number(out, "mx", c.mx);
-  number(out, "my", c.my);
-  number(out, "mp", c.mp);
-  out += ",\"ellipse\":{\"a\":";
-  appendShortest(out, c.ellipse.a);
-  number(out, "b", c.ellipse.b);
-  number(out, "azimuth", c.ellipse.azimuth);
-  out += '}';
-  array(out, "residuals", std::span<const double>(c.residuals));
-  array(out, "redundancy", std::span<const double>(c.redundancy));
-  array(out, "standardized", std::span<const double>(c.standardized));
-  key(out, "flagged");
-  out += '[';
-  bool first = true;
-  for (std::size_t i = 0; i < c.flagged.size(); ++i) {
-    if (!c.flagged[i]) continue;
-    if (!first) out += ',';
-    appendWhole(out, i + 1);
-    first = false;
-  }
-  out += ']';
-  key(out, "iterations");
-  appendWhole(out, static_cast<std::size_t>(c.iterations));
-  out += '}';
-}
-
-}  // namespace
-
-void JsonLinesWriter::begin(std::string& /*out*/) {}
-
-void JsonLinesWriter::result(std::string& out, const FigureResult& figure) {
-  openRecord(out, figure.line, &figure.name);
-  for (const ResultColumn& column : resultColumns()) {
-    key(out, column.name);
-    if (column.count == 0) {
-      appendResultNumber(out, column.value(figure, 0), "null");
-      continue;
+/// One object per figure. The columns asked for are laid out once: each
+/// under the object it belongs to, its key and the braces before it written
+/// in advance. The columns of one object at the record's top (check, grade)
+/// form a group that is null as a whole when the figure lacks its part.
+class JsonLinesWriter final : public RecordWriter {
+ public:
+  explicit JsonLinesWriter(ResultParts parts) {
+    for (const ResultColumn& column : resultColumns()) {
+      if (!includes(parts, column.part)) continue;
+      const std::vector<std::string_view> path = objectsOf(column.jsonObject);
+      const std::string_view top = path.empty() ? std::string_view() : path.front();
+      if (groups_.empty() || groups_.back().top != top) {
+        if (!groups_.empty()) groups_.back().closing = nesting_.closeAll();
+        groups_.push_back({top, column.part, {}, {}});
+      }
+      groups_.back().items.push_back({nesting_.keyIn(path, column.jsonKey), &column});
     }
-    out += '[';
-    for (std::size_t i = 0; i < column.count; ++i) {
-      if (i > 0) out += ',';
-      appendResultNumber(out, column.value(figure, i), "null");
-    }
-    out += ']';
+    if (!groups_.empty()) groups_.back().closing = nesting_.closeAll();
   }
-  if (parts_.check) {
-    key(out, "check");
-    if (figure.check) {
-      checkObject(out, *figure.check);
+
+  void begin(std::string& /*out*/) override {}
+
+  void result(std::string& out, const FigureResult& figure) override {
+    openRecord(out, figure.line, &figure.name);
+    for (const Group& group : groups_) {
+      if (!group.top.empty() && !hasPart(figure, group.part)) {
+        out += ",\"";
+        out += group.top;
+        out += "\":null";
+        continue;
+      }
+      for (const Item& item : group.items) {
+        out += item.lead;
+        appendColumn(out, figure, *item.column);
+      }
+      out += group.closing;
+    }
+    out += "}\n";
+  }
+
+  void failure(std::string& out, const FigureFailure& figure) override {
+    openRecord(out, figure.line, figure.name);
+    out += ",\"error\":{\"field\":";
+    if (figure.field) {
+      appendJsonString(out, *figure.field);
     } else {
       out += "null";
     }
+    out += ",\"message\":";
+    appendJsonString(out, figure.message);
+    out += "}}\n";
   }
-  if (parts_.grade && figure.grade) appendGradeJson(out, *figure.grade);
-  out += "}\n";
-}
 
-void JsonLinesWriter::failure(std::string& out, const FigureFailure& figure) {
-  openRecord(out, figure.line, figure.name);
-  out += ",\"error\":{\"field\":";
-  if (figure.error.field) {
-    appendJsonString(out, *figure.error.field);
-  } else {
-    out += "null";
-  }
-  out += ",\"message\":";
-  appendJsonString(out, figure.error.message);
-  out += "}}\n";
+ private:
+  struct Item {
+    std::string lead;  ///< the braces and the key before the value
+    const ResultColumn* column;
+  };
+  struct Group {
+    std::string_view top;  ///< the record's member that holds the group; empty: the record itself
+    ResultPart part;       ///< the part of its first column, whose absence makes the group null
+    std::vector<Item> items;
+    std::string closing;
+  };
+
+  JsonNesting nesting_;
+  std::vector<Group> groups_;
+};
+
+}  // namespace
+
+std::unique_ptr<RecordWriter> makeJsonLinesWriter(ResultParts parts) {
+  return std::make_unique<JsonLinesWriter>(parts);
 }
 
 }  // namespace velmora

@@ -1,34 +1,56 @@
-// The one list of a result's values as the batch writers print them: name,
-// order and kind. JSON Lines writes each as a key (an array for a per-triangle
-// or per-condition member), CSV as columns (w1 .. w3 for an array). Adding a
-// value to the output is adding one entry here.
+// The one table of a result's values as every output writes them: the
+// adjustment's own values, then the rigorous check's, then the survey grade's
+// (the highest grade met, then each check against the grade asked for). Each
+// column has its place in a JSON Lines record, its CSV name, its order and its
+// kind of value; the JSON Lines and CSV writers walk it, and so can any other
+// export. Adding a value to the output is adding one entry here. Units as the
+// values carry them: angles in decimal degrees, misclosures and residuals in
+// arc seconds, coordinates in metres, the check's deviations in millimetres.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <span>
 #include <string_view>
 #include <variant>
 
 #include "batch/record_writer.h"
+#include "check/rigorous_adjustment.h"
 
 namespace velmora {
 
-/// One printed number: a single or a double at full precision, or none (JSON
-/// null, an empty CSV field).
-using ResultNumber = std::variant<std::monostate, float, double>;
+enum class ResultPart { Adjustment, Check, Grade, GradeChecks };
 
-struct ResultColumn {
-  std::string_view name;
-  std::size_t count = 0;  ///< 0: one value under the name; n: n values numbered 1..n
-  /// The value, or the index-th of an array's values (index from 0).
-  ResultNumber (*value)(const FigureResult& figure, std::size_t index) = nullptr;
+/// The angles the check flags, written as their 1-based numbers (a1 is 1 .. c3 is 9).
+struct FlaggedAngles {
+  const std::array<bool, kObservedAngles>* flags = nullptr;
 };
 
-/// w, secondGroupW, k, invPb, invPs, mb, md, m, xp1 .. yp3, distanceAngle,
-/// advanceAngle, centralAngle, in this order.
+/// One value as the writers print it: none (JSON null, an empty CSV field), a
+/// single or a double at full precision, a whole number, true or false, a
+/// text, or the flagged angles.
+using ResultValue = std::variant<std::monostate, float, double, std::size_t, bool, std::string_view, FlaggedAngles>;
+
+struct ResultColumn {
+  ResultPart part = ResultPart::Adjustment;
+  /// The object of a JSON Lines record that holds the value, dotted from the
+  /// record ("" is the record itself, "check.ellipse", "grade.checks.w1"), and its key there.
+  std::string_view jsonObject;
+  std::string_view jsonKey;
+  std::string_view csvName;  ///< an array's columns are numbered from 1: w1 .. w3
+  std::size_t count = 0;     ///< 0: one value; n: n values, a JSON array and n CSV columns
+  std::size_t row = 0;       ///< a grade check's row in the assessment
+  /// The value, or the index-th of an array's values (index from 0).
+  ResultValue (*value)(const FigureResult& figure, const ResultColumn& column, std::size_t index) = nullptr;
+};
+
+/// Every column in the order written: the parts in the order of ResultPart,
+/// each part's columns together.
 std::span<const ResultColumn> resultColumns();
 
-/// Appends the number's shortest round-trip text, or `none` when it has no number.
-void appendResultNumber(std::string& out, const ResultNumber& number, std::string_view none);
+bool includes(ResultParts parts, ResultPart part);
+
+/// Whether the figure has the part's values: the check's only when it could be computed.
+bool hasPart(const FigureResult& figure, ResultPart part);
 
 }  // namespace velmora
