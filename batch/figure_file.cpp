@@ -1,7 +1,7 @@
 #include "batch/figure_file.h"
 
 #include "batch/figure_file_reader.h"
-#include "batch/text_escaping.h"
+#include "input/text_escaping.h"
 
 namespace velmora {
 

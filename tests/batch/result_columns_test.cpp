@@ -2,7 +2,7 @@
 // outputs of the example figures with records that fail (every part, both
 // formats, byte for byte), and the table's own promises (names unique, each
 // part's columns together and in order) that the writers rely on.
-#include "batch/result_columns.h"
+#include "output/result_columns.h"
 
 #include <gtest/gtest.h>
 

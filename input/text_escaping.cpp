@@ -1,4 +1,4 @@
-#include "batch/text_escaping.h"
+#include "input/text_escaping.h"
 
 #include "input/utf8_text.h"
 

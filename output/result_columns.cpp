@@ -1,4 +1,4 @@
-#include "batch/result_columns.h"
+#include "output/result_columns.h"
 
 #include <deque>
 #include <string>

@@ -1,6 +1,7 @@
-// Writers of a batch's output, one record per figure in the order of the file:
-// its results under the system's own names, or the error that stopped it. The
-// values and their order come from one table (batch/result_columns.h).
+// Writers of results for machines, as batch writes them: one record per
+// figure in the order of the file, its results under the system's own names,
+// or the error that stopped it. The values and their order come from one
+// table (output/result_columns.h).
 //   JSON Lines: one object per figure. A result has the keys line, name, w,
 //     secondGroupW, k, invPb, invPs, mb, md, m (null for 1/∞), xp1 .. yp3,
 //     distanceAngle, advanceAngle, centralAngle; with the check, check (null

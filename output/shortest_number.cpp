@@ -1,4 +1,4 @@
-#include "batch/shortest_number.h"
+#include "output/shortest_number.h"
 
 #include <fmt/format.h>
 

@@ -1,10 +1,10 @@
 #include <string_view>
 #include <vector>
 
-#include "batch/record_writer.h"
-#include "batch/result_columns.h"
-#include "batch/shortest_number.h"
-#include "batch/text_escaping.h"
+#include "input/text_escaping.h"
+#include "output/record_writer.h"
+#include "output/result_columns.h"
+#include "output/shortest_number.h"
 
 namespace velmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "batch/record_writer.h"
+#include "output/record_writer.h"
 
 namespace velmora {
 

@@ -14,8 +14,8 @@
 #include <string_view>
 #include <variant>
 
-#include "batch/record_writer.h"
 #include "check/rigorous_adjustment.h"
+#include "output/record_writer.h"
 
 namespace velmora {
 
