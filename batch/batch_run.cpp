@@ -4,9 +4,9 @@
 #include <array>
 #include <thread>
 
-#include "batch/figure_file_reader.h"
 #include "batch/work_pool.h"
 #include "engine/figure_adjustment.h"
+#include "figure_file/figure_file_reader.h"
 #include "review/run_review.h"
 #include "texts/fault_messages.h"
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "batch/figure_file.h"
+#include "figure_file/figure_file.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/workbench_settings.h"
 

@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "batch/csv_record_reader.h"
-#include "batch/figure_record.h"
+#include "figure_file/csv_record_reader.h"
+#include "figure_file/figure_record.h"
 
 namespace velmora {
 

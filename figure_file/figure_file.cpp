@@ -1,6 +1,6 @@
-#include "batch/figure_file.h"
+#include "figure_file/figure_file.h"
 
-#include "batch/figure_file_reader.h"
+#include "figure_file/figure_file_reader.h"
 #include "input/text_escaping.h"
 
 namespace velmora {

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "batch/figure_record.h"
+#include "figure_file/figure_record.h"
 #include "input/text_encoding.h"
 
 namespace velmora {

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "batch/csv_record_reader.h"
 #include "engine/adjustment_results.h"
 #include "engine/figure_entry.h"
+#include "figure_file/csv_record_reader.h"
 
 namespace velmora {
 

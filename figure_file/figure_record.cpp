@@ -1,4 +1,4 @@
-#include "batch/figure_record.h"
+#include "figure_file/figure_record.h"
 
 #include <algorithm>
 

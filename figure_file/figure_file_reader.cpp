@@ -1,4 +1,4 @@
-#include "batch/figure_file_reader.h"
+#include "figure_file/figure_file_reader.h"
 
 namespace velmora {
 std::string FigureFileReader::readHeader() {
