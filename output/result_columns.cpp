@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "grade/grade_checks.h"
+
 namespace velmora {
 namespace {
 
