@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -10,7 +11,7 @@
 namespace velmora {
 namespace {
 
-std::size_t width(const ResultColumn& column) { return std::max<std::size_t>(column.count, 1); }
+std::size_t widthOf(const ResultColumn& column) { return std::max<std::size_t>(column.count, 1); }
 
 void emptyColumns(std::string& out, std::size_t count) { out.append(count, ','); }
 
@@ -37,8 +38,8 @@ void appendField(std::string& out, const ResultValue& value) {
     appendWhole(out, *whole);
   } else if (const bool* truth = std::get_if<bool>(&value)) {
     out += *truth ? "true" : "false";
-  } else if (const std::string_view* text = std::get_if<std::string_view>(&value)) {
-    appendCsvField(out, *text);
+  } else if (const ProgramText* text = std::get_if<ProgramText>(&value)) {
+    out += text->text;
   } else if (const FlaggedAngles* flagged = std::get_if<FlaggedAngles>(&value)) {
     bool first = true;
     for (std::size_t i = 0; i < flagged->flags->size(); ++i) {
@@ -62,26 +63,27 @@ class CsvWriter final : public RecordWriter {
   explicit CsvWriter(ResultParts parts) {
     for (const ResultColumn& column : resultColumns()) {
       if (!includes(parts, column.part)) continue;
-      columns_.push_back(&column);
-      width_ += width(column);
+      columns_.push_back({&column, widthOf(column)});
+      width_ += widthOf(column);
     }
   }
 
   void begin(std::string& out) override {
     out += "line,name,error_field,error_message";
-    for (const ResultColumn* column : columns_) headerColumns(out, *column);
+    for (const Column& column : columns_) headerColumns(out, *column.column);
     out += '\n';
   }
 
   void result(std::string& out, const FigureResult& figure) override {
     leadingColumns(out, figure.line, &figure.name);
     out += ",,";
-    for (const ResultColumn* column : columns_) {
-      if (!hasPart(figure, column->part)) {
-        emptyColumns(out, width(*column));
+    const std::array<bool, kResultParts> present = partsPresent(figure);
+    for (const auto& [column, width] : columns_) {
+      if (!present[partIndex(column->part)]) {
+        emptyColumns(out, width);
         continue;
       }
-      for (std::size_t i = 0; i < width(*column); ++i) appendField(out, column->value(figure, *column, i));
+      for (std::size_t i = 0; i < width; ++i) appendField(out, column->value(figure, *column, i));
     }
     out += '\n';
   }
@@ -97,7 +99,11 @@ class CsvWriter final : public RecordWriter {
   }
 
  private:
-  std::vector<const ResultColumn*> columns_;
+  struct Column {
+    const ResultColumn* column;
+    std::size_t width;  ///< its CSV columns
+  };
+  std::vector<Column> columns_;
   std::size_t width_ = 0;  ///< the result columns' count, numbered ones each
 };
 

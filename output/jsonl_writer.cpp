@@ -1,3 +1,4 @@
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -72,8 +73,10 @@ void appendValue(std::string& out, const ResultValue& value) {
     appendWhole(out, *whole);
   } else if (const bool* truth = std::get_if<bool>(&value)) {
     out += *truth ? "true" : "false";
-  } else if (const std::string_view* text = std::get_if<std::string_view>(&value)) {
-    appendJsonString(out, *text);
+  } else if (const ProgramText* text = std::get_if<ProgramText>(&value)) {
+    out += '"';
+    out += text->text;
+    out += '"';
   } else if (const FlaggedAngles* flagged = std::get_if<FlaggedAngles>(&value)) {
     out += '[';
     bool first = true;
@@ -90,10 +93,6 @@ void appendValue(std::string& out, const ResultValue& value) {
 }
 
 void appendColumn(std::string& out, const FigureResult& figure, const ResultColumn& column) {
-  if (!hasPart(figure, column.part)) {
-    out += "null";
-    return;
-  }
   if (column.count == 0) {
     appendValue(out, column.value(figure, column, 0));
     return;
@@ -139,8 +138,9 @@ class JsonLinesWriter final : public RecordWriter {
 
   void result(std::string& out, const FigureResult& figure) override {
     openRecord(out, figure.line, &figure.name);
+    const std::array<bool, kResultParts> present = partsPresent(figure);
     for (const Group& group : groups_) {
-      if (!group.top.empty() && !hasPart(figure, group.part)) {
+      if (!present[partIndex(group.part)]) {
         out += ",\"";
         out += group.top;
         out += "\":null";
@@ -148,7 +148,11 @@ class JsonLinesWriter final : public RecordWriter {
       }
       for (const Item& item : group.items) {
         out += item.lead;
-        appendColumn(out, figure, *item.column);
+        if (present[partIndex(item.column->part)]) {
+          appendColumn(out, figure, *item.column);
+        } else {
+          out += "null";
+        }
       }
       out += group.closing;
     }

@@ -83,10 +83,10 @@ std::vector<ResultColumn> gradeColumns() {
   return {
       {ResultPart::Grade, "grade", "highest", "grade_highest", 0, 0,
        [](F f, C, size_t) {
-         return f.review.highest ? ResultValue(std::string_view(f.review.highest->name)) : ResultValue();
+         return f.review.highest ? ResultValue(ProgramText{f.review.highest->name}) : ResultValue();
        }},
       {ResultPart::GradeChecks, "grade", "name", "grade_name", 0, 0,
-       [](F f, C, size_t) -> ResultValue { return std::string_view(f.review.assessment->grade->name); }},
+       [](F f, C, size_t) -> ResultValue { return ProgramText{f.review.assessment->grade->name}; }},
       {ResultPart::GradeChecks, "grade", "passes", "grade_passes", 0, 0,
        [](F f, C, size_t) -> ResultValue { return f.review.assessment->passes; }},
   };
@@ -103,8 +103,9 @@ void addGradeCheckColumns(std::vector<ResultColumn>& columns, std::deque<std::st
     };
     column("value", [](F f, C c, size_t) { return checkNumber(f.review.assessment->checks[c.row].value); });
     column("limit", [](F f, C c, size_t) { return checkNumber(f.review.assessment->checks[c.row].limit); });
-    column("verdict",
-           [](F f, C c, size_t) -> ResultValue { return verdictText(f.review.assessment->checks[c.row].verdict); });
+    column("verdict", [](F f, C c, size_t) -> ResultValue {
+      return ProgramText{verdictText(f.review.assessment->checks[c.row].verdict)};
+    });
   }
 }
 
@@ -134,16 +135,6 @@ bool includes(ResultParts parts, ResultPart part) {
     case ResultPart::Check: return parts.check;
     case ResultPart::Grade: return parts.grade;
     case ResultPart::GradeChecks: return parts.gradeChecks;
-  }
-  return false;
-}
-
-bool hasPart(const FigureResult& figure, ResultPart part) {
-  switch (part) {
-    case ResultPart::Adjustment:
-    case ResultPart::Grade: return true;
-    case ResultPart::Check: return figure.review.check.has_value();
-    case ResultPart::GradeChecks: return figure.review.assessment.has_value();
   }
   return false;
 }

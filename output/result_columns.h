@@ -26,10 +26,17 @@ struct FlaggedAngles {
   const std::array<bool, kObservedAngles>* flags = nullptr;
 };
 
+/// A text of the program's own (a grade's name, a verdict): valid UTF-8 with
+/// no quote, backslash, separator or line break, so written as it is (in
+/// quotes in JSON) without escaping.
+struct ProgramText {
+  std::string_view text;
+};
+
 /// One value as the writers print it: none (JSON null, an empty CSV field), a
 /// single or a double at full precision, a whole number, true or false, a
-/// text, or the flagged angles.
-using ResultValue = std::variant<std::monostate, float, double, std::size_t, bool, std::string_view, FlaggedAngles>;
+/// text of the program's own, or the flagged angles.
+using ResultValue = std::variant<std::monostate, float, double, std::size_t, bool, ProgramText, FlaggedAngles>;
 
 struct ResultColumn {
   ResultPart part = ResultPart::Adjustment;
@@ -48,9 +55,15 @@ struct ResultColumn {
 /// each part's columns together.
 std::span<const ResultColumn> resultColumns();
 
+inline constexpr std::size_t kResultParts = 4;
+
 bool includes(ResultParts parts, ResultPart part);
 
-/// Whether the figure has the part's values: the check's only when it could be computed.
-bool hasPart(const FigureResult& figure, ResultPart part);
+constexpr std::size_t partIndex(ResultPart part) { return static_cast<std::size_t>(part); }
+
+/// For each part (by partIndex), whether the figure has its values: the check's only when it could be computed.
+inline std::array<bool, kResultParts> partsPresent(const FigureResult& figure) {
+  return {true, figure.review.check.has_value(), true, figure.review.assessment.has_value()};
+}
 
 }  // namespace velmora

@@ -1,7 +1,8 @@
 // The one table of result columns and the writers that walk it: golden
 // outputs of the example figures with records that fail (every part, both
-// formats, byte for byte), and the table's own promises (names unique, each
-// part's columns together and in order) that the writers rely on.
+// formats, byte for byte), and the table's own promises that the writers rely
+// on (names unique, each part's columns together and in order, program texts
+// that need no escaping).
 #include "output/result_columns.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,8 @@
 #include <utility>
 
 #include "batch/batch_run.h"
+#include "grade/grade_checks.h"
+#include "input/utf8_text.h"
 
 namespace velmora {
 namespace {
@@ -94,6 +97,18 @@ TEST(ResultColumns, GradeChecksFollowTheAssessmentRows) {
   EXPECT_EQ(names[1], "grade_w1_limit");
   EXPECT_EQ(names[2], "grade_w1_verdict");
   EXPECT_EQ(names.back(), "grade_smallestAngle_verdict");
+}
+
+// The writers put a program text as it is, without escaping: every one must be safe so.
+TEST(ResultColumns, ProgramTextsNeedNoEscapingInJsonOrCsv) {
+  std::vector<std::string_view> texts;
+  for (const SurveyGrade& grade : kSurveyGrades) texts.push_back(grade.name);
+  for (const Verdict verdict : {Verdict::Pass, Verdict::Exceeds, Verdict::Note}) texts.push_back(verdictText(verdict));
+  for (const std::string_view text : texts) {
+    EXPECT_TRUE(isValidUtf8(text)) << text;
+    EXPECT_EQ(text.find_first_of("\"\\,;\t\r\n"), std::string_view::npos) << text;
+    EXPECT_TRUE(std::none_of(text.begin(), text.end(), [](char c) { return c >= 0 && c < 0x20; })) << text;
+  }
 }
 
 }  // namespace
