@@ -4,11 +4,11 @@
 #include <array>
 #include <thread>
 
-#include "batch/figure_file_reader.h"
 #include "batch/work_pool.h"
-#include "check/check_observations.h"
 #include "engine/figure_adjustment.h"
-#include "ui/run_messages.h"
+#include "figure_file/figure_file_reader.h"
+#include "review/run_review.h"
+#include "texts/fault_messages.h"
 
 namespace velmora {
 namespace {
@@ -33,6 +33,15 @@ struct FigureBlock {
   std::size_t count = 0;
 };
 
+/// The review each result carries: the rigorous check with --check, the highest
+/// grade met with --check or --grade, each check with --grade.
+ReviewAsked reviewAsked(const BatchOptions& options) {
+  return {.rigorous = options.check,
+          .highestGrade = options.check || options.grade != nullptr,
+          .gradeChecks = options.grade != nullptr,
+          .grade = options.grade};
+}
+
 /// Adjusts one figure and writes its record, a result or an error record:
 /// the one place where a figure is adjusted. False for an error record.
 bool adjustAndWrite(const FigureRecord& figure, const FigureHeader& header, std::size_t line,
@@ -42,26 +51,19 @@ bool adjustAndWrite(const FigureRecord& figure, const FigureHeader& header, std:
   if (const StageOutcome fault = adjustFigure(typed, results)) {
     const std::optional<std::string_view> column =
         fault->entry ? std::optional(entryColumn(*fault->entry)) : std::nullopt;
-    const RecordError runFault{column, cannotComputeMessage(*fault)};
-    writer.failure(out, {line, &figure.name(), firstFault(header, figure, runFault)});
+    const RecordError error = firstFault(header, figure, {column, cannotComputeMessage(*fault)});
+    writer.failure(out, {line, &figure.name(), error.field, error.message});
     return false;
   }
-  std::optional<RigorousCheck> rigorous;
-  if (options.check) {
-    if (const std::optional<CheckObservations> observations = checkObservations(typed, results)) {
-      rigorous = rigorousAdjustment(*observations).check;
-    }
-  }
-  std::optional<FigureGrade> grade;
-  if (options.check || options.grade) grade = figureGrade(results, options.grade);
-  writer.result(out, {line, figure.name(), results, rigorous ? &*rigorous : nullptr, grade ? &*grade : nullptr});
+  const RunReview review = reviewRun(typed, results, reviewAsked(options));
+  writer.result(out, {line, figure.name(), results, review});
   return true;
 }
 
-/// What each result carries besides the adjustment's values.
+/// What each result carries besides the adjustment's values: the parts of its review.
 ResultParts resultParts(const BatchOptions& options) {
-  const bool grade = options.grade != nullptr;
-  return {.check = options.check, .grade = options.check || grade, .gradeChecks = grade};
+  const ReviewAsked asked = reviewAsked(options);
+  return {.check = asked.rigorous, .grade = asked.highestGrade, .gradeChecks = asked.gradeChecks};
 }
 
 std::size_t jobsFor(std::size_t asked) {
@@ -132,7 +134,8 @@ class Batch {
     slot.out.clear();
     if (slot.record.error) {
       const bool named = slot.record.name.has_value();
-      writer.failure(slot.out, {slot.record.line, named ? &slot.name : nullptr, *slot.record.error});
+      const RecordError& error = *slot.record.error;
+      writer.failure(slot.out, {slot.record.line, named ? &slot.name : nullptr, error.field, error.message});
       slot.failed = true;
       return;
     }

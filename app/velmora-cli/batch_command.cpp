@@ -29,9 +29,7 @@ int runBatchCommand(const BatchArguments& batch, std::ostream& out, std::ostream
   }
   std::istream& input = batch.file == "-" ? std::cin : file;
   TerminalProgress progress(err);
-  const BatchSummary summary =
-      runBatch(input, out, {batch.format, batch.check, batch.encoding, batch.jobs, batch.grade},
-               progressOnTerminal ? &progress : nullptr);
+  const BatchSummary summary = runBatch(input, out, batch.options, progressOnTerminal ? &progress : nullptr);
   for (const std::string& notice : summary.notices) err << "velmora-cli: " << batch.file << ": " << notice << '\n';
   if (input.bad()) {
     err << "velmora-cli: 批量文件 " << batch.file << " 读取出错\n";

@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "batch/record_writer.h"
-#include "grade/survey_grades.h"
+#include "batch/batch_run.h"
 #include "input/text_encoding.h"
 
 namespace velmora {
@@ -23,11 +22,8 @@ enum class CliCommand { Compute, Print, Check };
 /// Batch mode: the figures of FILE adjusted one by one, results to standard output.
 struct BatchArguments {
   std::string file;  ///< "-" for standard input
-  BatchFormat format = BatchFormat::JsonLines;
-  bool check = false;
-  const SurveyGrade* grade = nullptr;  ///< --grade: each check for this grade in every result
-  TextEncoding encoding = TextEncoding::Automatic;
-  std::size_t jobs = 0;  ///< threads adjusting figures; 0: one per core
+  /// --format, --check, --grade, --encoding, --jobs; without --jobs one thread per core.
+  BatchOptions options{.jobs = 0};
 };
 
 /// What the program is asked to show instead of running.

@@ -25,8 +25,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "batch/figure_file.h"
 #include "figure_factory.h"
+#include "figure_file/figure_file.h"
 #include "modal_watchdog.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/data_sheet_dialog.h"

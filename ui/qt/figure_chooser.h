@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "batch/figure_file.h"
+#include "figure_file/figure_file.h"
 
 class QLineEdit;
 class QListView;

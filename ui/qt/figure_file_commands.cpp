@@ -9,8 +9,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "batch/figure_file.h"
-#include "batch/figure_file_edit.h"
+#include "figure_file/figure_file.h"
+#include "figure_file/figure_file_edit.h"
 #include "ui/qt/atomic_save.h"
 #include "ui/qt/figure_chooser.h"
 #include "ui/qt/main_window.h"

@@ -222,8 +222,13 @@ void Workbench::exportFigure() {
                                               pictureFileFilter(), &chosen);
   if (path.isEmpty()) return;
   path = withChosenSuffix(path, chosen);
-  if (const QString failure = exportFigureTo(path); !failure.isEmpty())
-    form_->channel().tell(*form_, failure.toStdString());
+  // The picture of the check already made: the rigorous adjustment runs once per export.
+  const PlotScene scene = buildPlotScene(form_->state(), *report.check);
+  const QSizeF size(scene.width, scene.height);
+  const QString failure = exportPicture(path, size.toSize(), [&scene, size](QPainter& painter) {
+    paintPlotScene(painter, scene, QRectF(QPointF(), size));
+  });
+  if (!failure.isEmpty()) form_->channel().tell(*form_, failure.toStdString());
 }
 
 QString Workbench::exportFigureTo(const QString& path) {
