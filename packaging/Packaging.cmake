@@ -110,6 +110,6 @@ if(VELMORA_BUILD_WINDOW)
   # The window's Chinese captions need the CJK faces it falls back to; Qt's own
   # buttons and dialogs speak Chinese with Qt's translations, English without.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, fonts-wqy-zenhei")
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-cjk")
 endif()
 include(CPack)

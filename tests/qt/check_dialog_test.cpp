@@ -6,8 +6,11 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -175,6 +178,29 @@ class CheckDialogTest : public QObject {
       QVERIFY2(text.contains(QStringLiteral("等级检核")), qPrintable(text.left(400)));
       QVERIFY(text.indexOf(QStringLiteral("等级检核")) < text.indexOf(QStringLiteral("m0")));
     }
+  }
+
+  /// The rigorous text is in a CJK monospace face: a Chinese character takes
+  /// exactly two figures' width, so its columns line up; its SVG names that face.
+  void rigorousTextLinesUpInACjkMonospaceFace() {
+    if (!QFontDatabase::families().contains(QStringLiteral("Noto Sans Mono CJK SC"))) {
+      QSKIP("fonts-noto-cjk is not installed");
+    }
+    ComputedWorkbench computed(exactFigureReplies());
+    QCOMPARE(computed.workbench.form().compute().end, RunEnd::Complete);
+    const CheckReport report = makeCheckReport(computed.workbench.form().state());
+    CheckDialog dialog(computed.workbench.form().state(), report, computed.workbench.settings(), nullptr);
+    auto* text = dialog.findChild<QPlainTextEdit*>();
+    QVERIFY(text != nullptr);
+    QCOMPARE(QFontInfo(text->font()).family(), QStringLiteral("Noto Sans Mono CJK SC"));
+    const QFontMetricsF metrics(text->font());
+    QCOMPARE(metrics.horizontalAdvance(QStringLiteral("测")), 2 * metrics.horizontalAdvance(QStringLiteral("0")));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("check.svg"));
+    QVERIFY(dialog.exportTo(path).isEmpty());
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll().contains("font-family=\"Noto Sans Mono CJK SC\""));
   }
 
   void figureAndReportExport() {

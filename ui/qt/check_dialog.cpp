@@ -39,9 +39,7 @@ QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), 
 
 QFont documentFont() {
   QFont font;
-  QStringList families{QFontDatabase::systemFont(QFontDatabase::FixedFont).family()};
-  families << sansFaces();
-  font.setFamilies(families);
+  font.setFamilies(monoFaces());
   font.setPointSize(10);
   return font;
 }

@@ -1,5 +1,7 @@
 #include "ui/qt/font_faces.h"
 
+#include <QFontDatabase>
+
 namespace velmora {
 namespace {
 
@@ -29,6 +31,12 @@ QStringList serifFaces() {
 
 QStringList sansFaces() {
   return {kMsSansSerif, kMicrosoftSansSerif, QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("AR PL UMing CN")};
+}
+
+QStringList monoFaces() {
+  QStringList faces{QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Noto Sans Mono CJK TC"),
+                    QFontDatabase::systemFont(QFontDatabase::FixedFont).family()};
+  return faces + sansFaces();
 }
 
 QFont formFont(FormFont font) {

@@ -17,6 +17,11 @@ QStringList serifFaces();
 /// The sans faces in order of preference, for MS Sans Serif and Microsoft Sans Serif.
 QStringList sansFaces();
 
+/// The monospace faces in order of preference: a CJK monospace face first (Noto
+/// Sans Mono CJK, from fonts-noto-cjk), whose Chinese characters are two columns
+/// wide, so that a table of Chinese and figures lines up; then the system's.
+QStringList monoFaces();
+
 /// The bold font of a control's font code, sized in points.
 QFont formFont(FormFont font);
 
