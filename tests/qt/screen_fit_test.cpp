@@ -11,6 +11,9 @@
 #include <QTest>
 
 #include "ui/qt/application_setup.h"
+#include "ui/qt/check_dialog.h"
+#include "ui/qt/data_sheet_dialog.h"
+#include "ui/qt/figure_chooser.h"
 #include "ui/qt/screen_fit.h"
 #include "ui/qt/workbench_settings.h"
 #include "window_test_support.h"
@@ -26,6 +29,15 @@ void showFitted(Workbench& workbench) {
   QVERIFY(QTest::qWaitForWindowExposed(&workbench));
   QCoreApplication::processEvents();
 }
+
+/// A quiet workbench after a complete run of the exact figure, from its data sheet.
+struct ComputedQuiet {
+  ComputedQuiet() {
+    quiet.workbench->form().setFigure(exactFigureTexts());
+    quiet.workbench->computeFromSheet();
+  }
+  QuietWorkbench quiet;
+};
 
 }  // namespace
 
@@ -116,6 +128,25 @@ class ScreenFitTest : public QObject {
     QTest::keyClick(previous, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(print));
     QVERIFY(globalRect(*scroller->viewport()).contains(globalRect(*print)));
+  }
+
+  /// The data sheet, the check dialog and the figure chooser fit the screen too, and can be resized.
+  void dialogsFitTheScreen() {
+    ComputedQuiet computed;
+    Workbench& workbench = *computed.quiet.workbench;
+    const QRect available = workbench.screen()->availableGeometry();
+    DataSheetDialog sheet(exactFigureTexts(), &workbench);
+    const CheckReport report = makeCheckReport(workbench.form().state());
+    QVERIFY(report.check.has_value());
+    CheckDialog check(workbench.form().state(), report, workbench.settings(), &workbench);
+    std::vector<FigureFileName> names;
+    for (std::size_t n = 0; n < 1000; ++n) names.push_back({n + 2, "P" + std::to_string(n)});
+    FigureChooser chooser(names, QStringLiteral("net.csv"), &workbench);
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&sheet, &check, &chooser}) {
+      QVERIFY2(available.size().shrunkBy(kGuessedFrame).boundedTo(dialog->size()) == dialog->size(),
+               qPrintable(dialog->windowTitle()));
+      QVERIFY2(dialog->minimumSize().width() < dialog->maximumSize().width(), qPrintable(dialog->windowTitle()));
+    }
   }
 
   /// A geometry remembered on a larger screen is not restored on this one.

@@ -27,6 +27,7 @@
 #include "ui/qt/font_faces.h"
 #include "ui/qt/picture_export.h"
 #include "ui/qt/plot_painter.h"
+#include "ui/qt/screen_fit.h"
 #include "ui/qt/workbench_settings.h"
 
 namespace velmora {
@@ -145,6 +146,7 @@ CheckDialog::CheckDialog(const AdjustmentState& state, const CheckReport& report
   layout->addWidget(splitter, 1);
   layout->addWidget(buttons);
   resize(1100, 620);
+  boundToScreen(*this, parent);
 
   const SurveyGrade* highest = highestGradeMet(inputs_);
   highest_->setText(QString::fromStdString(highestGradeLine(highest)).trimmed());

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/entry_problem.h"
+#include "ui/qt/screen_fit.h"
 #include "ui/window_typing.h"
 
 namespace velmora {
@@ -99,6 +100,7 @@ DataSheetDialog::DataSheetDialog(const SheetTexts& figure, QWidget* parent)
   layout->addWidget(table_);
   layout->addWidget(buttons);
   resize(360, 560);
+  boundToScreen(*this, parent);
 }
 
 SheetTexts DataSheetDialog::texts() const {

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/qt/screen_fit.h"
+
 namespace velmora {
 
 /// The figures shown: those whose name holds the filter's text, in file order.
@@ -86,6 +88,7 @@ FigureChooser::FigureChooser(const std::vector<FigureFileName>& figures, const Q
   layout->addWidget(list_, 1);
   layout->addWidget(buttons);
   resize(kChooserWidthPixels, kChooserHeightPixels);
+  boundToScreen(*this, parent);
   filter_->setFocus();
 }
 

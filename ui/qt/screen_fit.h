@@ -10,6 +10,8 @@
 #include <QRect>
 #include <QSize>
 
+class QWidget;
+
 namespace velmora {
 
 /// The frame a window manager puts around a window that has not been shown
@@ -20,6 +22,10 @@ inline constexpr QMargins kGuessedFrame{8, 36, 8, 8};
 /// `frame` around it, placed at `wanted` (its frame's top left) when it fits
 /// there, inside `available`.
 QRect fittedGeometry(QSize natural, QMargins frame, QRect available, QPoint wanted);
+
+/// Shrinks `window` (a dialog, the manual) where its size with a frame does not
+/// fit the available area of the screen it will show on: that of `near` when given.
+void boundToScreen(QWidget& window, const QWidget* near);
 
 /// Whether a window whose frame covers `frameGeometry` lies wholly inside `available`.
 bool fitsInside(QRect frameGeometry, QRect available);
