@@ -24,6 +24,11 @@ struct FigureSlot {
   std::string name;         ///< a record that could not be read: its name, if any
   std::string out;
   bool failed = false;
+  // The record's results or fault, as the record sink is told them.
+  AdjustmentResults results;
+  std::optional<RigorousCheck> rigorous;
+  std::optional<FigureGrade> grade;
+  std::optional<RecordError> fault;
 };
 
 /// A block of slots filled by the reader; the slots keep their strings'
@@ -33,28 +38,35 @@ struct FigureBlock {
   std::size_t count = 0;
 };
 
+FigureResult resultOf(const FigureSlot& slot) {
+  return {slot.record.line, slot.figure.name(), slot.results, slot.rigorous ? &*slot.rigorous : nullptr,
+          slot.grade ? &*slot.grade : nullptr};
+}
+
 /// Adjusts one figure and writes its record, a result or an error record:
 /// the one place where a figure is adjusted. False for an error record.
-bool adjustAndWrite(const FigureRecord& figure, const FigureHeader& header, std::size_t line,
-                    const BatchOptions& options, RecordWriter& writer, std::string& out) {
+bool adjustAndWrite(FigureSlot& slot, const FigureHeader& header, const BatchOptions& options, RecordWriter& writer) {
+  const FigureRecord& figure = slot.figure;
   const FigureTexts typed = figure.typed();
-  AdjustmentResults results;
+  AdjustmentResults& results = slot.results;
+  slot.rigorous.reset();
+  slot.grade.reset();
+  slot.fault.reset();
   if (const StageOutcome fault = adjustFigure(typed, results)) {
     const std::optional<std::string_view> column =
         fault->entry ? std::optional(entryColumn(*fault->entry)) : std::nullopt;
     const RecordError runFault{column, cannotComputeMessage(*fault)};
-    writer.failure(out, {line, &figure.name(), firstFault(header, figure, runFault)});
+    slot.fault = firstFault(header, figure, runFault);
+    writer.failure(slot.out, {slot.record.line, &figure.name(), *slot.fault});
     return false;
   }
-  std::optional<RigorousCheck> rigorous;
   if (options.check) {
     if (const std::optional<CheckObservations> observations = checkObservations(typed, results)) {
-      rigorous = rigorousAdjustment(*observations).check;
+      slot.rigorous = rigorousAdjustment(*observations).check;
     }
   }
-  std::optional<FigureGrade> grade;
-  if (options.check || options.grade) grade = figureGrade(results, options.grade);
-  writer.result(out, {line, figure.name(), results, rigorous ? &*rigorous : nullptr, grade ? &*grade : nullptr});
+  if (options.check || options.grade) slot.grade = figureGrade(results, options.grade);
+  writer.result(slot.out, resultOf(slot));
   return true;
 }
 
@@ -136,17 +148,28 @@ class Batch {
       slot.failed = true;
       return;
     }
-    slot.failed = !adjustAndWrite(slot.figure, reader_.header(), slot.record.line, options_, writer, slot.out);
+    slot.failed = !adjustAndWrite(slot, reader_.header(), options_, writer);
   }
 
   void write(const FigureBlock& block) {
     for (std::size_t item = 0; item < block.count; ++item) {
       const FigureSlot& slot = block.slots[item];
       pending_ += slot.out;
+      if (options_.sink) tellSink(slot);
       ++summary_.figures;
       if (slot.failed) ++summary_.failed;
       if (pending_.size() >= kFlushBytes) flush();
       if (progress_ && summary_.figures % kProgressStride == 0) progress_->figuresDone(summary_.figures);
+    }
+  }
+
+  void tellSink(const FigureSlot& slot) const {
+    if (!slot.failed) {
+      options_.sink->result(resultOf(slot));
+    } else if (slot.record.error) {
+      options_.sink->failure({slot.record.line, slot.record.name ? &slot.name : nullptr, *slot.record.error});
+    } else {
+      options_.sink->failure({slot.record.line, &slot.figure.name(), *slot.fault});
     }
   }
 

@@ -8,6 +8,7 @@
 #include "check/check_observations.h"
 #include "check/check_text.h"
 #include "engine/adjustment_state.h"
+#include "export/figure_export.h"
 #include "grade/grade_checks.h"
 #include "grade/grade_text.h"
 #include "person_console.h"
@@ -49,6 +50,7 @@ class ConsoleSession {
       case CliCommand::Compute: return compute();
       case CliCommand::Print: return print();
       case CliCommand::Check: return check();
+      case CliCommand::Export: return exportFiles();
     }
     return kExitUsage;
   }
@@ -106,6 +108,27 @@ class ConsoleSession {
     }
     out_ << checkText(state_, *outcome.check) << '\n' << gradeSection() << std::flush;
     return cli_.plotFile ? writePlot(*outcome.check) : kExitCompleted;
+  }
+
+  /// The last complete run into every --export file, refused like print without one.
+  int exportFiles() {
+    const std::optional<CheckObservations> observations =
+        state_.lastRunComplete ? checkObservations(state_) : std::nullopt;
+    if (!observations) {
+      err_ << "velmora-cli: 没有可导出的计算结果：请先完成一次计算。\n";
+      return kExitPrintRefused;
+    }
+    const std::optional<RigorousCheck> rigorous = rigorousAdjustment(*observations).check;
+    const ExportFigure figure{state_, *observations, rigorous ? &*rigorous : nullptr, cli_.grade};
+    const TextEncoding encoding = cli_.encoding == TextEncoding::Utf8 ? TextEncoding::Utf8 : TextEncoding::Gb18030;
+    int status = kExitCompleted;
+    for (const std::string& path : cli_.exportFiles) {
+      if (const std::string problem = writeFigureExport(path, figure, encoding); !problem.empty()) {
+        err_ << "velmora-cli: 不能导出到 " << path << "：" << problem << '\n';
+        status = kExitCannotWrite;
+      }
+    }
+    return status;
   }
 
   /// The checks for --grade's grade (else the highest met, else the loosest) and the highest grade met.
