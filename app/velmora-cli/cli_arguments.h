@@ -30,8 +30,8 @@ struct BatchArguments {
   bool check = false;
   const SurveyGrade* grade = nullptr;  ///< --grade: each check for this grade in every result
   TextEncoding encoding = TextEncoding::Automatic;
-  std::size_t jobs = 0;                     ///< threads adjusting figures; 0: one per core
-  std::optional<std::string> workbookFile;  ///< --xlsx: every record also into this workbook
+  std::size_t jobs = 0;                       ///< threads adjusting figures; 0: one per core
+  std::optional<std::string> workbookFile{};  ///< --xlsx: every record also into this workbook
 };
 
 /// What the program is asked to show instead of running.
@@ -43,10 +43,10 @@ struct CliArguments {
   TextEncoding encoding = TextEncoding::Automatic;  ///< of the replies
   bool trace = false;
   std::vector<CliCommand> commands;
-  const SurveyGrade* grade = nullptr;    ///< --grade: the grade check judges against
-  std::optional<std::string> plotFile;   ///< --plot: check writes the figure's SVG here
-  std::vector<std::string> exportFiles;  ///< --export: export writes each, its extension picking the format
-  std::optional<BatchArguments> batch;   ///< set in batch mode, which takes no other argument
+  const SurveyGrade* grade = nullptr;      ///< --grade: the grade check judges against
+  std::optional<std::string> plotFile;     ///< --plot: check writes the figure's SVG here
+  std::vector<std::string> exportFiles{};  ///< --export: export writes each, its extension picking the format
+  std::optional<BatchArguments> batch;     ///< set in batch mode, which takes no other argument
   CliInformation information = CliInformation::None;
 };
 
