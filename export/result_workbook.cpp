@@ -3,8 +3,11 @@
 #include <xlsxwriter.h>
 
 #include <array>
+#include <charconv>
 #include <span>
 #include <string_view>
+
+#include "batch/shortest_number.h"
 
 namespace velmora {
 namespace {
@@ -12,6 +15,16 @@ namespace {
 enum class Shown { Metres, Seconds, Millimetres, Whole, General };
 
 using R = const AdjustmentResults&;
+
+/// A single-precision result as the double of its shortest text, the number
+/// JSON Lines and CSV print: mb 1.6 in the cell, not 1.6000000238418579.
+std::optional<double> asPrinted(float value) {
+  std::string text;
+  appendShortest(text, value);
+  double printed = 0.0;
+  std::from_chars(text.data(), text.data() + text.size(), printed);
+  return printed;
+}
 
 struct NumberColumn {
   std::string_view title;
@@ -22,18 +35,18 @@ struct NumberColumn {
 constexpr std::array<NumberColumn, 14> kResultColumns{{
     {"P 的 x（米）", Shown::Metres, [](R r) -> std::optional<double> { return r.xp1; }},
     {"P 的 y（米）", Shown::Metres, [](R r) -> std::optional<double> { return r.yp1; }},
-    {"单位权中误差 mb（秒）", Shown::Seconds, [](R r) -> std::optional<double> { return r.mb; }},
-    {"点位中误差 md（毫米）", Shown::Millimetres, [](R r) -> std::optional<double> { return r.md; }},
-    {"相对中误差 1/m 的 m", Shown::Whole, [](R r) { return r.m ? std::optional<double>(*r.m) : std::nullopt; }},
+    {"单位权中误差 mb（秒）", Shown::Seconds, [](R r) { return asPrinted(r.mb); }},
+    {"点位中误差 md（毫米）", Shown::Millimetres, [](R r) { return asPrinted(r.md); }},
+    {"相对中误差 1/m 的 m", Shown::Whole, [](R r) { return r.m ? asPrinted(*r.m) : std::nullopt; }},
     {"方位角权倒数 1/pb", Shown::General, [](R r) -> std::optional<double> { return r.invPb; }},
     {"边长权倒数 1/ps", Shown::General, [](R r) -> std::optional<double> { return r.invPs; }},
-    {"闭合差 w(1)（秒）", Shown::Seconds, [](R r) -> std::optional<double> { return r.w[1]; }},
-    {"闭合差 w(2)（秒）", Shown::Seconds, [](R r) -> std::optional<double> { return r.w[2]; }},
-    {"闭合差 w(3)（秒）", Shown::Seconds, [](R r) -> std::optional<double> { return r.w[3]; }},
-    {"第二组闭合差 w1（秒）", Shown::Seconds, [](R r) -> std::optional<double> { return r.secondGroupW[1]; }},
-    {"第二组闭合差 w2（秒）", Shown::Seconds, [](R r) -> std::optional<double> { return r.secondGroupW[2]; }},
-    {"第二组闭合差 w3（秒）", Shown::Seconds, [](R r) -> std::optional<double> { return r.secondGroupW[3]; }},
-    {"边长条件闭合差 w4（对数第六位）", Shown::Seconds, [](R r) -> std::optional<double> { return r.secondGroupW[4]; }},
+    {"闭合差 w(1)（秒）", Shown::Seconds, [](R r) { return asPrinted(r.w[1]); }},
+    {"闭合差 w(2)（秒）", Shown::Seconds, [](R r) { return asPrinted(r.w[2]); }},
+    {"闭合差 w(3)（秒）", Shown::Seconds, [](R r) { return asPrinted(r.w[3]); }},
+    {"第二组闭合差 w1（秒）", Shown::Seconds, [](R r) { return asPrinted(r.secondGroupW[1]); }},
+    {"第二组闭合差 w2（秒）", Shown::Seconds, [](R r) { return asPrinted(r.secondGroupW[2]); }},
+    {"第二组闭合差 w3（秒）", Shown::Seconds, [](R r) { return asPrinted(r.secondGroupW[3]); }},
+    {"边长条件闭合差 w4（对数第六位）", Shown::Seconds, [](R r) { return asPrinted(r.secondGroupW[4]); }},
 }};
 
 using C = const RigorousCheck&;

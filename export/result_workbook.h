@@ -4,7 +4,8 @@
 // 1/pb, 1/ps, w(1..3), w1..w4, the highest grade met, with --grade its
 // verdict; an error record's column and message). Sheet 检核 (with the check):
 // the rigorous P, m0, mx, my, mp and the error ellipse. Numbers are number
-// cells at full precision, displayed with 0.000 for metres and 0.00 for
+// cells at full precision (16 significant digits, as libxlsxwriter writes
+// them), displayed with 0.000 for metres and 0.00 for
 // seconds and millimetres; texts are always text cells, never formulas.
 #pragma once
 
