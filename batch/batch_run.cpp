@@ -4,11 +4,11 @@
 #include <array>
 #include <thread>
 
-#include "batch/figure_file_reader.h"
 #include "batch/work_pool.h"
-#include "check/check_observations.h"
 #include "engine/figure_adjustment.h"
-#include "ui/run_messages.h"
+#include "figure_file/figure_file_reader.h"
+#include "review/run_review.h"
+#include "texts/fault_messages.h"
 
 namespace velmora {
 namespace {
@@ -26,8 +26,7 @@ struct FigureSlot {
   bool failed = false;
   // The record's results or fault, as the record sink is told them.
   AdjustmentResults results;
-  std::optional<RigorousCheck> rigorous;
-  std::optional<FigureGrade> grade;
+  RunReview review;
   std::optional<RecordError> fault;
 };
 
@@ -38,9 +37,13 @@ struct FigureBlock {
   std::size_t count = 0;
 };
 
-FigureResult resultOf(const FigureSlot& slot) {
-  return {slot.record.line, slot.figure.name(), slot.results, slot.rigorous ? &*slot.rigorous : nullptr,
-          slot.grade ? &*slot.grade : nullptr};
+/// The review each result carries: the rigorous check with --check, the highest
+/// grade met with --check or --grade, each check with --grade.
+ReviewAsked reviewAsked(const BatchOptions& options) {
+  return {.rigorous = options.check,
+          .highestGrade = options.check || options.grade != nullptr,
+          .gradeChecks = options.grade != nullptr,
+          .grade = options.grade};
 }
 
 /// Adjusts one figure and writes its record, a result or an error record:
@@ -49,31 +52,23 @@ bool adjustAndWrite(FigureSlot& slot, const FigureHeader& header, const BatchOpt
   const FigureRecord& figure = slot.figure;
   const FigureTexts typed = figure.typed();
   AdjustmentResults& results = slot.results;
-  slot.rigorous.reset();
-  slot.grade.reset();
   slot.fault.reset();
   if (const StageOutcome fault = adjustFigure(typed, results)) {
     const std::optional<std::string_view> column =
         fault->entry ? std::optional(entryColumn(*fault->entry)) : std::nullopt;
-    const RecordError runFault{column, cannotComputeMessage(*fault)};
-    slot.fault = firstFault(header, figure, runFault);
-    writer.failure(slot.out, {slot.record.line, &figure.name(), *slot.fault});
+    const RecordError& error = slot.fault.emplace(firstFault(header, figure, {column, cannotComputeMessage(*fault)}));
+    writer.failure(slot.out, {slot.record.line, &figure.name(), error.field, error.message});
     return false;
   }
-  if (options.check) {
-    if (const std::optional<CheckObservations> observations = checkObservations(typed, results)) {
-      slot.rigorous = rigorousAdjustment(*observations).check;
-    }
-  }
-  if (options.check || options.grade) slot.grade = figureGrade(results, options.grade);
-  writer.result(slot.out, resultOf(slot));
+  slot.review = reviewRun(typed, results, reviewAsked(options));
+  writer.result(slot.out, {slot.record.line, figure.name(), results, slot.review});
   return true;
 }
 
-/// What each result carries besides the adjustment's values.
+/// What each result carries besides the adjustment's values: the parts of its review.
 ResultParts resultParts(const BatchOptions& options) {
-  const bool grade = options.grade != nullptr;
-  return {.check = options.check, .grade = options.check || grade, .gradeChecks = grade};
+  const ReviewAsked asked = reviewAsked(options);
+  return {.check = asked.rigorous, .grade = asked.highestGrade, .gradeChecks = asked.gradeChecks};
 }
 
 std::size_t jobsFor(std::size_t asked) {
@@ -144,7 +139,8 @@ class Batch {
     slot.out.clear();
     if (slot.record.error) {
       const bool named = slot.record.name.has_value();
-      writer.failure(slot.out, {slot.record.line, named ? &slot.name : nullptr, *slot.record.error});
+      const RecordError& error = *slot.record.error;
+      writer.failure(slot.out, {slot.record.line, named ? &slot.name : nullptr, error.field, error.message});
       slot.failed = true;
       return;
     }
@@ -163,13 +159,15 @@ class Batch {
     }
   }
 
+  /// The record sink is told each record as it is written: its result or its error.
   void tellSink(const FigureSlot& slot) const {
     if (!slot.failed) {
-      options_.sink->result(resultOf(slot));
+      options_.sink->result({slot.record.line, slot.figure.name(), slot.results, slot.review});
     } else if (slot.record.error) {
-      options_.sink->failure({slot.record.line, slot.record.name ? &slot.name : nullptr, *slot.record.error});
+      const RecordError& error = *slot.record.error;
+      options_.sink->failure({slot.record.line, slot.record.name ? &slot.name : nullptr, error.field, error.message});
     } else {
-      options_.sink->failure({slot.record.line, &slot.figure.name(), *slot.fault});
+      options_.sink->failure({slot.record.line, &slot.figure.name(), slot.fault->field, slot.fault->message});
     }
   }
 

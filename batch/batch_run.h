@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "batch/record_writer.h"
 #include "grade/survey_grades.h"
 #include "input/text_encoding.h"
+#include "output/record_writer.h"
 
 namespace velmora {
 

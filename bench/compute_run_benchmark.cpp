@@ -1,5 +1,7 @@
 // Benchmarks of one whole Compute run driven by prepared replies (dialogue,
-// stages and field texts), and of the engine's adjustment alone on the typed values.
+// stages and field texts), of the data sheet's run (the same stages and
+// fields, the typed values echoed without prompts), and of the engine's
+// adjustment alone on the typed values.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -49,6 +51,22 @@ void wholeComputeRun(benchmark::State& bench) {
   }
 }
 BENCHMARK(wholeComputeRun);
+
+void wholeSheetRun(benchmark::State& bench) {
+  const std::vector<std::string> replies = sampleReplies();
+  SheetTexts sheet;
+  sheet[kPointNameEntry] = replies[12];
+  for (std::size_t n = 0; n < 6; ++n) sheet[coordinateEntry(n)] = replies[2 * n];
+  for (std::size_t a = 0; a < 9; ++a) sheet[angleEntry(static_cast<int>(a / 3) + 1, a % 3)] = replies[14 + 2 * a];
+  PreparedReplies window(replies);
+  AdjustmentState state;
+  for (auto _ : bench) {
+    const RunOutcome outcome = computeSheetRun(state, window, sheet);
+    benchmark::DoNotOptimize(outcome);
+    if (outcome.end != RunEnd::Complete) bench.SkipWithError("the sample did not complete");
+  }
+}
+BENCHMARK(wholeSheetRun);
 
 void engineAlone(benchmark::State& bench) {
   const std::vector<std::string> replies = sampleReplies();

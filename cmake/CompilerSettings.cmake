@@ -4,6 +4,7 @@
 # choices: no contraction into fused multiply-adds, no fast-math, no
 # host-specific tuning.
 add_library(velmora_build_settings INTERFACE)
+add_library(velmora::build_settings ALIAS velmora_build_settings)
 target_compile_options(velmora_build_settings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
                                                         -Wno-sign-conversion -ffp-contract=off -fno-fast-math)
 # GCC 12 reports false -Wrestrict overlaps inside std::string concatenation

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "engine/constants.h"
+#include "engine/figure_entry.h"
 
 namespace velmora {
 
@@ -25,6 +26,21 @@ struct FigureTexts {
   std::string_view xa, ya, xb, yb, xc, yc;
   TriangleArray<std::string_view> distanceAngle{}, advanceAngle{}, centralAngle{};
 };
+
+/// The figure's texts viewing `textOfRow(row)` for each row of kFigureEntryRows the adjustment reads.
+template <typename TextOfRow>
+FigureTexts figureTextsOf(TextOfRow textOfRow) {
+  using E = FigureEntry;
+  FigureTexts texts{textOfRow(entryRow(E::xa)), textOfRow(entryRow(E::ya)), textOfRow(entryRow(E::xb)),
+                    textOfRow(entryRow(E::yb)), textOfRow(entryRow(E::xc)), textOfRow(entryRow(E::yc))};
+  for (int i = 1; i <= kTriangles; ++i) {
+    const auto t = static_cast<std::size_t>(i);
+    texts.distanceAngle[t] = textOfRow(entryRow(distanceAngleEntry(i)));
+    texts.advanceAngle[t] = textOfRow(entryRow(advanceAngleEntry(i)));
+    texts.centralAngle[t] = textOfRow(entryRow(centralAngleEntry(i)));
+  }
+  return texts;
+}
 
 /// Every value the adjustment stores, under the method's own names.
 struct AdjustmentResults {

@@ -1,5 +1,8 @@
 #include "engine/adjustment_state.h"
 
+#include <array>
+#include <utility>
+
 namespace velmora {
 
 void AdjustmentState::recreateArrays() {
@@ -15,14 +18,21 @@ void AdjustmentState::recreateArrays() {
   lastRunComplete = false;
 }
 
+std::string& AdjustmentState::typedText(std::size_t row) {
+  return const_cast<std::string&>(std::as_const(*this).typedText(row));
+}
+
+const std::string& AdjustmentState::typedText(std::size_t row) const {
+  const std::array<const std::string*, entryRow(FigureEntry::a1)> scalars{&pointName, &xa, &ya, &xb, &yb, &xc, &yc};
+  if (row < scalars.size()) return *scalars[row];
+  const std::size_t angle = row - scalars.size();
+  const std::size_t triangle = 1 + angle / 3;
+  const std::array<const TriangleArray<std::string>*, 3> angles{&distanceAngleDms, &advanceAngleDms, &centralAngleDms};
+  return angles.at(angle % 3)->at(triangle);
+}
+
 FigureTexts AdjustmentState::typedFigure() const {
-  FigureTexts texts{xa, ya, xb, yb, xc, yc};
-  for (std::size_t t = 1; t <= kTriangles; ++t) {
-    texts.distanceAngle[t] = distanceAngleDms[t];
-    texts.advanceAngle[t] = advanceAngleDms[t];
-    texts.centralAngle[t] = centralAngleDms[t];
-  }
-  return texts;
+  return figureTextsOf([this](std::size_t row) { return std::string_view(typedText(row)); });
 }
 
 }  // namespace velmora

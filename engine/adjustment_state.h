@@ -31,6 +31,10 @@ struct AdjustmentState : AdjustmentResults {
   /// Start of a run: every array member empty again, scalars kept.
   void recreateArrays();
 
+  /// The typed text of a row of kFigureEntryRows (0: the point name).
+  std::string& typedText(std::size_t row);
+  const std::string& typedText(std::size_t row) const;
+
   /// Views of the typed values, valid while this state is not changed.
   FigureTexts typedFigure() const;
 };

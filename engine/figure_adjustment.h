@@ -1,7 +1,7 @@
 // The adjustment of one figure as one plain call: the typed values in (x
 // north, y east, metres; angles d.mmss), every stored result out, or the fault
 // that stopped it. No window, display text or I/O; the stages and their order
-// are the interactive run's, so the numbers are the same to the last bit.
+// are the one pipeline's (figure_pipeline.h), so the numbers are the window's to the last bit.
 #pragma once
 
 #include "engine/adjustment_results.h"

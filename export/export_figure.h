@@ -1,6 +1,6 @@
 // What an export writes of one complete run: the state (typed values, point
-// name, stored results), its rigorous check when it could be computed, the
-// grade asked for with --grade and the highest grade met. x north, y east,
+// name, stored results) and its review: the rigorous check when it could be
+// computed, the highest grade met and, with --grade, the checks for that grade. x north, y east,
 // metres; angles in decimal degrees; errors in arc seconds and millimetres.
 #pragma once
 
@@ -8,17 +8,16 @@
 #include <string>
 
 #include "check/check_observations.h"
-#include "check/rigorous_adjustment.h"
 #include "engine/adjustment_state.h"
 #include "grade/survey_grades.h"
-#include "input/text_encoding.h"
+#include "review/run_review.h"
 
 namespace velmora {
 
 struct ExportFigure {
   const AdjustmentState& state;           ///< of a complete run
   const CheckObservations& observations;  ///< the nine angles and A, B, C as typed
-  const RigorousCheck* check = nullptr;   ///< null when the check could not be computed
+  const RunReview& review;                ///< its check (none when it could not be computed) and grade
   const SurveyGrade* grade = nullptr;     ///< --grade; null without it
 };
 

@@ -150,7 +150,7 @@ std::string writeFigureDrawing(const std::string& path, const ExportFigure& figu
   }
   d.point(p, kNewLayer);
   d.text(p, exportedPointName(figure.state));
-  if (figure.check) writeEllipse(d, p, figure.check->ellipse, shortestSide);
+  if (figure.review.check) writeEllipse(d, p, figure.review.check->ellipse, shortestSide);
   d.writer.sectionEnd();
   d.dxf.writeObjects(d.writer);
   d.dxf.writeObjectsEnd(d.writer);

@@ -1,6 +1,5 @@
 #include "export/figure_export.h"
 
-#include "batch/grade_fields.h"
 #include "export/atomic_file.h"
 #include "export/cass_coordinates.h"
 #include "export/export_format.h"
@@ -13,10 +12,9 @@ namespace velmora {
 namespace {
 
 std::string writeWorkbook(const std::string& path, const ExportFigure& figure) {
-  ResultWorkbook book(path, {.check = figure.check != nullptr, .gradeVerdict = figure.grade != nullptr});
-  const FigureGrade grade = figureGrade(figure.state, figure.grade);
+  ResultWorkbook book(path, {.check = figure.review.check.has_value(), .gradeVerdict = figure.grade != nullptr});
   const std::string name = exportedPointName(figure.state);
-  book.addResult({std::nullopt, name, figure.state, figure.check, grade});
+  book.addResult({std::nullopt, name, figure.state, figure.review});
   return book.close();
 }
 

@@ -6,8 +6,9 @@
 #include <charconv>
 #include <span>
 #include <string_view>
+#include <vector>
 
-#include "batch/shortest_number.h"
+#include "output/shortest_number.h"
 
 namespace velmora {
 namespace {
@@ -180,28 +181,30 @@ void ResultWorkbook::addResult(const WorkbookResult& record) {
   s.lineAndName(s.results, row, column, record.line, &record.name);
   for (const NumberColumn& number : kResultColumns)
     s.number(s.results, row, column, number.value(record.results), number.shown);
-  s.text(s.results, row, column, record.grade.highest ? record.grade.highest->name : "无");
-  if (parts_.gradeVerdict && record.grade.checks) {
-    s.text(s.results, row, column, record.grade.checks->grade->name);
-    s.text(s.results, row, column, record.grade.checks->passes ? "合格" : "超限");
+  const RunReview& review = record.review;
+  s.text(s.results, row, column, review.highest ? review.highest->name : "无");
+  if (parts_.gradeVerdict && review.assessment) {
+    s.text(s.results, row, column, review.assessment->grade->name);
+    s.text(s.results, row, column, review.assessment->passes ? "合格" : "超限");
   }
-  if (!parts_.check || !record.check) return;
+  if (!parts_.check || !review.check) return;
   const lxw_row_t checkRow = s.checkRow++;
   column = 0;
   s.lineAndName(s.check, checkRow, column, record.line, &record.name);
   for (const CheckColumn& number : kCheckColumns)
-    s.number(s.check, checkRow, column, number.value(*record.check), number.shown);
+    s.number(s.check, checkRow, column, number.value(*review.check), number.shown);
 }
 
-void ResultWorkbook::addFailure(std::size_t line, const std::string* name, const RecordError& error) {
+void ResultWorkbook::addFailure(std::size_t line, const std::string* name, std::optional<std::string_view> field,
+                                std::string_view message) {
   Sheets& s = *sheets_;
   if (!s.book) return;
   const lxw_row_t row = s.resultRow++;
   lxw_col_t column = 0;
   s.lineAndName(s.results, row, column, line, name);
   column = static_cast<lxw_col_t>(column + kResultColumns.size() + 1 + (parts_.gradeVerdict ? kGradeTitles.size() : 0));
-  s.text(s.results, row, column, error.field.value_or(""));
-  s.text(s.results, row, column, error.message);
+  s.text(s.results, row, column, field.value_or(""));
+  s.text(s.results, row, column, message);
 }
 
 std::string ResultWorkbook::close() {

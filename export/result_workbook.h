@@ -13,12 +13,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
-#include "batch/figure_record.h"
-#include "batch/grade_fields.h"
-#include "check/rigorous_adjustment.h"
 #include "engine/adjustment_results.h"
 #include "export/atomic_file.h"
+#include "review/run_review.h"
 
 namespace velmora {
 
@@ -32,8 +31,7 @@ struct WorkbookResult {
   std::optional<std::size_t> line;
   const std::string& name;
   const AdjustmentResults& results;
-  const RigorousCheck* check = nullptr;
-  const FigureGrade& grade;
+  const RunReview& review;  ///< its check and grade, as far as asked for
 };
 
 class ResultWorkbook {
@@ -45,7 +43,9 @@ class ResultWorkbook {
   ResultWorkbook& operator=(const ResultWorkbook&) = delete;
 
   void addResult(const WorkbookResult& record);
-  void addFailure(std::size_t line, const std::string* name, const RecordError& error);
+  /// An error record's row: the column at fault, when one is, and the message.
+  void addFailure(std::size_t line, const std::string* name, std::optional<std::string_view> field,
+                  std::string_view message);
 
   /// Writes the file and puts it under its name; the reason when it cannot.
   std::string close();

@@ -3,10 +3,11 @@
 namespace velmora {
 
 void WorkbookSink::result(const FigureResult& figure) {
-  static const FigureGrade kNoGrade{};
-  book_.addResult({figure.line, figure.name, figure.results, figure.check, figure.grade ? *figure.grade : kNoGrade});
+  book_.addResult({figure.line, figure.name, figure.results, figure.review});
 }
 
-void WorkbookSink::failure(const FigureFailure& figure) { book_.addFailure(figure.line, figure.name, figure.error); }
+void WorkbookSink::failure(const FigureFailure& figure) {
+  book_.addFailure(figure.line, figure.name, figure.field, figure.message);
+}
 
 }  // namespace velmora

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "batch/batch_run.h"
-#include "batch/figure_record.h"
+#include "figure_file/figure_record.h"
 #include "fuzz_failure.h"
 #include "json_checks.h"
 #include "text_checks.h"

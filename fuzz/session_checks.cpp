@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "check/check_observations.h"
 #include "check/check_text.h"
 #include "console_session.h"
 #include "engine/dms_angle.h"
@@ -16,12 +15,10 @@
 #include "engine/number_reader.h"
 #include "engine/number_text.h"
 #include "fuzz_failure.h"
+#include "grade/grade_text.h"
 #include "input/utf8_text.h"
-#include "report/report_writer.h"
-#include "report/text_sink.h"
 #include "text_checks.h"
-#include "trace_window.h"
-#include "ui/compute_run.h"
+#include "ui/line_reply_source.h"
 #include "ui/recording_window.h"
 
 namespace velmora::fuzz {
@@ -128,12 +125,20 @@ void checkPlausibleFigure(const AdjustmentState& s) {
   require(doubleSignedArea(a, b, c) < 0.0, "a complete run's known points are numbered clockwise");
 }
 
-void checkCompleteRun(const RunOutcome& outcome, const RecordingWindow& window, const AdjustmentState& state) {
+/// The last text the operations set on a field, or the empty text.
+std::string lastFieldText(const std::vector<WindowOperation>& operations, std::string_view field) {
+  for (auto operation = operations.rbegin(); operation != operations.rend(); ++operation) {
+    if (operation->kind == WindowOperation::Kind::Field && operation->control == field) return operation->text;
+  }
+  return "";
+}
+
+void checkCompleteRun(const RunOutcome& outcome, const std::vector<WindowOperation>& operations,
+                      const AdjustmentState& state) {
   require(outcome.message.empty() && !outcome.fault, "a complete run has no message", outcome.message);
   require(state.lastRunComplete, "a complete run is marked complete");
   require(resultsFinite(state), "a complete run stores finite results");
   checkPlausibleFigure(state);
-  const std::vector<WindowOperation>& operations = window.operations();
   require(operations.size() >= kClosingFields.size(), "a complete run writes its result fields");
   const auto closing = operations.end() - static_cast<std::ptrdiff_t>(kClosingFields.size());
   for (std::size_t i = 0; i < kClosingFields.size(); ++i) {
@@ -141,7 +146,7 @@ void checkCompleteRun(const RunOutcome& outcome, const RecordingWindow& window, 
     require(operation.kind == WindowOperation::Kind::Field && operation.control == kClosingFields[i],
             "a complete run writes every result field in order", kClosingFields[i]);
   }
-  require(window.lastText(std::string(kNameField)) == "   " + state.pointName, "Text18 ends with the point name");
+  require(lastFieldText(operations, kNameField) == "   " + state.pointName, "Text18 ends with the point name");
 }
 
 void checkStoppedRun(const RunOutcome& outcome, const AdjustmentState& state, std::span<const std::string> typed,
@@ -174,94 +179,165 @@ AdjustmentState withoutTypedEchoes(AdjustmentState state) {
   return state;
 }
 
-void appendTraceLines(std::string& lines, const std::vector<WindowOperation>& operations) {
-  for (const WindowOperation& operation : operations) {
-    if (operation.kind == WindowOperation::Kind::Ask) continue;
-    lines += operation.kind == WindowOperation::Kind::Field ? "field\t" : "label\t";
-    lines += escapeTraceText(operation.control) + '\t' + escapeTraceText(operation.text) + '\n';
+/// "\\", "\\t", "\\r", "\\n" back into the characters the trace escaped.
+std::string unescapedTraceText(std::string_view text) {
+  std::string plain;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (text[at] != '\\' || at + 1 == text.size()) {
+      plain += text[at];
+      continue;
+    }
+    const char code = text[++at];
+    plain += code == 't' ? '\t' : code == 'r' ? '\r' : code == 'n' ? '\n' : code;
   }
+  return plain;
 }
 
-class CheckedSession {
- public:
-  explicit CheckedSession(std::vector<std::string> replies) : replies_(std::move(replies)) {}
-
-  SessionRecord run(const std::vector<CliCommand>& commands) {
-    for (const CliCommand command : commands) {
-      const int status = runCommand(command);
-      if (record_.exitStatus == kExitCompleted) record_.exitStatus = status;
+/// The window operations of trace lines ("ask", "field", "label"; a "stop" line is the outcome's).
+std::vector<WindowOperation> traceOperations(std::string_view trace) {
+  std::vector<WindowOperation> operations;
+  while (!trace.empty()) {
+    const std::size_t end = std::min(trace.find('\n'), trace.size());
+    const std::string_view line = trace.substr(0, end);
+    trace.remove_prefix(std::min(end + 1, trace.size()));
+    const std::size_t kindEnd = line.find('\t');
+    const std::size_t firstEnd = line.find('\t', kindEnd + 1);
+    const std::string_view kind = line.substr(0, kindEnd);
+    if (kind == "stop") continue;
+    require(kindEnd != std::string_view::npos && firstEnd != std::string_view::npos, "a trace line has its fields",
+            line);
+    const std::string first = unescapedTraceText(line.substr(kindEnd + 1, firstEnd - kindEnd - 1));
+    const std::string second = unescapedTraceText(line.substr(firstEnd + 1));
+    if (kind == "ask") {
+      operations.push_back({WindowOperation::Kind::Ask, "", first, second});
+    } else {
+      require(kind == "field" || kind == "label", "a trace line is ask, field, label or stop", line);
+      const auto opKind = kind == "field" ? WindowOperation::Kind::Field : WindowOperation::Kind::Label;
+      operations.push_back({opKind, first, second, ""});
     }
-    return record_;
+  }
+  return operations;
+}
+
+std::vector<std::string> typedReplies(const std::vector<WindowOperation>& operations) {
+  std::vector<std::string> typed;
+  for (const WindowOperation& operation : operations) {
+    if (operation.kind == WindowOperation::Kind::Ask) typed.push_back(operation.reply);
+  }
+  return typed;
+}
+
+/// The replies as the console reads them, by its own reader: one a line, the
+/// line ending and a leading byte order mark removed, GB18030 turned into UTF-8.
+struct SessionReplies {
+  std::vector<std::string> lines;
+  bool refused = false;  ///< a line too long to take ended them
+};
+
+SessionReplies splitReplies(std::string_view text) {
+  std::istringstream input{std::string(text)};
+  LineReplySource source(input);
+  SessionReplies replies;
+  while (std::optional<std::string> reply = source.next()) replies.lines.push_back(std::move(*reply));
+  replies.refused = source.refusal().has_value();
+  return replies;
+}
+
+/// Watches the console's traced session command by command: what each left in
+/// the trace, the state and the outcome must keep every invariant, and the
+/// session must end with the status of its first command that failed.
+class CheckingWatcher final : public SessionWatcher {
+ public:
+  CheckingWatcher(const std::ostringstream& trace, const SessionReplies& replies) : trace_(trace), replies_(replies) {}
+
+  int expectedStatus() const { return status_; }
+
+  void computed(const RunOutcome& outcome, const AdjustmentState& state) override {
+    const std::string trace = trace_.str();
+    const std::vector<WindowOperation> operations = traceOperations(std::string_view(trace).substr(traceRead_));
+    traceRead_ = trace.size();
+    const std::vector<std::string> typed = typedReplies(operations);
+    repliesUsed_ += typed.size();
+    checkFieldTexts(operations, typed);
+    switch (outcome.end) {
+      case RunEnd::Complete: checkCompleteRun(outcome, operations, state); return;
+      case RunEnd::CannotCompute:
+        if (!outcome.fault) {
+          require(replies_.refused && repliesUsed_ == replies_.lines.size(),
+                  "a run stops without a fault only at a reply too long to take", outcome.message);
+        } else {
+          checkStoppedRun(outcome, state, typed, true);
+        }
+        failed(kExitCannotCompute);
+        return;
+      case RunEnd::RepliesRanOut:
+        checkStoppedRun(outcome, state, typed, repliesUsed_ < replies_.lines.size());
+        failed(kExitRepliesRanOut);
+        return;
+      case RunEnd::Cancelled: invariantBroken("a reply source never cancels", outcome.message);
+    }
+  }
+
+  void printed(const PrintOutcome& outcome, const std::string& document, const AdjustmentState& state) override {
+    traceRead_ = trace_.str().size();
+    require(outcome.printed == state.lastRunComplete, "print refuses exactly when the last run stopped");
+    if (!outcome.printed) {
+      require(document.empty() && !outcome.message.empty(), "a refused print prints nothing and says why");
+      failed(kExitPrintRefused);
+      return;
+    }
+    requireCleanText(document, "the printed report");
+    require(static_cast<std::size_t>(std::count(document.begin(), document.end(), '\n')) >= kReportLines,
+            "the report has all its lines", document);
+  }
+
+  void checked(const RunReview& review, const AdjustmentState& state) override {
+    traceRead_ = trace_.str().size();
+    if (!state.lastRunComplete) {
+      require(review.end == ReviewEnd::NoCompleteRun && !review.refusal.empty(),
+              "check refuses without a complete run and says why");
+      failed(kExitPrintRefused);
+      return;
+    }
+    require(review.end != ReviewEnd::NoCompleteRun, "a complete run's typed values all read as numbers");
+    if (review.end == ReviewEnd::CannotCheck) {
+      require(!review.check && !review.refusal.empty(), "a check that cannot compute says why");
+      requireCleanText(review.refusal, "the check's failure");
+      failed(kExitCannotCompute);
+      return;
+    }
+    require(review.check && review.assessment, "a check shows the rigorous check and the grade's checks");
+    requireFiniteCheck(*review.check);
+    requireCleanText(checkText(withoutTypedEchoes(state), *review.check), "the check's text");
+    requireCleanText(gradeText(*review.assessment, review.highest), "the grade's text");
   }
 
  private:
-  int runCommand(CliCommand command) {
-    switch (command) {
-      case CliCommand::Compute: return compute();
-      case CliCommand::Print: return print();
-      case CliCommand::Check: return check();
-    }
-    return kExitUsage;
+  void failed(int status) {
+    if (status_ == kExitCompleted) status_ = status;
   }
 
-  int compute() {
-    const std::span<const std::string> offered = std::span<const std::string>(replies_).subspan(nextReply_);
-    RecordingWindow window({offered.begin(), offered.end()});
-    const RunOutcome outcome = computeRun(state_, window);
-    nextReply_ += window.repliesUsed();
-    const std::span<const std::string> typed = offered.first(window.repliesUsed());
-    checkFieldTexts(window.operations(), typed);
-    appendTraceLines(record_.traceLines, window.operations());
-    switch (outcome.end) {
-      case RunEnd::Complete: checkCompleteRun(outcome, window, state_); return kExitCompleted;
-      case RunEnd::CannotCompute: checkStoppedRun(outcome, state_, typed, true); return kExitCannotCompute;
-      case RunEnd::RepliesRanOut: checkStoppedRun(outcome, state_, typed, nextReply_ < replies_.size()); break;
-      case RunEnd::Cancelled: invariantBroken("a reply source never cancels", outcome.message);
-    }
-    return kExitRepliesRanOut;
-  }
-
-  int print() {
-    std::ostringstream document;
-    TextSink sink(document);
-    const PrintOutcome outcome = printReport(state_, sink);
-    require(outcome.printed == state_.lastRunComplete, "print refuses exactly when the last run stopped");
-    if (!outcome.printed) {
-      require(document.str().empty() && !outcome.message.empty(), "a refused print prints nothing and says why");
-      return kExitPrintRefused;
-    }
-    const std::string report = document.str();
-    requireCleanText(report, "the printed report");
-    require(static_cast<std::size_t>(std::count(report.begin(), report.end(), '\n')) >= kReportLines,
-            "the report has all its lines", report);
-    return kExitCompleted;
-  }
-
-  int check() {
-    if (!state_.lastRunComplete) return kExitPrintRefused;
-    const std::optional<CheckObservations> observations = checkObservations(state_);
-    require(observations.has_value(), "a complete run's typed values all read as numbers");
-    const CheckOutcome outcome = rigorousAdjustment(*observations);
-    if (!outcome.check) {
-      require(!outcome.failure.empty(), "a check that cannot compute says why");
-      requireCleanText(outcome.failure, "the check's failure");
-      return kExitCannotCompute;
-    }
-    requireFiniteCheck(*outcome.check);
-    requireCleanText(checkText(withoutTypedEchoes(state_), *outcome.check), "the check's text");
-    return kExitCompleted;
-  }
-
-  std::vector<std::string> replies_;
-  std::size_t nextReply_ = 0;
-  AdjustmentState state_;
-  SessionRecord record_;
+  const std::ostringstream& trace_;
+  const SessionReplies& replies_;
+  std::size_t traceRead_ = 0;
+  std::size_t repliesUsed_ = 0;
+  int status_ = kExitCompleted;
 };
 
 }  // namespace
 
-SessionRecord runCheckedSession(const std::vector<CliCommand>& commands, std::vector<std::string> replies) {
-  return CheckedSession(std::move(replies)).run(commands);
+int runCheckedSession(const std::vector<CliCommand>& commands, std::string_view replyText) {
+  const SessionReplies replies = splitReplies(replyText);
+  CliArguments cli;
+  cli.trace = true;
+  cli.commands = commands;
+  std::istringstream input{std::string(replyText)};
+  std::ostringstream trace, err;
+  CheckingWatcher watcher(trace, replies);
+  const int status = runConsoleSession(cli, input, false, trace, err, &watcher);
+  require(status == watcher.expectedStatus(), "the session ends with the status of its first failed command",
+          trace.str());
+  return status;
 }
 
 }  // namespace velmora::fuzz

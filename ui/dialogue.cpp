@@ -12,59 +12,61 @@ namespace {
 
 const std::string kEnterOrZero = " ?  输入正确单击 Enter 键 ;  错误输入零 ( 即:0 )";
 
-EntrySpec scalarEntry(std::size_t entry, std::string entryPrompt, std::string_view field, DisplayKind kind,
+EntrySpec scalarEntry(std::size_t entry, std::string entryPrompt, std::string_view field,
                       const std::string& confirmation, std::string correctionPrompt) {
-  return EntrySpec{std::move(entryPrompt),      field, kind, {}, {}, confirmation, confirmation,
-                   std::move(correctionPrompt), entry};
+  return EntrySpec{std::move(entryPrompt), field,        sheetEntries()[entry].kind,  {},   {},
+                   confirmation,           confirmation, std::move(correctionPrompt), entry};
+}
+
+/// An angle's row: its kind and caption are the entry table's.
+EntrySpec angleEntryRow(std::size_t entry, std::string entryPrompt, std::string_view field, std::string_view label,
+                        std::string firstConfirmation, std::string repeatedConfirmation, std::string correctionPrompt) {
+  const SheetEntry& row = sheetEntries()[entry];
+  return EntrySpec{std::move(entryPrompt),
+                   field,
+                   row.kind,
+                   label,
+                   std::string(row.label),
+                   std::move(firstConfirmation),
+                   std::move(repeatedConfirmation),
+                   std::move(correctionPrompt),
+                   entry};
 }
 
 /// The scalar rows, each with its own texts exactly as the operator has always seen them.
 std::array<EntrySpec, 7> makeScalarEntries() {
-  using K = DisplayKind;
   return {
-      scalarEntry(coordinateEntry(0), "输入三角形顶点 A 点的纵座标 :", "Text1", K::Coordinate,
+      scalarEntry(coordinateEntry(0), "输入三角形顶点 A 点的纵座标 :", "Text1",
                   "确认 A 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的纵座标 :"),
-      scalarEntry(coordinateEntry(1), "输入三角形顶点 A 点的横座标 :", "Text2", K::Coordinate,
+      scalarEntry(coordinateEntry(1), "输入三角形顶点 A 点的横座标 :", "Text2",
                   "确认 A 点的横座标输入是否正确" + kEnterOrZero, "输入正确的横座标 :"),
-      scalarEntry(coordinateEntry(2), "输入三角形顶点 B 点的纵座标 :", "Text3", K::Coordinate,
+      scalarEntry(coordinateEntry(2), "输入三角形顶点 B 点的纵座标 :", "Text3",
                   "确认 B 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的纵座标 Xb :"),
-      scalarEntry(coordinateEntry(3), "输入三角形顶点 B 点的横座标 :", "Text4", K::Coordinate,
+      scalarEntry(coordinateEntry(3), "输入三角形顶点 B 点的横座标 :", "Text4",
                   "确认 B 点的横座标输入是否正确" + kEnterOrZero, "输入三角形顶点 B 点正确的横座标 Yb :"),
-      scalarEntry(coordinateEntry(4), "输入三角形顶点 C 点的纵座标 :", "Text9", K::Coordinate,
+      scalarEntry(coordinateEntry(4), "输入三角形顶点 C 点的纵座标 :", "Text9",
                   "确认 C 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的纵座标 :"),
       // The east coordinate of C is confirmed with the north coordinate's question.
-      scalarEntry(coordinateEntry(5), "请输入三角形顶点 C 点的横座标 Yc:", "Text10", K::Coordinate,
+      scalarEntry(coordinateEntry(5), "请输入三角形顶点 C 点的横座标 Yc:", "Text10",
                   "确认 C 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的横座标 :"),
-      scalarEntry(kPointNameEntry, "请输入待定点的点名 :", "Text18", K::Name,
-                  "确认待定点的点名输入是否正确" + kEnterOrZero, "请输入待定点正确的点名 :"),
+      scalarEntry(kPointNameEntry, "请输入待定点的点名 :", "Text18", "确认待定点的点名输入是否正确" + kEnterOrZero,
+                  "请输入待定点正确的点名 :"),
   };
 }
 
 EntrySpec distanceAngleRow(int i) {
   const std::string n = std::to_string(i);
-  return EntrySpec{"请按三角形编号输入第 " + n + " 个三角形求距角 A(" + n + ") 的观测值:",
-                   "Text6",
-                   DisplayKind::Angle,
-                   "Label12",
-                   "A(" + n + ")",
-                   "确认求距角 A(" + n + ") 的观测值输入是否正确" + kEnterOrZero,
-                   "确认求距角 A( " + n + " ) 的观测值输入是否正确" + kEnterOrZero,
-                   "输入求距角正确的观测值 :",
-                   angleEntry(i, 0)};
+  return angleEntryRow(angleEntry(i, 0),
+                       "请按三角形编号输入第 " + n + " 个三角形求距角 A(" + n + ") 的观测值:", "Text6", "Label12",
+                       "确认求距角 A(" + n + ") 的观测值输入是否正确" + kEnterOrZero,
+                       "确认求距角 A( " + n + " ) 的观测值输入是否正确" + kEnterOrZero, "输入求距角正确的观测值 :");
 }
 
 EntrySpec advanceAngleRow(int i) {
   const std::string n = std::to_string(i);
   const std::string confirmation = "确认前进角 B(" + n + ") 的观测值输入是否正确" + kEnterOrZero;
-  return EntrySpec{"按三角形编号输入第 " + n + " 个三角形前进角 B(" + n + ") 的观测值 :",
-                   "Text7",
-                   DisplayKind::Angle,
-                   "Label13",
-                   "B(" + n + ")",
-                   confirmation,
-                   confirmation,
-                   "输入前进角正确的观测值 :",
-                   angleEntry(i, 1)};
+  return angleEntryRow(angleEntry(i, 1), "按三角形编号输入第 " + n + " 个三角形前进角 B(" + n + ") 的观测值 :", "Text7",
+                       "Label13", confirmation, confirmation, "输入前进角正确的观测值 :");
 }
 
 EntrySpec centralAngleRow(int i) {
@@ -72,15 +74,9 @@ EntrySpec centralAngleRow(int i) {
   const std::string confirmation = "确认中心角 C(" + n +
                                    ") 的观测值输入是否正确 ?  输入正确按 Enter 键或 OK 键(  即:Enter 键或 OK 键);  "
                                    "错误输入按零 ( 即:0 )";
-  return EntrySpec{"按三角形编号输入第 " + n + " 个三角形中心角的观测值 C(" + n + ") 的观测值 :",
-                   "Text8",
-                   DisplayKind::Angle,
-                   "Label14",
-                   "C(" + n + ")",
-                   confirmation,
-                   confirmation,
-                   "输入中心角正确的观测值 :",
-                   angleEntry(i, 2)};
+  return angleEntryRow(angleEntry(i, 2),
+                       "按三角形编号输入第 " + n + " 个三角形中心角的观测值 C(" + n + ") 的观测值 :", "Text8",
+                       "Label14", confirmation, confirmation, "输入中心角正确的观测值 :");
 }
 
 /// The three angle entries of one triangle.
@@ -134,15 +130,20 @@ std::string displayText(DisplayKind kind, const std::string& typed) {
   return afterBlank(typed);
 }
 
+std::string echoEntry(WindowOperations& window, const EntrySpec& entry, const std::string& typed) {
+  if (!entry.label.empty()) window.setLabelCaption(entry.label, entry.caption);
+  std::string shown = displayText(entry.kind, typed);
+  window.setFieldText(entry.field, shown);
+  return shown;
+}
+
 DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std::string& member) {
   const EntryPrompt value{entry.entry, false};
   const EntryPrompt confirming{entry.entry, true};
   std::optional<std::string> reply = window.askOperatorAbout(entry.entryPrompt, value);
   if (!reply) return noReplyTo(window, entry.entryPrompt);
   member = std::move(*reply);
-  if (!entry.label.empty()) window.setLabelCaption(entry.label, entry.caption);
-  std::string shown = displayText(entry.kind, member);
-  window.setFieldText(entry.field, shown);
+  std::string shown = echoEntry(window, entry, member);
   const std::string* confirmation = &entry.firstConfirmation;
   for (;;) {
     const std::optional<std::string> answer = window.askOperatorAbout(*confirmation, confirming);
@@ -162,30 +163,33 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std
   }
 }
 
-DialogueEnd enterScalars(WindowOperations& window, AdjustmentState& state) {
-  const std::array<std::string*, 7> members{&state.xa, &state.ya, &state.xb,       &state.yb,
-                                            &state.xc, &state.yc, &state.pointName};
-  const std::array<EntrySpec, 7>& entries = scalarEntries();
-  for (std::size_t row = 0; row < entries.size(); ++row) {
-    const DialogueEnd end = confirmedEntry(window, entries[row], *members[row]);
+DialogueEnd enterScalars(AdjustmentState& state, const TakeEntry& take) {
+  for (const EntrySpec& entry : scalarEntries()) {
+    const DialogueEnd end = take(entry, state.typedText(entry.entry));
     if (!end.entered) return end;
   }
   return {};
 }
 
-DialogueEnd enterTriangleAngles(WindowOperations& window, AdjustmentState& state, int i) {
+DialogueEnd enterTriangleAngles(WindowOperations& window, AdjustmentState& state, int i, const TakeEntry& take) {
   const TriangleEntries& entries = triangleEntries(i);
-  const auto index = static_cast<std::size_t>(i);
-  if (DialogueEnd end = confirmedEntry(window, entries.distance, state.distanceAngleDms[index]); !end.entered) {
-    return end;
-  }
+  if (DialogueEnd end = take(entries.distance, state.typedText(entries.distance.entry)); !end.entered) return end;
   window.setFieldText("Text7", "");
   window.setFieldText("Text8", "");
   window.setFieldText("Text11", "");
-  if (DialogueEnd end = confirmedEntry(window, entries.advance, state.advanceAngleDms[index]); !end.entered) {
-    return end;
-  }
-  return confirmedEntry(window, entries.central, state.centralAngleDms[index]);
+  if (DialogueEnd end = take(entries.advance, state.typedText(entries.advance.entry)); !end.entered) return end;
+  return take(entries.central, state.typedText(entries.central.entry));
+}
+
+DialogueEnd enterScalars(WindowOperations& window, AdjustmentState& state) {
+  return enterScalars(
+      state, [&window](const EntrySpec& entry, std::string& member) { return confirmedEntry(window, entry, member); });
+}
+
+DialogueEnd enterTriangleAngles(WindowOperations& window, AdjustmentState& state, int i) {
+  return enterTriangleAngles(window, state, i, [&window](const EntrySpec& entry, std::string& member) {
+    return confirmedEntry(window, entry, member);
+  });
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 // again. Replies are stored exactly as typed; nothing is validated at entry.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -43,12 +44,23 @@ ConfirmationAnswer classifyConfirmation(std::string_view reply);
 /// "0.000" (coordinate) or "0.00000" (angle), or the name as typed.
 std::string displayText(DisplayKind kind, const std::string& typed);
 
+/// Shows a value as it is entered: an angle's caption in its label, then the
+/// value's display text in its field. Returns the text shown.
+std::string echoEntry(WindowOperations& window, const EntrySpec& entry, const std::string& typed);
+
 DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std::string& member);
 
-/// The seven scalar entries: xa, ya, xb, yb, xc, yc, pointName.
-DialogueEnd enterScalars(WindowOperations& window, AdjustmentState& state);
+/// How one entry gets its text into `member`: prompted and confirmed, or
+/// taken from the data sheet and echoed.
+using TakeEntry = std::function<DialogueEnd(const EntrySpec& entry, std::string& member)>;
 
-/// The three angles of triangle i (1..3), with the clears of Text7, Text8, Text11.
+/// The seven scalar entries in their order: xa, ya, xb, yb, xc, yc, pointName.
+DialogueEnd enterScalars(AdjustmentState& state, const TakeEntry& take);
+/// The three angles of triangle i (1..3), with the clears of Text7, Text8, Text11 after A(i).
+DialogueEnd enterTriangleAngles(WindowOperations& window, AdjustmentState& state, int i, const TakeEntry& take);
+
+/// The same, each entry prompted and confirmed.
+DialogueEnd enterScalars(WindowOperations& window, AdjustmentState& state);
 DialogueEnd enterTriangleAngles(WindowOperations& window, AdjustmentState& state, int i);
 
 }  // namespace velmora

@@ -2,10 +2,6 @@
 
 namespace velmora {
 
-std::string cannotComputeMessage(const CannotCompute& fault) {
-  return "计算在「" + fault.step + "」一步中止：" + fault.reason + "。";
-}
-
 std::string repliesRanOutMessage(const std::string& prompt) {
   return "回答已用完，计算在提示「" + prompt + "」处中止。";
 }

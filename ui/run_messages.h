@@ -1,14 +1,13 @@
-// The operator's messages for a run that did not complete, in Chinese.
+// The operator's messages for a run that did not complete, in Chinese: a
+// stage that cannot compute (cannotComputeMessage, shared with batch in
+// texts/fault_messages.h) and scripted replies that ran out.
 #pragma once
 
 #include <string>
 
-#include "engine/stage_outcome.h"
+#include "texts/fault_messages.h"
 
 namespace velmora {
-
-/// "计算在「step」一步中止：reason。"
-std::string cannotComputeMessage(const CannotCompute& fault);
 
 /// The scripted replies ended while `prompt` waited for its answer.
 std::string repliesRanOutMessage(const std::string& prompt);

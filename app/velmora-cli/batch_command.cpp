@@ -32,11 +32,12 @@ int runBatchCommand(const BatchArguments& batch, std::ostream& out, std::ostream
   TerminalProgress progress(err);
   std::optional<ResultWorkbook> workbook;
   std::optional<WorkbookSink> sink;
-  if (batch.workbookFile)
-    sink.emplace(workbook.emplace(*batch.workbookFile, WorkbookParts{batch.check, batch.grade != nullptr}));
-  const BatchSummary summary = runBatch(
-      input, out, {batch.format, batch.check, batch.encoding, batch.jobs, batch.grade, sink ? &*sink : nullptr},
-      progressOnTerminal ? &progress : nullptr);
+  BatchOptions options = batch.options;
+  if (batch.workbookFile) {
+    sink.emplace(workbook.emplace(*batch.workbookFile, WorkbookParts{options.check, options.grade != nullptr}));
+    options.sink = &*sink;
+  }
+  const BatchSummary summary = runBatch(input, out, options, progressOnTerminal ? &progress : nullptr);
   for (const std::string& notice : summary.notices) err << "velmora-cli: " << batch.file << ": " << notice << '\n';
   if (input.bad()) {
     err << "velmora-cli: 批量文件 " << batch.file << " 读取出错\n";

@@ -143,22 +143,22 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& arguments) {
     const std::string& argument = arguments[at];
     OptionValues values{arguments, at};
     if (argument == "--check") {
-      batch.check = true;
+      batch.options.check = true;
     } else if (argument == "--grade") {
-      if (std::string error = readGrade(values, batch.grade); !error.empty()) return usageError(error);
+      if (std::string error = readGrade(values, batch.options.grade); !error.empty()) return usageError(error);
     } else if (argument == "--format") {
       const std::optional<std::string> format = values.take();
       if (!format) return usageError("--format 需要 jsonl 或 csv");
       if (*format != "jsonl" && *format != "csv")
         return usageError("未知的输出格式：" + *format + "（可用 jsonl 或 csv）");
-      batch.format = *format == "csv" ? BatchFormat::Csv : BatchFormat::JsonLines;
+      batch.options.format = *format == "csv" ? BatchFormat::Csv : BatchFormat::JsonLines;
     } else if (argument == "--encoding") {
-      if (std::string error = readEncoding(values, batch.encoding); !error.empty()) return usageError(error);
+      if (std::string error = readEncoding(values, batch.options.encoding); !error.empty()) return usageError(error);
     } else if (argument == "--jobs") {
       const std::optional<std::string> count = values.take();
       const std::optional<std::size_t> jobs = count ? jobsNamed(*count) : std::nullopt;
       if (!jobs) return usageError("--jobs 需要 1 到 256 之间的线程数");
-      batch.jobs = *jobs;
+      batch.options.jobs = *jobs;
     } else if (argument == "--xlsx") {
       std::string path;
       if (std::string error = readExportFile(values, argument, ExportFormat::Workbook, path); !error.empty())

@@ -15,8 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "batch/record_writer.h"
-#include "grade/survey_grades.h"
+#include "batch/batch_run.h"
 #include "input/text_encoding.h"
 
 namespace velmora {
@@ -26,11 +25,8 @@ enum class CliCommand { Compute, Print, Check, Export };
 /// Batch mode: the figures of FILE adjusted one by one, results to standard output.
 struct BatchArguments {
   std::string file;  ///< "-" for standard input
-  BatchFormat format = BatchFormat::JsonLines;
-  bool check = false;
-  const SurveyGrade* grade = nullptr;  ///< --grade: each check for this grade in every result
-  TextEncoding encoding = TextEncoding::Automatic;
-  std::size_t jobs = 0;                       ///< threads adjusting figures; 0: one per core
+  /// --format, --check, --grade, --encoding, --jobs; without --jobs one thread per core.
+  BatchOptions options{.jobs = 0};
   std::optional<std::string> workbookFile{};  ///< --xlsx: every record also into this workbook
 };
 

@@ -5,16 +5,12 @@
 #include <sstream>
 #include <string>
 
-#include "check/check_observations.h"
 #include "check/check_text.h"
-#include "engine/adjustment_state.h"
 #include "export/figure_export.h"
-#include "grade/grade_checks.h"
 #include "grade/grade_text.h"
 #include "person_console.h"
 #include "plot/plot_scene.h"
 #include "plot/svg_plot.h"
-#include "report/report_writer.h"
 #include "report/text_sink.h"
 #include "trace_window.h"
 #include "ui/compute_run.h"
@@ -26,13 +22,14 @@ namespace {
 class ConsoleSession {
  public:
   ConsoleSession(const CliArguments& cli, std::istream& replies, bool repliesFromTerminal, std::ostream& out,
-                 std::ostream& err)
+                 std::ostream& err, SessionWatcher* watcher)
       : cli_(cli),
         replies_(replies, cli.encoding, &err),
         out_(out),
         err_(err),
         trace_(replies_, out),
-        person_(replies_, out, !repliesFromTerminal) {}
+        person_(replies_, out, !repliesFromTerminal),
+        watcher_(watcher) {}
 
   int run() {
     int status = kExitCompleted;
@@ -72,6 +69,7 @@ class ConsoleSession {
     } else if (!cli_.trace) {
       out_ << "计算完成。\n";
     }
+    if (watcher_) watcher_->computed(outcome, state_);
     return exitStatusOf(outcome.end);
   }
 
@@ -86,6 +84,7 @@ class ConsoleSession {
     std::ostringstream document;
     TextSink sink(document);
     const PrintOutcome outcome = printReport(state_, sink);
+    if (watcher_) watcher_->printed(outcome, document.str(), state_);
     if (!outcome.printed) {
       err_ << "velmora-cli: " << outcome.message << '\n';
       return kExitPrintRefused;
@@ -93,33 +92,32 @@ class ConsoleSession {
     return writeReport(document.str());
   }
 
-  /// The rigorous least-squares check of the last complete run, refused like print without one.
+  /// The rigorous least-squares check of the last complete run, refused like print without one, then
+  /// the checks for --grade's grade (else the highest met, else the loosest) and the highest grade met.
   int check() {
-    const std::optional<CheckObservations> observations =
-        state_.lastRunComplete ? checkObservations(state_) : std::nullopt;
-    if (!observations) {
-      err_ << "velmora-cli: 没有可检核的计算结果：请先完成一次计算。\n";
-      return kExitPrintRefused;
+    const RunReview review =
+        reviewRun(state_, {.rigorous = true, .highestGrade = true, .gradeChecks = true, .grade = cli_.grade});
+    if (watcher_) watcher_->checked(review, state_);
+    if (review.end != ReviewEnd::Reviewed) {
+      err_ << "velmora-cli: " << review.refusal << '\n';
+      return review.end == ReviewEnd::NoCompleteRun ? kExitPrintRefused : kExitCannotCompute;
     }
-    const CheckOutcome outcome = rigorousAdjustment(*observations);
-    if (!outcome.check) {
-      err_ << "velmora-cli: 严密平差检核不能计算：" << outcome.failure << '\n';
-      return kExitCannotCompute;
-    }
-    out_ << checkText(state_, *outcome.check) << '\n' << gradeSection() << std::flush;
-    return cli_.plotFile ? writePlot(*outcome.check) : kExitCompleted;
+    out_ << checkText(state_, *review.check) << '\n' << gradeText(*review.assessment, review.highest) << std::flush;
+    return cli_.plotFile ? writePlot(*review.check) : kExitCompleted;
   }
 
-  /// The last complete run into every --export file, refused like print without one.
+  /// The last complete run into every --export file, refused like print without one;
+  /// the check and the grade are the run's one review.
   int exportFiles() {
+    const RunReview review = reviewRun(
+        state_, {.rigorous = true, .highestGrade = true, .gradeChecks = cli_.grade != nullptr, .grade = cli_.grade});
     const std::optional<CheckObservations> observations =
-        state_.lastRunComplete ? checkObservations(state_) : std::nullopt;
+        review.end != ReviewEnd::NoCompleteRun ? checkObservations(state_) : std::nullopt;
     if (!observations) {
       err_ << "velmora-cli: 没有可导出的计算结果：请先完成一次计算。\n";
       return kExitPrintRefused;
     }
-    const std::optional<RigorousCheck> rigorous = rigorousAdjustment(*observations).check;
-    const ExportFigure figure{state_, *observations, rigorous ? &*rigorous : nullptr, cli_.grade};
+    const ExportFigure figure{state_, *observations, review, cli_.grade};
     const TextEncoding encoding = cli_.encoding == TextEncoding::Utf8 ? TextEncoding::Utf8 : TextEncoding::Gb18030;
     int status = kExitCompleted;
     for (const std::string& path : cli_.exportFiles) {
@@ -129,13 +127,6 @@ class ConsoleSession {
       }
     }
     return status;
-  }
-
-  /// The checks for --grade's grade (else the highest met, else the loosest) and the highest grade met.
-  std::string gradeSection() const {
-    const GradeInputs inputs = gradeInputs(state_);
-    const SurveyGrade* highest = highestGradeMet(inputs);
-    return gradeText(assessGrade(inputs, gradeToShow(cli_.grade, highest)), highest);
   }
 
   /// The figure with its check as SVG in the --plot file, replaced whole.
@@ -170,14 +161,15 @@ class ConsoleSession {
   std::ostream& err_;
   TraceWindow trace_;
   PersonConsole person_;
+  SessionWatcher* watcher_;
   AdjustmentState state_;
 };
 
 }  // namespace
 
 int runConsoleSession(const CliArguments& cli, std::istream& replies, bool repliesFromTerminal, std::ostream& out,
-                      std::ostream& err) {
-  return ConsoleSession(cli, replies, repliesFromTerminal, out, err).run();
+                      std::ostream& err, SessionWatcher* watcher) {
+  return ConsoleSession(cli, replies, repliesFromTerminal, out, err, watcher).run();
 }
 
 }  // namespace velmora

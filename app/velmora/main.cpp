@@ -57,5 +57,6 @@ int main(int argc, char** argv) {
   window.restoreSavedGeometry();
   window.show();
   window.keepRecoveryIn(velmora::FigureRecovery::userFolder());
+  if (!parsed.arguments->figureFile.empty()) window.openOnStart(QString::fromStdString(parsed.arguments->figureFile));
   return QApplication::exec();
 }

@@ -39,6 +39,11 @@ ParsedWindowArguments parseWindowArguments(const std::vector<std::string>& argum
                           : option == "--pdf"        ? &script.pdfFile
                           : option == "--screenshot" ? &script.screenshotFile
                                                      : nullptr;
+    if (target == nullptr && !option.starts_with('-')) {
+      if (!parsed.figureFile.empty()) return usageError("只能打开一个图形文件");
+      parsed.figureFile = option;
+      continue;
+    }
     if (target == nullptr) return usageError("未知的参数「" + option + "」");
     if (at + 1 == arguments.size() || arguments[at + 1].empty()) return usageError(option + " 后面缺少文件名");
     if (!target->empty()) return usageError(option + " 给了两次");
@@ -46,6 +51,7 @@ ParsedWindowArguments parseWindowArguments(const std::vector<std::string>& argum
     scripted = true;
   }
   if (scripted && script.repliesFile.empty()) return usageError("--pdf 和 --screenshot 需要与 --replies 一起使用");
+  if (scripted && !parsed.figureFile.empty()) return usageError("脚本方式（--replies）不打开图形文件");
   if (scripted) parsed.script = script;
   return ParsedWindowArguments{parsed, ""};
 }
@@ -60,7 +66,9 @@ InformationRequest informationRequest(const std::vector<std::string>& arguments)
   return InformationRequest::None;
 }
 
-std::string windowUsage() { return "用法：velmora [--replies 回答文件 [--pdf 报告.pdf] [--screenshot 图片.png]]"; }
+std::string windowUsage() {
+  return "用法：velmora [图形文件.csv] | --replies 回答文件 [--pdf 报告.pdf] [--screenshot 图片.png]";
+}
 
 std::string windowHelp() {
   std::string help = windowUsage() + "\n";
@@ -69,6 +77,8 @@ std::string windowHelp() {
       "Velmora：三角形内插一点（中点多边形）的条件平差。不带参数时打开窗口：按“计算”逐项输入\n"
       "A、B、C 三点座标、待定点点名和九个观测角（度.分秒），窗口显示闭合差、精度评定和待定点座标；\n"
       "文件菜单打开和保存图形文件（与 velmora-cli batch 相同的 CSV 格式），“打 印”打印报告。\n"
+      "\n"
+      "  图形文件.csv             打开窗口并打开这个图形文件（文件中有多个图形时先选择一个）\n"
       "\n"
       "选项：\n"
       "  --replies 回答文件       脚本方式：不打开任何对话框，按一次“计算”，回答从文件中逐行读取\n"

@@ -1,5 +1,6 @@
 // The window program's command line:
-//   velmora                                      the window, for a person
+//   velmora [FILE.csv]                           the window, for a person,
+//                                                with that figure file opened
 //   velmora --replies FILE [--pdf OUT.pdf] [--screenshot OUT.png]
 //                                                the scripted mode
 //   velmora --help | --version                   a text on standard output
@@ -17,6 +18,7 @@ namespace velmora {
 
 struct WindowArguments {
   std::optional<ScriptOptions> script;  ///< none: the interactive window
+  std::string figureFile;               ///< the interactive window opens it; empty: none
 };
 
 struct ParsedWindowArguments {

@@ -54,9 +54,9 @@ TEST(CliArguments, EncodingJobsHelpAndVersion) {
     EXPECT_EQ(parsed.arguments->information, c.information) << c.name;
     if (c.information != CliInformation::None) continue;
     const bool batch = parsed.arguments->batch.has_value();
-    EXPECT_EQ(batch ? parsed.arguments->batch->encoding : parsed.arguments->encoding, c.encoding) << c.name;
+    EXPECT_EQ(batch ? parsed.arguments->batch->options.encoding : parsed.arguments->encoding, c.encoding) << c.name;
     if (batch) {
-      EXPECT_EQ(parsed.arguments->batch->jobs, c.jobs) << c.name;
+      EXPECT_EQ(parsed.arguments->batch->options.jobs, c.jobs) << c.name;
     }
   }
 }
@@ -78,8 +78,8 @@ TEST(BatchCli, Arguments) {
     if (!c.valid) continue;
     ASSERT_TRUE(parsed.arguments->batch.has_value());
     EXPECT_EQ(parsed.arguments->batch->file, c.file);
-    EXPECT_EQ(parsed.arguments->batch->format, c.format);
-    EXPECT_EQ(parsed.arguments->batch->check, c.check);
+    EXPECT_EQ(parsed.arguments->batch->options.format, c.format);
+    EXPECT_EQ(parsed.arguments->batch->options.check, c.check);
   }
   const ParsedArguments check = parseCliArguments({"compute", "check"});
   ASSERT_TRUE(check.arguments.has_value());
@@ -137,10 +137,32 @@ TEST(BatchCommand, ExitStatusSaysWhetherARecordFailed) {
   for (const auto& [file, status] : cases) {
     std::ofstream(path, std::ios::binary) << file;
     std::ostringstream out, err;
-    EXPECT_EQ(runBatchCommand({path, BatchFormat::JsonLines, false}, out, err, false), status) << file;
+    EXPECT_EQ(runBatchCommand({.file = path}, out, err, false), status) << file;
   }
   std::ostringstream out, err;
-  EXPECT_EQ(runBatchCommand({path + ".missing", BatchFormat::JsonLines, false}, out, err, false), kExitCannotRead);
+  EXPECT_EQ(runBatchCommand({.file = path + ".missing"}, out, err, false), kExitCannotRead);
+}
+
+// Regression: the command copied its options into the batch's by position, so a
+// reordered member would have gone to the wrong option. Every option parsed reaches the batch.
+TEST(BatchCommand, EveryOptionParsedReachesTheBatch) {
+  std::mt19937_64 random(5);
+  const std::string path = ::testing::TempDir() + "velmora_batch_options_test.csv";
+  std::ofstream(path, std::ios::binary) << figures::csvHeader() << '\n'
+                                        << figures::csvLine(figures::randomFigure(random, {}, "P1")) << '\n';
+  const ParsedArguments parsed = parseCliArguments(
+      {"batch", path, "--format", "csv", "--check", "--grade", "一级", "--encoding", "utf-8", "--jobs", "2"});
+  ASSERT_TRUE(parsed.arguments && parsed.arguments->batch) << parsed.error;
+  std::ostringstream out, err;
+  ASSERT_EQ(runBatchCommand(*parsed.arguments->batch, out, err, false), kExitCompleted) << err.str();
+  const std::string header = out.str().substr(0, out.str().find('\n'));
+  EXPECT_TRUE(header.starts_with("line,name,error_field,error_message,w1,")) << header;
+  EXPECT_NE(header.find(",check_xp,"), std::string::npos) << header;
+  EXPECT_NE(header.find(",grade_name,"), std::string::npos) << header;
+  EXPECT_NE(out.str().find(",一级,"), std::string::npos) << out.str();
+  const BatchOptions& options = parsed.arguments->batch->options;
+  EXPECT_EQ(options.encoding, TextEncoding::Utf8);
+  EXPECT_EQ(options.jobs, 2U);
 }
 
 }  // namespace

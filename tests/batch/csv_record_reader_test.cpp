@@ -1,4 +1,4 @@
-#include "batch/csv_record_reader.h"
+#include "figure_file/csv_record_reader.h"
 
 #include <gtest/gtest.h>
 

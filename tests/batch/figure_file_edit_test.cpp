@@ -2,13 +2,13 @@
 // write them, the saved file equals the old one byte for byte except the
 // changed fields of the edited figure, and it reads back with the new texts.
 // The window's tests add a UTF-8 file with a byte order mark and a quoted name.
-#include "batch/figure_file_edit.h"
+#include "figure_file/figure_file_edit.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "batch/figure_file.h"
+#include "figure_file/figure_file.h"
 
 namespace velmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "batch/figure_file.h"
+#include "figure_file/figure_file.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <random>
 
-#include "batch/shortest_number.h"
-#include "batch/text_escaping.h"
+#include "input/text_escaping.h"
+#include "output/shortest_number.h"
 
 namespace velmora {
 namespace {

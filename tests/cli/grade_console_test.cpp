@@ -124,8 +124,8 @@ TEST(GradeOption, NamesTheGradeForTheConsoleAndForABatch) {
   EXPECT_EQ(console.arguments->plotFile, "p.svg");
   const ParsedArguments batch = parseCliArguments({"batch", "f.csv", "--grade", "图根", "--check"});
   ASSERT_TRUE(batch.arguments && batch.arguments->batch) << batch.error;
-  EXPECT_EQ(batch.arguments->batch->grade, findSurveyGrade("图根"));
-  EXPECT_TRUE(batch.arguments->batch->check);
+  EXPECT_EQ(batch.arguments->batch->options.grade, findSurveyGrade("图根"));
+  EXPECT_TRUE(batch.arguments->batch->options.check);
 }
 
 TEST(PlotOption, CheckWritesTheFiguresSvg) {

@@ -6,6 +6,7 @@
 #include <libxml/tree.h>
 #include <libxml/xpath.h>
 #include <libxml/xpathInternals.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -17,11 +18,12 @@
 
 namespace velmora {
 
-/// A fresh directory under the system's temporary directory, removed afterwards.
+/// A fresh directory under the system's temporary directory, removed afterwards;
+/// its name carries the process id, so tests run side by side (ctest -j) never share one.
 class ScratchDirectory {
  public:
   explicit ScratchDirectory(const std::string& name)
-      : path_(std::filesystem::temp_directory_path() / ("velmora-export-" + name)) {
+      : path_(std::filesystem::temp_directory_path() / ("velmora-export-" + name + "-" + std::to_string(::getpid()))) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }

@@ -12,7 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QInputDialog>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -25,11 +25,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "batch/figure_file.h"
 #include "figure_factory.h"
+#include "figure_file/figure_file.h"
 #include "modal_watchdog.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/data_sheet_dialog.h"
+#include "ui/qt/figure_chooser.h"
 #include "ui/qt/form_field.h"
 #include "ui/qt/script_channel.h"
 #include "ui/qt/workbench.h"
@@ -53,20 +54,24 @@ std::string twoFigureFile() {
   return figures::csvHeader() + "\n" + figures::csvLine(first) + "\n" + figures::csvLine(secondFigure()) + "\n";
 }
 
-/// Picks `label`'s item in the figure chooser and accepts it.
+/// Picks the row that starts with `startOfLabel` in the figure chooser and
+/// takes it with Enter, as a person does after moving to it.
 std::function<void(QWidget&)> pickFigure(const QString& startOfLabel, QStringList* offered = nullptr) {
   return [startOfLabel, offered](QWidget& dialog) {
-    auto* input = qobject_cast<QInputDialog*>(&dialog);
-    if (input == nullptr) {
+    auto* chooser = qobject_cast<FigureChooser*>(&dialog);
+    if (chooser == nullptr) {
       dialog.close();
       return;
     }
-    const QStringList items = input->comboBoxItems();
+    QAbstractItemModel& rows = *chooser->list().model();
+    QStringList items;
+    for (int row = 0; row < rows.rowCount(); ++row) items << rows.index(row, 0).data().toString();
     if (offered != nullptr) *offered = items;
-    for (const QString& item : items) {
-      if (item.startsWith(startOfLabel)) input->setTextValue(item);
+    for (int row = 0; row < rows.rowCount(); ++row) {
+      if (items[row].startsWith(startOfLabel)) chooser->list().setCurrentIndex(rows.index(row, 0));
     }
-    input->accept();
+    chooser->list().setFocus();
+    QTest::keyClick(&chooser->list(), Qt::Key_Return);
   };
 }
 
@@ -243,6 +248,27 @@ class FigureFilesTest : public QObject {
     QuietWorkbench reopened;
     QVERIFY(reopened.workbench->files().openPath(path));
     QCOMPARE(reopened.workbench->form().figure(), texts);
+  }
+
+  /// Typing into the chooser's filter box narrows the list to the names that hold it.
+  void theChooserNarrowsByName() {
+    std::vector<FigureFileName> figures;
+    for (const char* name : {"P1", "测站7", "Q17", "p2", "R"}) figures.push_back({figures.size() + 2, name});
+    FigureChooser chooser(figures, QStringLiteral("net.csv"), nullptr);
+    chooser.show();
+    QVERIFY(QTest::qWaitForWindowActive(&chooser));
+    QCOMPARE(chooser.list().model()->rowCount(), 5);
+    QVERIFY(chooser.width() >= chooser.fontMetrics().horizontalAdvance(chooser.windowTitle()));
+    QTest::keyClicks(QApplication::focusWidget(), "p");
+    QCOMPARE(chooser.list().model()->rowCount(), 2);  // P1 and p2: case ignored
+    QCOMPARE(chooser.list().model()->index(1, 0).data().toString(), QStringLiteral("p2（第 5 行）"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    QTest::keyClicks(QApplication::focusWidget(), "7");
+    QCOMPARE(chooser.list().model()->rowCount(), 2);  // 测站7 and Q17
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(chooser.result(), int(QDialog::Accepted));
+    QTest::keyClicks(&chooser.filter(), "x");
+    QCOMPARE(chooser.list().model()->rowCount(), 0);
   }
 
   /// The chooser offers every figure by name; saving replaces only the picked one.

@@ -25,7 +25,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "batch/figure_file.h"
+#include "figure_file/figure_file.h"
 #include "figure_factory.h"
 #include "modal_watchdog.h"
 #include "ui/qt/application_setup.h"

@@ -199,11 +199,13 @@ class MainWindowTest : public QObject {
     QCOMPARE(window_->grab().toImage().pixelColor(point), colour);
   }
 
+  /// Tab follows reading order. Regression of 2026-12: it jumped from Text20 to
+  /// the buttons and back into the results, as the classical form numbered them.
   void focusOrder() {
     const QStringList expected = QString(
-                                     "Text1 Text2 Text3 Text4 Text6 Text7 Text8 Text9 Text10 Text11 Text12 "
-                                     "Text13 Text14 Text15 Text16 Text17 Text18 Text19 Text20 Command1 Command2 "
-                                     "Text21 Text5 Text22 Text23 Text24 Text25 Command3 Text26")
+                                     "Text1 Text2 Text3 Text4 Text9 Text10 Text6 Text7 Text8 Text11 "
+                                     "Text14 Text15 Text16 Text17 Text26 Text12 Text13 Text21 Text25 "
+                                     "Text18 Text19 Text5 Text23 Text20 Text22 Text24 Command1 Command2 Command3")
                                      .split(' ');
     QCOMPARE(window_->focusWidget(), window_->findChild<QWidget*>("Text1"));
     QStringList order{"Text1"};

@@ -50,6 +50,9 @@ class VelmoraProgramTest : public QObject {
     QTest::newRow("replies file is a folder") << Replies::None << QStringList{"--replies", "."} << 66 << false << false;
     QTest::newRow("pdf without replies") << Replies::None << QStringList{"--pdf", "out.pdf"} << 64 << false << false;
     QTest::newRow("unknown option") << Replies::ExactFigure << script + QStringList{"--print"} << 64 << false << false;
+    QTest::newRow("two figure files") << Replies::None << QStringList{"a.csv", "b.csv"} << 64 << false << false;
+    QTest::newRow("figure file in the scripted mode")
+        << Replies::ExactFigure << script + QStringList{"a.csv"} << 64 << false << false;
     QTest::newRow("option without its file")
         << Replies::ExactFigure << script + QStringList{"--pdf"} << 64 << false << false;
     QTest::newRow("picture in a missing folder")

@@ -20,10 +20,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "check/check_observations.h"
 #include "check/check_text.h"
 #include "grade/grade_text.h"
 #include "grade/survey_grades.h"
+#include "review/run_review.h"
 #include "ui/qt/font_faces.h"
 #include "ui/qt/picture_export.h"
 #include "ui/qt/plot_painter.h"
@@ -82,11 +82,9 @@ QString initialGrade(const WorkbenchSettings& settings) {
 }  // namespace
 
 CheckReport makeCheckReport(const AdjustmentState& state) {
-  const std::optional<CheckObservations> observations = state.lastRunComplete ? checkObservations(state) : std::nullopt;
-  if (!observations) return {std::nullopt, std::nullopt, "没有可检核的计算结果：请先完成一次计算。"};
-  const CheckOutcome outcome = rigorousAdjustment(*observations);
-  if (!outcome.check) return {std::nullopt, std::nullopt, "严密平差检核不能计算：" + outcome.failure};
-  return {outcome.check, checkText(state, *outcome.check), ""};
+  RunReview review = reviewRun(state, {.rigorous = true});
+  if (!review.check) return {std::nullopt, std::nullopt, std::move(review.refusal)};
+  return {review.check, checkText(state, *review.check), ""};
 }
 
 QString gradeVerdictText(const GradeAssessment& assessment) {
@@ -217,9 +215,11 @@ void CheckDialog::printDocument() {
 }
 
 void CheckDialog::exportDocument() {
-  const QString path =
-      QFileDialog::getSaveFileName(this, QStringLiteral("导出检核"), settings_.lastFolder(), pictureFileFilter());
+  QString chosen;
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出检核"), settings_.lastFolder(),
+                                              pictureFileFilter(), &chosen);
   if (path.isEmpty()) return;
+  path = withChosenSuffix(path, chosen);
   if (const QString failure = exportTo(path); !failure.isEmpty()) QMessageBox::warning(this, windowTitle(), failure);
 }
 

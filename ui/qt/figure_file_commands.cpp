@@ -2,7 +2,6 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <array>
@@ -10,9 +9,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "batch/figure_file.h"
-#include "batch/figure_file_edit.h"
+#include "figure_file/figure_file.h"
+#include "figure_file/figure_file_edit.h"
 #include "ui/qt/atomic_save.h"
+#include "ui/qt/figure_chooser.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/workbench_settings.h"
 
@@ -33,10 +33,6 @@ FigureRecord recordOf(const SheetTexts& texts) {
   FigureRecord record;
   for (std::size_t column = 0; column < kFigureColumns; ++column) record.columns[column] = texts[column];
   return record;
-}
-
-QString pickLabel(const FigureFileEntry& entry) {
-  return QString::fromStdString(entry.figure.name()) + QStringLiteral("（第 %1 行）").arg(entry.line);
 }
 
 /// The records that gave no figure, ten at most, each with its line and column.
@@ -68,13 +64,22 @@ FileBytes readBytes(const QString& path) {
     read.problem = "无法读取文件「" + path.toStdString() + "」";
     return read;
   }
-  read.bytes.assign(std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>());
+  // Read in one piece of the file's size: a large file is held once, not grown into.
+  const std::uintmax_t size = std::filesystem::file_size(file, ignored);
+  if (!ignored) {
+    read.bytes.resize(static_cast<std::size_t>(size));
+    input.read(read.bytes.data(), static_cast<std::streamsize>(size));
+    read.bytes.resize(static_cast<std::size_t>(input.gcount()));
+  }
+  if (ignored || input.peek() != std::ifstream::traits_type::eof()) {
+    read.bytes.append(std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>());  // grew meanwhile
+  }
   if (input.bad()) read.problem = "读取文件「" + path.toStdString() + "」时出错";
   return read;
 }
 
-FigureFileContents unreadable(const std::string& problem) {
-  FigureFileContents contents;
+FigureFileListing unreadable(const std::string& problem) {
+  FigureFileListing contents;
   contents.problem = problem;
   return contents;
 }
@@ -109,10 +114,12 @@ bool FigureFileCommands::openRecent(const QString& path) { return keepChangesOrD
 
 bool FigureFileCommands::openPath(const QString& path, std::optional<std::size_t> recordLine) {
   FileBytes read = readBytes(path);
-  const FigureFileContents contents = read.problem.empty() ? readFigureFileBytes(read.bytes) : unreadable(read.problem);
+  const FigureFileListing contents = read.problem.empty() ? listFigureFileBytes(read.bytes) : unreadable(read.problem);
   const QString fileName = QFileInfo(path).fileName();
   if (!contents.problem.empty()) {
-    tell(QString::fromStdString(contents.problem));
+    // A file that cannot be read at all names itself; one without a figure header says which.
+    const QString problem = QString::fromStdString(contents.problem);
+    tell(read.problem.empty() ? QStringLiteral("文件「%1」不是图形文件：%2").arg(fileName, problem) : problem);
     if (!QFileInfo::exists(path)) {
       settings_.removeRecentFile(QFileInfo(path).absoluteFilePath());
       emit fileStateChanged();
@@ -126,18 +133,21 @@ bool FigureFileCommands::openPath(const QString& path, std::optional<std::size_t
   if (!contents.errors.empty()) {
     tell(QStringLiteral("文件「%1」中有记录无法读取，已跳过：\n").arg(fileName) + joinedErrors(contents.errors));
   }
-  const std::optional<std::size_t> picked = pickFigure(contents.figures, recordLine);
+  const std::optional<std::size_t> picked = pickFigure(contents.figures, fileName, recordLine);
   if (!picked) return false;
+  const std::optional<FigureRecord> figure = figureAtLine(read.bytes, contents.figures[*picked].line);
+  if (!figure) return false;  // the bytes just listed hold it
   fileBytes_ = std::move(read.bytes);
   recordLine_ = contents.figures[*picked].line;
-  saved_ = textsOf(contents.figures[*picked].figure);
+  saved_ = textsOf(*figure);
   form_.startFigure(saved_);
   remember(path);
   for (const std::string& notice : contents.notices) emit noticed(QString::fromStdString(notice));
   return true;
 }
 
-std::optional<std::size_t> FigureFileCommands::pickFigure(const std::vector<FigureFileEntry>& figures,
+std::optional<std::size_t> FigureFileCommands::pickFigure(const std::vector<FigureFileName>& figures,
+                                                          const QString& fileName,
                                                           std::optional<std::size_t> recordLine) {
   if (recordLine) {
     for (std::size_t at = 0; at < figures.size(); ++at) {
@@ -148,14 +158,7 @@ std::optional<std::size_t> FigureFileCommands::pickFigure(const std::vector<Figu
     return std::nullopt;
   }
   if (figures.size() == 1) return 0;
-  QStringList labels;
-  for (const FigureFileEntry& entry : figures) labels << pickLabel(entry);
-  bool chosen = false;
-  const QString label = QInputDialog::getItem(&dialogParent_, QStringLiteral("选择图形"),
-                                              QStringLiteral("文件中有 %1 个图形，请选择一个：").arg(labels.size()),
-                                              labels, 0, false, &chosen);
-  if (!chosen) return std::nullopt;
-  return static_cast<std::size_t>(labels.indexOf(label));
+  return FigureChooser(figures, fileName, &dialogParent_).choose();
 }
 
 bool FigureFileCommands::save() { return path_.isEmpty() ? saveAs() : saveTo(path_); }

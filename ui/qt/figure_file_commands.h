@@ -22,7 +22,7 @@ class QWidget;
 
 namespace velmora {
 
-struct FigureFileEntry;
+struct FigureFileName;
 class MainWindow;
 class WorkbenchSettings;
 
@@ -65,7 +65,7 @@ class FigureFileCommands final : public QObject {
 
  private:
   /// Which figure to open: the one on `recordLine`, the only one, or the operator's pick.
-  std::optional<std::size_t> pickFigure(const std::vector<FigureFileEntry>& figures,
+  std::optional<std::size_t> pickFigure(const std::vector<FigureFileName>& figures, const QString& fileName,
                                         std::optional<std::size_t> recordLine);
   bool isOpenedFile(const QString& path) const;
   /// The file on disk is no longer what was last read from it or written to it.

@@ -139,11 +139,14 @@ constexpr std::array<LinePlacement, 15> kLines{{
     {"Line15", 5040, 9480, 11880, 9480, kDarkBlue, 3},  // above the buttons
 }};
 
+// Reading order: the entry fields (the known points, then the angles), the
+// results (the left column's misclosure, then the right part's panels from top
+// to bottom, each row from left to right), the three buttons.
 constexpr std::array<std::string_view, 29> kFocusOrder{
-    "Text1", "Text2", "Text3", "Text4", "Text6", "Text7", "Text8", "Text9", "Text10",
-    "Text11", "Text12", "Text13", "Text14", "Text15", "Text16", "Text17", "Text18", "Text19",
-    "Text20", "Command1", "Command2", "Text21", "Text5", "Text22", "Text23", "Text24", "Text25",
-    "Command3", "Text26",
+    "Text1", "Text2", "Text3", "Text4", "Text9", "Text10", "Text6", "Text7", "Text8",
+    "Text11", "Text14", "Text15", "Text16", "Text17", "Text26", "Text12", "Text13", "Text21",
+    "Text25", "Text18", "Text19", "Text5", "Text23", "Text20", "Text22", "Text24", "Command1",
+    "Command2", "Command3",
 };
 // clang-format on
 

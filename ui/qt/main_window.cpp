@@ -53,7 +53,6 @@ std::optional<std::string> MainWindow::askOperator(const std::string& prompt) {
 }
 
 std::optional<std::string> MainWindow::askOperatorAbout(const std::string& prompt, EntryPrompt about) {
-  if (answeringFromFigure_) return about.confirmation ? std::string() : figure_.at(about.entry);
   if (about.confirmation) return askOperator(prompt);
   std::optional<std::string> reply = channel_->ask(*this, prompt, offerFor(figure_, about.entry));
   if (reply) *reply = windowEntryText(sheetEntries()[about.entry].kind, *reply);
@@ -77,13 +76,12 @@ void MainWindow::setLabelCaption(std::string_view label, const std::string& text
   FormControls::showCaption(controls_.label(label), QString::fromStdString(text));
 }
 
-RunOutcome MainWindow::compute() { return runAndTell(); }
+RunOutcome MainWindow::compute() {
+  return runAndTell([this] { return computeRun(state_, *this); });
+}
 
-RunOutcome MainWindow::computeFromFigure() {
-  answeringFromFigure_ = true;
-  const RunOutcome outcome = runAndTell();
-  answeringFromFigure_ = false;
-  return outcome;
+RunOutcome MainWindow::computeSheet() {
+  return runAndTell([this] { return computeSheetRun(state_, *this, figure_); });
 }
 
 void MainWindow::setFigure(const SheetTexts& figure) {
@@ -101,10 +99,11 @@ void MainWindow::startFigure(const SheetTexts& figure) {
   setFigure(figure);
 }
 
-RunOutcome MainWindow::runAndTell() {
+template <typename Run>
+RunOutcome MainWindow::runAndTell(Run run) {
   const SheetTexts figureBefore = figure_;
   writtenThisRun_.clear();
-  RunOutcome outcome = computeRun(state_, *this);
+  RunOutcome outcome = run();
   if (outcome.end == RunEnd::Cancelled) setFigure(figureBefore);
   if (outcome.end != RunEnd::Complete) markFieldsNotWrittenAsStale();
   emit computeEnded(outcome);

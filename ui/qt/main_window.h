@@ -4,7 +4,7 @@
 // and computes nothing itself: 计算 runs the compute flow, 打 印 the report
 // writer, 结束 and the close control end the program. It also keeps the
 // figure being worked on (the sixteen typed entries), which pre-fills the
-// prompts and can answer them in place of the operator. A run the operator
+// prompts and is the entries of the data sheet's run. A run the operator
 // cancels leaves the figure as it was; the fields a run that did not complete
 // left untouched are shown muted, as results of an earlier run.
 #pragma once
@@ -41,9 +41,9 @@ class MainWindow final : public QWidget, public WindowOperations {
 
   /// 计算 (Command1): one Compute run; a run that stops is told to the operator.
   RunOutcome compute();
-  /// The same run with the figure's texts as the replies, every value
-  /// confirmed at once; no prompt is shown.
-  RunOutcome computeFromFigure();
+  /// The data sheet's run (F5): the figure's texts are the entries, each
+  /// echoed into its field as a confirmed reply is; no prompt is shown.
+  RunOutcome computeSheet();
   /// 打 印 (Command3): one report of the last run on the printer the operator
   /// chooses; a refusal or a failure is told to the operator. Not printed,
   /// with no message, when the operator chose no printer.
@@ -73,7 +73,9 @@ class MainWindow final : public QWidget, public WindowOperations {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  RunOutcome runAndTell();
+  /// Runs `run` on the state and this window, then marks, signals and tells its outcome.
+  template <typename Run>
+  RunOutcome runAndTell(Run run);
   /// After a run that did not complete: every field it did not write, and
   /// that still shows a text, is marked as an earlier run's result.
   void markFieldsNotWrittenAsStale();
@@ -82,7 +84,6 @@ class MainWindow final : public QWidget, public WindowOperations {
   FormControls controls_;
   AdjustmentState state_;
   SheetTexts figure_;
-  bool answeringFromFigure_ = false;
   std::set<const FormField*> writtenThisRun_;
 };
 

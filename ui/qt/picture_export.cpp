@@ -5,6 +5,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
 namespace velmora {
@@ -57,6 +58,13 @@ QString exportPdf(const QString& path, QSize size, const std::function<void(QPai
 }
 
 }  // namespace
+
+QString withChosenSuffix(const QString& path, const QString& chosenFilter) {
+  if (!QFileInfo(path).suffix().isEmpty()) return path;
+  static const QRegularExpression firstPattern(QStringLiteral("\\*\\.(\\w+)"));
+  const QRegularExpressionMatch suffix = firstPattern.match(chosenFilter);
+  return suffix.hasMatch() ? path + '.' + suffix.captured(1) : path;
+}
 
 QString pictureFileFilter() { return QStringLiteral("PNG 图片 (*.png);;SVG 矢量图 (*.svg);;PDF 文件 (*.pdf)"); }
 

@@ -14,6 +14,10 @@ namespace velmora {
 /// The formats offered, as a file dialog's filter.
 QString pictureFileFilter();
 
+/// `path` with the first extension of the filter the operator chose in the
+/// file dialog ("PNG 图片 (*.png)" gives ".png") when it has none of its own.
+QString withChosenSuffix(const QString& path, const QString& chosenFilter);
+
 /// Why the picture could not be written, or an empty text when it was.
 QString exportPicture(const QString& path, QSize size, const std::function<void(QPainter&)>& paint);
 

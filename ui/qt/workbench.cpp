@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
@@ -54,6 +57,7 @@ Workbench::Workbench(std::unique_ptr<OperatorChannel> channel, QWidget* parent)
   scroller->setWidgetResizable(true);
   scroller->setWidget(form_);
   setCentralWidget(scroller);
+  setAcceptDrops(true);
   actions_ = addWorkbenchMenus(*this);
   files_ = new FigureFileCommands(*form_, settings_, *this);
   recovery_ = new FigureRecovery(*files_, *form_, *this);
@@ -80,6 +84,30 @@ void Workbench::fitToScreen() {
 
 QSize Workbench::naturalSize() const {
   return form_->sizeHint() + QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+}
+
+void Workbench::openOnStart(const QString& path) { files_->openRecent(QFileInfo(path).absoluteFilePath()); }
+
+namespace {
+
+/// The one local file a drag carries, or an empty text.
+QString droppedFile(const QMimeData& data) {
+  const QList<QUrl> urls = data.urls();
+  if (urls.size() != 1 || !urls.front().isLocalFile()) return {};
+  return urls.front().toLocalFile();
+}
+
+}  // namespace
+
+void Workbench::dragEnterEvent(QDragEnterEvent* event) {
+  if (!droppedFile(*event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void Workbench::dropEvent(QDropEvent* event) {
+  const QString path = droppedFile(*event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  files_->openRecent(path);
 }
 
 QMargins Workbench::frameAround() const {
@@ -147,7 +175,7 @@ std::optional<RunOutcome> Workbench::computeFromSheet() {
     form_->channel().tell(*form_, "数据表中的数据不能计算：" + *problem + "。");
     return std::nullopt;
   }
-  return form_->computeFromFigure();
+  return form_->computeSheet();
 }
 
 void Workbench::showCheck() {
@@ -170,7 +198,7 @@ void Workbench::exportReport() {
   QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出报告为 PDF"), settings_.lastFolder(),
                                               QStringLiteral("PDF 文件 (*.pdf)"));
   if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+  path = withChosenSuffix(path, QStringLiteral("PDF 文件 (*.pdf)"));
   const PrintOutcome outcome = exportReportTo(path);
   if (!outcome.printed) form_->channel().tell(*form_, outcome.message);
 }
@@ -189,11 +217,18 @@ void Workbench::exportFigure() {
     form_->channel().tell(*form_, report.refusal);
     return;
   }
-  const QString path =
-      QFileDialog::getSaveFileName(this, QStringLiteral("导出图形"), settings_.lastFolder(), pictureFileFilter());
+  QString chosen;
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出图形"), settings_.lastFolder(),
+                                              pictureFileFilter(), &chosen);
   if (path.isEmpty()) return;
-  if (const QString failure = exportFigureTo(path); !failure.isEmpty())
-    form_->channel().tell(*form_, failure.toStdString());
+  path = withChosenSuffix(path, chosen);
+  // The picture of the check already made: the rigorous adjustment runs once per export.
+  const PlotScene scene = buildPlotScene(form_->state(), *report.check);
+  const QSizeF size(scene.width, scene.height);
+  const QString failure = exportPicture(path, size.toSize(), [&scene, size](QPainter& painter) {
+    paintPlotScene(painter, scene, QRectF(QPointF(), size));
+  });
+  if (!failure.isEmpty()) form_->channel().tell(*form_, failure.toStdString());
 }
 
 QString Workbench::exportFigureTo(const QString& path) {

@@ -36,6 +36,9 @@ class Workbench final : public QMainWindow {
   void fitToScreen();
   /// The size the window has when the whole form shows.
   QSize naturalSize() const;
+  /// Opens the figure file the program was started with (from a file manager,
+  /// `velmora FILE.csv`), asking first about an unsaved (recovered) figure.
+  void openOnStart(const QString& path);
   /// Offers what a window that ended without saving left in `folder`, then
   /// keeps the unsaved figure there (FigureRecovery); without it, nothing is kept.
   void keepRecoveryIn(const QString& folder);
@@ -75,6 +78,9 @@ class Workbench final : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   /// Once the window manager's frame is known, the frame is kept on the screen.
   void showEvent(QShowEvent* event) override;
+  /// A file dropped onto the window is opened like 文件 › 打开.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void connectActions();

@@ -1,0 +1,133 @@
+// The window behaves as desktop programs do: a figure file given on the
+// command line or dropped onto the window opens; an exported picture without
+// an extension takes the chosen filter's; a file that is no figure file is
+// named in its message.
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <fstream>
+
+#include "modal_watchdog.h"
+#include "ui/qt/application_setup.h"
+#include "ui/qt/picture_export.h"
+#include "window_test_support.h"
+
+namespace velmora::qt_tests {
+namespace {
+
+const char* const kHeader = "name,xa,ya,xb,yb,xc,yc,a1,b1,c1,a2,b2,c2,a3,b3,c3\n";
+
+QString writeFile(const QTemporaryDir& folder, const char* name, const std::string& text) {
+  const QString path = folder.filePath(QString::fromUtf8(name));
+  std::ofstream(path.toStdString(), std::ios::binary) << text;
+  return path;
+}
+
+std::string figureFileText(const SheetTexts& texts) {
+  std::string text = kHeader;
+  for (std::size_t entry = 0; entry < texts.size(); ++entry) text += (entry == 0 ? "" : ",") + texts[entry];
+  return text + "\n";
+}
+
+}  // namespace
+
+class DesktopHabitsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    isolateSettings();
+    setUpApplication();
+  }
+  void cleanup() {
+    QVERIFY2(watchdog_.unexpectedDialogs().isEmpty(), qPrintable(watchdog_.unexpectedDialogs().join('\n')));
+    QCOMPARE(watchdog_.pendingHandlers(), std::size_t{0});
+    watchdog_.reset();
+  }
+
+  void aFileGivenAtTheStartOpens() {
+    const QString path = writeFile(folder_, "given.csv", figureFileText(exactFigureTexts()));
+    QuietWorkbench quiet;
+    quiet.workbench->openOnStart(path);
+    QCOMPARE(quiet.workbench->form().figure(), exactFigureTexts());
+    QCOMPARE(quiet.workbench->files().path(), path);
+  }
+
+  void aDroppedFileOpens() {
+    const QString path = writeFile(folder_, "dropped.csv", figureFileText(exactFigureTexts()));
+    QuietWorkbench quiet;
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(quiet.workbench.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(quiet.workbench.get(), &drop);
+    QCOMPARE(quiet.workbench->form().figure(), exactFigureTexts());
+
+    QMimeData notAFile;
+    notAFile.setText(QStringLiteral("3146.231"));
+    QDragEnterEvent text(QPoint(10, 10), Qt::CopyAction, &notAFile, Qt::LeftButton, Qt::NoModifier);
+    text.ignore();
+    QCoreApplication::sendEvent(quiet.workbench.get(), &text);
+    QVERIFY(!text.isAccepted());
+  }
+
+  void noFigureFileIsNamedInItsMessage_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    QTest::newRow("no header") << QByteArray("P7,3146.231,2000,1,2,3,4\n");
+  }
+
+  void noFigureFileIsNamedInItsMessage() {
+    QFETCH(QByteArray, bytes);
+    const QString path = writeFile(folder_, "plot.csv", bytes.toStdString());
+    QuietWorkbench quiet;
+    QString told;
+    watchdog_.expectDialog([&told](QWidget& box) {
+      told = qobject_cast<QMessageBox*>(&box)->text();
+      box.close();
+    });
+    QVERIFY(!quiet.workbench->files().openPath(path));
+    QVERIFY2(told.contains(QStringLiteral("plot.csv")), qPrintable(told));
+  }
+
+  void anExportTakesTheChosenFiltersExtension_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("none typed, SVG chosen") << "/tmp/figure"
+                                            << "SVG 矢量图 (*.svg)"
+                                            << "/tmp/figure.svg";
+    QTest::newRow("none typed, PDF chosen") << "/tmp/figure"
+                                            << "PDF 文件 (*.pdf)"
+                                            << "/tmp/figure.pdf";
+    QTest::newRow("typed .png, SVG chosen") << "/tmp/figure.png"
+                                            << "SVG 矢量图 (*.svg)"
+                                            << "/tmp/figure.png";
+    QTest::newRow("a dotted folder") << "/tmp/v1.2/figure"
+                                     << "PNG 图片 (*.png)"
+                                     << "/tmp/v1.2/figure.png";
+    QTest::newRow("no filter") << "/tmp/figure"
+                               << ""
+                               << "/tmp/figure";
+  }
+
+  void anExportTakesTheChosenFiltersExtension() {
+    QFETCH(QString, typed);
+    QFETCH(QString, filter);
+    QFETCH(QString, path);
+    QCOMPARE(withChosenSuffix(typed, filter), path);
+  }
+
+ private:
+  QTemporaryDir folder_;
+  ModalWatchdog watchdog_;
+};
+
+}  // namespace velmora::qt_tests
+
+QTEST_MAIN(velmora::qt_tests::DesktopHabitsTest)
+#include "desktop_habits_test.moc"

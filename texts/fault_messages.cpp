@@ -1,0 +1,15 @@
+#include "texts/fault_messages.h"
+
+namespace velmora {
+
+std::string cannotComputeMessage(const CannotCompute& fault) {
+  return "计算在「" + fault.step + "」一步中止：" + fault.reason + "。";
+}
+
+std::string cannotCheckMessage(std::string_view failure) {
+  std::string message = "严密平差检核不能计算：";
+  message += failure;
+  return message;
+}
+
+}  // namespace velmora
