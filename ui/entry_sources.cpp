@@ -42,4 +42,12 @@ WindowEntrySource sheetSource(AdjustmentState& state, WindowOperations& window, 
   });
 }
 
+void showFigureEntries(WindowOperations& window, const SheetTexts& sheet) {
+  AdjustmentState shownOnly;
+  WindowEntrySource source = sheetSource(shownOnly, window, sheet);
+  FigureTexts typed;
+  source.enterKnownPoints(typed);
+  for (int i = 1; i <= kTriangles; ++i) source.enterTriangleAngles(i, typed);
+}
+
 }  // namespace velmora

@@ -41,4 +41,9 @@ WindowEntrySource dialogueSource(AdjustmentState& state, WindowOperations& windo
 /// field; it never runs out. `sheet` must outlive the source.
 WindowEntrySource sheetSource(AdjustmentState& state, WindowOperations& window, const SheetTexts& sheet);
 
+/// Shows a figure's entries as the prompts would echo them (the known points,
+/// the point name, then each triangle's angles, triangle 3's left showing, as
+/// after a run), computing nothing.
+void showFigureEntries(WindowOperations& window, const SheetTexts& sheet);
+
 }  // namespace velmora

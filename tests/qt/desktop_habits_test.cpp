@@ -10,7 +10,10 @@
 #include <fstream>
 
 #include "modal_watchdog.h"
+#include "report/report_writer.h"
+#include "ui/dialogue.h"
 #include "ui/qt/application_setup.h"
+#include "ui/qt/form_field.h"
 #include "ui/qt/picture_export.h"
 #include "window_test_support.h"
 
@@ -53,6 +56,20 @@ class DesktopHabitsTest : public QObject {
     quiet.workbench->openOnStart(path);
     QCOMPARE(quiet.workbench->form().figure(), exactFigureTexts());
     QCOMPARE(quiet.workbench->files().path(), path);
+    // Its entries show at once as the prompts echo them; no result is shown.
+    const SheetTexts texts = exactFigureTexts();
+    MainWindow& form = quiet.workbench->form();
+    const auto shown = [&form](const char* field) { return form.findChild<FormField*>(field)->wholeText(); };
+    const auto echo = [](DisplayKind kind, const std::string& typed) {
+      return QString::fromStdString(displayText(kind, typed));
+    };
+    QCOMPARE(shown("Text1"), echo(DisplayKind::Coordinate, texts[coordinateEntry(0)]));
+    QCOMPARE(shown("Text10"), echo(DisplayKind::Coordinate, texts[coordinateEntry(5)]));
+    QCOMPARE(shown("Text18"), echo(DisplayKind::Name, texts[kPointNameEntry]));
+    QCOMPARE(shown("Text6"), echo(DisplayKind::Angle, texts[angleEntry(3, 0)]));
+    QCOMPARE(shown("Text8"), echo(DisplayKind::Angle, texts[angleEntry(3, 2)]));
+    for (const char* result : {"Text11", "Text14", "Text19", "Text24"}) QVERIFY2(shown(result).isEmpty(), result);
+    QVERIFY(reportRefusal(form.state()).has_value());
   }
 
   void aDroppedFileOpens() {

@@ -7,6 +7,7 @@
 
 #include "ui/compute_run.h"
 #include "ui/entry_problem.h"
+#include "ui/entry_sources.h"
 #include "ui/qt/form_field.h"
 #include "ui/qt/form_layout.h"
 #include "ui/qt/form_lines.h"
@@ -96,6 +97,7 @@ void MainWindow::startFigure(const SheetTexts& figure) {
     field->showWholeText(QString());
     field->setStale(false);
   }
+  if (figure != SheetTexts{}) showFigureEntries(*this, figure);
   setFigure(figure);
 }
 

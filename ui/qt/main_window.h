@@ -58,9 +58,9 @@ class MainWindow final : public QWidget, public WindowOperations {
   /// The figure being worked on: the last replies, the sheet's or a file's texts.
   const SheetTexts& figure() const { return figure_; }
   void setFigure(const SheetTexts& figure);
-  /// Another figure (新建, 打开): its texts, every field emptied and the
-  /// results of earlier runs dropped, so that print and check are refused
-  /// until it has been computed.
+  /// Another figure (新建, 打开): its texts, every result field emptied and
+  /// the results of earlier runs dropped, so that print and check are refused
+  /// until it has been computed; its entries shown as the prompts echo them.
   void startFigure(const SheetTexts& figure);
 
  signals:
