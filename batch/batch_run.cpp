@@ -24,6 +24,10 @@ struct FigureSlot {
   std::string name;         ///< a record that could not be read: its name, if any
   std::string out;
   bool failed = false;
+  // The record's results or fault, as the record sink is told them.
+  AdjustmentResults results;
+  RunReview review;
+  std::optional<RecordError> fault;
 };
 
 /// A block of slots filled by the reader; the slots keep their strings'
@@ -44,19 +48,20 @@ ReviewAsked reviewAsked(const BatchOptions& options) {
 
 /// Adjusts one figure and writes its record, a result or an error record:
 /// the one place where a figure is adjusted. False for an error record.
-bool adjustAndWrite(const FigureRecord& figure, const FigureHeader& header, std::size_t line,
-                    const BatchOptions& options, RecordWriter& writer, std::string& out) {
+bool adjustAndWrite(FigureSlot& slot, const FigureHeader& header, const BatchOptions& options, RecordWriter& writer) {
+  const FigureRecord& figure = slot.figure;
   const FigureTexts typed = figure.typed();
-  AdjustmentResults results;
+  AdjustmentResults& results = slot.results;
+  slot.fault.reset();
   if (const StageOutcome fault = adjustFigure(typed, results)) {
     const std::optional<std::string_view> column =
         fault->entry ? std::optional(entryColumn(*fault->entry)) : std::nullopt;
-    const RecordError error = firstFault(header, figure, {column, cannotComputeMessage(*fault)});
-    writer.failure(out, {line, &figure.name(), error.field, error.message});
+    const RecordError& error = slot.fault.emplace(firstFault(header, figure, {column, cannotComputeMessage(*fault)}));
+    writer.failure(slot.out, {slot.record.line, &figure.name(), error.field, error.message});
     return false;
   }
-  const RunReview review = reviewRun(typed, results, reviewAsked(options));
-  writer.result(out, {line, figure.name(), results, review});
+  slot.review = reviewRun(typed, results, reviewAsked(options));
+  writer.result(slot.out, {slot.record.line, figure.name(), results, slot.review});
   return true;
 }
 
@@ -139,17 +144,30 @@ class Batch {
       slot.failed = true;
       return;
     }
-    slot.failed = !adjustAndWrite(slot.figure, reader_.header(), slot.record.line, options_, writer, slot.out);
+    slot.failed = !adjustAndWrite(slot, reader_.header(), options_, writer);
   }
 
   void write(const FigureBlock& block) {
     for (std::size_t item = 0; item < block.count; ++item) {
       const FigureSlot& slot = block.slots[item];
       pending_ += slot.out;
+      if (options_.sink) tellSink(slot);
       ++summary_.figures;
       if (slot.failed) ++summary_.failed;
       if (pending_.size() >= kFlushBytes) flush();
       if (progress_ && summary_.figures % kProgressStride == 0) progress_->figuresDone(summary_.figures);
+    }
+  }
+
+  /// The record sink is told each record as it is written: its result or its error.
+  void tellSink(const FigureSlot& slot) const {
+    if (!slot.failed) {
+      options_.sink->result({slot.record.line, slot.figure.name(), slot.results, slot.review});
+    } else if (slot.record.error) {
+      const RecordError& error = *slot.record.error;
+      options_.sink->failure({slot.record.line, slot.record.name ? &slot.name : nullptr, error.field, error.message});
+    } else {
+      options_.sink->failure({slot.record.line, &slot.figure.name(), slot.fault->field, slot.fault->message});
     }
   }
 

@@ -18,6 +18,15 @@
 
 namespace velmora {
 
+/// Told of every record in the order of the file, beside the output: a
+/// second format, such as a workbook, written from the same results.
+class RecordSink {
+ public:
+  virtual ~RecordSink() = default;
+  virtual void result(const FigureResult& figure) = 0;
+  virtual void failure(const FigureFailure& figure) = 0;
+};
+
 struct BatchOptions {
   BatchFormat format = BatchFormat::JsonLines;
   bool check = false;  ///< add the rigorous least-squares check to each result
@@ -28,6 +37,7 @@ struct BatchOptions {
   /// Each check for this survey grade in every result; with it or with
   /// `check`, every result also names the highest grade met.
   const SurveyGrade* grade = nullptr;
+  RecordSink* sink = nullptr;  ///< also told of every record, when set
 };
 
 /// Told how far the batch has come; a terminal shows it, a pipe does not care.

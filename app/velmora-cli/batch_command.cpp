@@ -4,6 +4,7 @@
 
 #include "batch/batch_run.h"
 #include "batch/terminal_progress.h"
+#include "export/workbook_sink.h"
 #include "input_file.h"
 #include "ui/exit_status.h"
 
@@ -29,7 +30,14 @@ int runBatchCommand(const BatchArguments& batch, std::ostream& out, std::ostream
   }
   std::istream& input = batch.file == "-" ? std::cin : file;
   TerminalProgress progress(err);
-  const BatchSummary summary = runBatch(input, out, batch.options, progressOnTerminal ? &progress : nullptr);
+  std::optional<ResultWorkbook> workbook;
+  std::optional<WorkbookSink> sink;
+  BatchOptions options = batch.options;
+  if (batch.workbookFile) {
+    sink.emplace(workbook.emplace(*batch.workbookFile, WorkbookParts{options.check, options.grade != nullptr}));
+    options.sink = &*sink;
+  }
+  const BatchSummary summary = runBatch(input, out, options, progressOnTerminal ? &progress : nullptr);
   for (const std::string& notice : summary.notices) err << "velmora-cli: " << batch.file << ": " << notice << '\n';
   if (input.bad()) {
     err << "velmora-cli: 批量文件 " << batch.file << " 读取出错\n";
@@ -42,6 +50,12 @@ int runBatchCommand(const BatchArguments& batch, std::ostream& out, std::ostream
   if (summary.outputFailed) {
     err << "velmora-cli: 批量结果不能写出\n";
     return kExitCannotWrite;
+  }
+  if (workbook) {
+    if (const std::string problem = workbook->close(); !problem.empty()) {
+      err << "velmora-cli: 工作簿不能写到 " << *batch.workbookFile << "：" << problem << '\n';
+      return kExitCannotWrite;
+    }
   }
   writeSummary(summary, err);
   return summary.failed > 0 ? kExitRecordFailed : kExitCompleted;

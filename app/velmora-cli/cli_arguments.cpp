@@ -3,18 +3,22 @@
 #include <algorithm>
 #include <charconv>
 
+#include "export/export_format.h"
+
 namespace velmora {
 
 const char* const kCliUsage =
     "用法：velmora-cli [--replies 文件] [--encoding 编码] [--trace] [--report 文件] [--grade 等级]\n"
-    "                  [--plot 文件.svg] [compute|print|check ...]\n"
+    "                  [--plot 文件.svg] [--export 文件 ...] [compute|print|check|export ...]\n"
     "      velmora-cli batch 文件 [--format jsonl|csv] [--check] [--grade 等级] [--encoding 编码] [--jobs N]\n"
+    "                  [--xlsx 文件.xlsx]\n"
     "      velmora-cli --help | --version";
 
 const char* const kCliHelp =
     "用法：velmora-cli [--replies 文件] [--encoding 编码] [--trace] [--report 文件] [--grade 等级]\n"
-    "                  [--plot 文件.svg] [命令 ...]\n"
+    "                  [--plot 文件.svg] [--export 文件 ...] [命令 ...]\n"
     "      velmora-cli batch 文件 [--format jsonl|csv] [--check] [--grade 等级] [--encoding 编码] [--jobs N]\n"
+    "                  [--xlsx 文件.xlsx]\n"
     "      velmora-cli --help | --version\n"
     "\n"
     "Velmora 的控制台程序：中点多边形的条件平差（已知点 A、B、C 围成的三角形内一个待定点 P，\n"
@@ -27,6 +31,8 @@ const char* const kCliHelp =
     "  print          把最近一次完整计算的报告（53 行）写到标准输出或 --report 文件\n"
     "  check          对最近一次完整计算做严密平差检核（间接平差），列出与经典结果的差，\n"
     "                 再按测量等级检核闭合差与中误差，给出满足的最高等级\n"
+    "  export         把最近一次完整计算导出到每个 --export 文件，格式由扩展名决定：\n"
+    "                 .xlsx Excel 工作簿、.xml GNU Gama 平差网、.dxf 图形、.dat CASS 坐标文件\n"
     "  batch 文件     批量平差 CSV 文件中的每个图形（文件为 - 时读标准输入），\n"
     "                 每个图形一条结果或一条错误记录写到标准输出\n"
     "\n"
@@ -42,6 +48,9 @@ const char* const kCliHelp =
     "                   batch：每个结果附带该等级的各项检核（数值、限差、结论）；\n"
     "                   等级：二等、三等、四等、一级、二级、图根\n"
     "  --plot 文件.svg  check 把平差图形（含误差椭圆）写成 SVG 文件；须与 check 一起使用\n"
+    "  --export 文件    export 写出的文件，可给多次；.dat 按 GB18030 写出，\n"
+    "                   --encoding utf-8 时按 UTF-8\n"
+    "  --xlsx 文件.xlsx batch：另把每条记录写进 Excel 工作簿（与 --check、--grade 一致）\n"
     "  --check          batch：每个结果附带严密平差检核和满足的最高等级\n"
     "  --jobs N         batch：用 N 个线程平差（默认：处理器核数；1 为单线程）；\n"
     "                   输出次序与输入相同，内容与 --jobs 1 逐字节一致\n"
@@ -56,7 +65,7 @@ const char* const kCliHelp =
     "  0   完成\n"
     "  1   有图形不能计算（batch：至少有一条错误记录）\n"
     "  2   回答在计算中途用完\n"
-    "  3   print 或 check 被拒绝（没有完整的计算）\n"
+    "  3   print、check 或 export 被拒绝（没有完整的计算）\n"
     "  64  用法错误（batch：文件没有有效的表头）\n"
     "  66  输入文件不能读取或是目录\n"
     "  74  输出不能写出（包括标准输出）\n"
@@ -66,7 +75,9 @@ const char* const kCliHelp =
     "示例：\n"
     "  velmora-cli --replies examples/sample-figure.txt compute print\n"
     "  velmora-cli --replies examples/sample-figure.txt --grade 四等 --plot p7.svg compute check\n"
-    "  velmora-cli batch examples/figures.csv --format csv --check > results.csv\n";
+    "  velmora-cli --replies examples/sample-figure.txt --export p7.xlsx --export p7.dxf compute export\n"
+    "  velmora-cli batch examples/figures.csv --format csv --check > results.csv\n"
+    "  velmora-cli batch examples/figures.csv --check --xlsx results.xlsx > results.jsonl\n";
 
 std::string cliVersionText() { return std::string("velmora-cli ") + VELMORA_VERSION; }
 
@@ -91,6 +102,20 @@ std::optional<std::size_t> jobsNamed(const std::string& text) {
 }
 
 ParsedArguments usageError(std::string message) { return {std::nullopt, std::move(message)}; }
+
+/// The value of an option naming an export file into `file`; the usage error's text when it names none.
+std::string readExportFile(OptionValues values, const std::string& option, std::optional<ExportFormat> wanted,
+                           std::string& file) {
+  const std::optional<std::string> path = values.take();
+  if (!path) return option + " 需要一个文件名";
+  const std::optional<ExportFormat> format = exportFormatOf(*path);
+  if (!format || (wanted && format != wanted)) {
+    return option + " 的文件 " + *path + " 扩展名不对（可用 " +
+           (wanted ? std::string(".xlsx") : knownExportExtensions()) + "）";
+  }
+  file = *path;
+  return {};
+}
 
 /// --grade's value into `grade`; the usage error's text, listing the grades, when it names none.
 std::string readGrade(OptionValues values, const SurveyGrade*& grade) {
@@ -134,6 +159,11 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& arguments) {
       const std::optional<std::size_t> jobs = count ? jobsNamed(*count) : std::nullopt;
       if (!jobs) return usageError("--jobs 需要 1 到 256 之间的线程数");
       batch.options.jobs = *jobs;
+    } else if (argument == "--xlsx") {
+      std::string path;
+      if (std::string error = readExportFile(values, argument, ExportFormat::Workbook, path); !error.empty())
+        return usageError(error);
+      batch.workbookFile = path;
     } else if (!file && (argument == "-" || !argument.starts_with("-"))) {
       file = argument;
     } else {
@@ -182,6 +212,13 @@ ParsedArguments parseCliArguments(const std::vector<std::string>& arguments) {
       const std::optional<std::string> file = values.take();
       if (!file) return usageError("--plot 需要一个文件名");
       parsed.plotFile = *file;
+    } else if (argument == "--export") {
+      std::string path;
+      if (std::string error = readExportFile(values, argument, std::nullopt, path); !error.empty())
+        return usageError(error);
+      parsed.exportFiles.push_back(path);
+    } else if (argument == "export") {
+      parsed.commands.push_back(CliCommand::Export);
     } else if (argument == "compute") {
       parsed.commands.push_back(CliCommand::Compute);
     } else if (argument == "print") {
@@ -195,6 +232,10 @@ ParsedArguments parseCliArguments(const std::vector<std::string>& arguments) {
   if (parsed.commands.empty()) parsed.commands.push_back(CliCommand::Compute);
   if (parsed.plotFile && std::ranges::find(parsed.commands, CliCommand::Check) == parsed.commands.end()) {
     return usageError("--plot 只能与 check 命令一起使用：图由严密平差检核绘出");
+  }
+  const bool exports = std::ranges::find(parsed.commands, CliCommand::Export) != parsed.commands.end();
+  if (exports != !parsed.exportFiles.empty()) {
+    return usageError(exports ? "export 命令需要至少一个 --export 文件" : "--export 只能与 export 命令一起使用");
   }
   return {parsed, ""};
 }

@@ -1,8 +1,11 @@
 // The console front end's command line:
 //   velmora-cli [--replies FILE] [--encoding E] [--trace] [--report FILE] [--grade G] [--plot FILE.svg]
 //               [COMMAND ...]
-// COMMAND is compute, print or check; no command means compute; --plot needs check.
+//               [--export OUT ...] [COMMAND ...]
+// COMMAND is compute, print, check or export; no command means compute; --plot
+// needs check, --export needs export and export needs --export.
 //   velmora-cli batch FILE [--format jsonl|csv] [--check] [--grade G] [--encoding E] [--jobs N]
+//               [--xlsx OUT.xlsx]
 // (FILE "-": standard input). --help and --version anywhere show the help or
 // the version and nothing else runs.
 #pragma once
@@ -17,13 +20,14 @@
 
 namespace velmora {
 
-enum class CliCommand { Compute, Print, Check };
+enum class CliCommand { Compute, Print, Check, Export };
 
 /// Batch mode: the figures of FILE adjusted one by one, results to standard output.
 struct BatchArguments {
   std::string file;  ///< "-" for standard input
   /// --format, --check, --grade, --encoding, --jobs; without --jobs one thread per core.
   BatchOptions options{.jobs = 0};
+  std::optional<std::string> workbookFile{};  ///< --xlsx: every record also into this workbook
 };
 
 /// What the program is asked to show instead of running.
@@ -35,9 +39,10 @@ struct CliArguments {
   TextEncoding encoding = TextEncoding::Automatic;  ///< of the replies
   bool trace = false;
   std::vector<CliCommand> commands;
-  const SurveyGrade* grade = nullptr;   ///< --grade: the grade check judges against
-  std::optional<std::string> plotFile;  ///< --plot: check writes the figure's SVG here
-  std::optional<BatchArguments> batch;  ///< set in batch mode, which takes no other argument
+  const SurveyGrade* grade = nullptr;      ///< --grade: the grade check judges against
+  std::optional<std::string> plotFile;     ///< --plot: check writes the figure's SVG here
+  std::vector<std::string> exportFiles{};  ///< --export: export writes each, its extension picking the format
+  std::optional<BatchArguments> batch;     ///< set in batch mode, which takes no other argument
   CliInformation information = CliInformation::None;
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "check/check_text.h"
+#include "export/figure_export.h"
 #include "grade/grade_text.h"
 #include "person_console.h"
 #include "plot/plot_scene.h"
@@ -46,6 +47,7 @@ class ConsoleSession {
       case CliCommand::Compute: return compute();
       case CliCommand::Print: return print();
       case CliCommand::Check: return check();
+      case CliCommand::Export: return exportFiles();
     }
     return kExitUsage;
   }
@@ -102,6 +104,29 @@ class ConsoleSession {
     }
     out_ << checkText(state_, *review.check) << '\n' << gradeText(*review.assessment, review.highest) << std::flush;
     return cli_.plotFile ? writePlot(*review.check) : kExitCompleted;
+  }
+
+  /// The last complete run into every --export file, refused like print without one;
+  /// the check and the grade are the run's one review.
+  int exportFiles() {
+    const RunReview review = reviewRun(
+        state_, {.rigorous = true, .highestGrade = true, .gradeChecks = cli_.grade != nullptr, .grade = cli_.grade});
+    const std::optional<CheckObservations> observations =
+        review.end != ReviewEnd::NoCompleteRun ? checkObservations(state_) : std::nullopt;
+    if (!observations) {
+      err_ << "velmora-cli: 没有可导出的计算结果：请先完成一次计算。\n";
+      return kExitPrintRefused;
+    }
+    const ExportFigure figure{state_, *observations, review, cli_.grade};
+    const TextEncoding encoding = cli_.encoding == TextEncoding::Utf8 ? TextEncoding::Utf8 : TextEncoding::Gb18030;
+    int status = kExitCompleted;
+    for (const std::string& path : cli_.exportFiles) {
+      if (const std::string problem = writeFigureExport(path, figure, encoding); !problem.empty()) {
+        err_ << "velmora-cli: 不能导出到 " << path << "：" << problem << '\n';
+        status = kExitCannotWrite;
+      }
+    }
+    return status;
   }
 
   /// The figure with its check as SVG in the --plot file, replaced whole.
