@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <numbers>
-#include <regex>
 
 #include "../batch/json_fields.h"
 #include "export_files.h"
@@ -160,10 +159,14 @@ TEST_F(SampleExport, WorkbookHasChineseTitlesAFrozenRowAndTheGradeVerdict) {
 
 /// "d-mm-ss.ssssss" as decimal degrees.
 double gamaValue(const std::string& text) {
-  const std::regex dms(R"((\d+)-(\d\d)-(\d\d\.\d+))");
-  std::smatch parts;
-  EXPECT_TRUE(std::regex_match(text, parts, dms)) << text;
-  return std::stod(parts[1]) + std::stod(parts[2]) / 60 + std::stod(parts[3]) / 3600;
+  const std::size_t first = text.find('-');
+  const std::size_t second = text.find('-', first + 1);
+  const bool shaped = first != std::string::npos && second == first + 3 && text.find('.', second) == second + 3 &&
+                      text.find_first_not_of("0123456789-.") == std::string::npos;
+  EXPECT_TRUE(shaped) << text;
+  if (!shaped) return 0.0;
+  return std::stod(text.substr(0, first)) + std::stod(text.substr(first + 1, 2)) / 60 +
+         std::stod(text.substr(second + 1)) / 3600;
 }
 
 TEST_F(SampleExport, GamaNetworkHoldsTheFourPointsAndNineAnglesThatFitThem) {
