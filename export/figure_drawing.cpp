@@ -38,7 +38,7 @@ char32_t nextCodePoint(std::string_view text, std::size_t& at) {
 }
 
 struct Drawing {
-  DL_Dxf dxf;
+  DL_Dxf& dxf;  ///< not copied: dxflib leaves some of its members unset
   DL_WriterA& writer;
   double textHeight;
 

@@ -103,6 +103,8 @@ DataSheetDialog::DataSheetDialog(const SheetTexts& figure, QWidget* parent)
   boundToScreen(*this, parent);
 }
 
+DataSheetDialog::~DataSheetDialog() { table_->blockSignals(true); }
+
 SheetTexts DataSheetDialog::texts() const {
   SheetTexts figure;
   for (int row = 0; row < table_->rowCount(); ++row) {

@@ -18,6 +18,9 @@ class DataSheetDialog final : public QDialog {
 
  public:
   DataSheetDialog(const SheetTexts& figure, QWidget* parent);
+  /// An editor still open commits its text while the table goes: it marks no
+  /// cell of a sheet that is no longer there.
+  ~DataSheetDialog() override;
 
   /// The texts as they stand in the table.
   SheetTexts texts() const;
