@@ -14,7 +14,7 @@
 #include "ui/qt/application_setup.h"
 #include "ui/qt/dialog_channel.h"
 #include "ui/qt/figure_chooser.h"
-#include "ui/qt/workbench.h"
+#include "ui/qt/main_window.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     return 64;
   }
   velmora::setUpApplication();
-  velmora::Workbench window(std::make_unique<velmora::DialogChannel>());
+  velmora::MainWindow window(std::make_unique<velmora::DialogChannel>());
   takeTheLastFigureWhenAsked();
   const auto start = std::chrono::steady_clock::now();
   const bool opened = window.files().openPath(QString::fromLocal8Bit(argv[1]));

@@ -13,8 +13,8 @@
 
 #include "ui/qt/application_setup.h"
 #include "ui/qt/dialog_channel.h"
+#include "ui/qt/main_window.h"
 #include "ui/qt/script_run.h"
-#include "ui/qt/workbench.h"
 #include "window_arguments.h"
 
 namespace {
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
   }
   if (parsed.arguments->script) return velmora::runScript(*parsed.arguments->script, std::cerr);
 
-  velmora::Workbench window(std::make_unique<velmora::DialogChannel>());
+  velmora::MainWindow window(std::make_unique<velmora::DialogChannel>());
   window.restoreSavedGeometry();
   window.show();
   window.keepRecoveryIn(velmora::FigureRecovery::userFolder());

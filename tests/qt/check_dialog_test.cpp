@@ -21,8 +21,8 @@
 #include "figure_factory.h"
 #include "modal_watchdog.h"
 #include "ui/qt/application_setup.h"
+#include "ui/qt/main_window.h"
 #include "ui/qt/script_channel.h"
-#include "ui/qt/workbench.h"
 #include "window_test_support.h"
 
 Q_DECLARE_METATYPE(std::vector<std::string>)
@@ -30,14 +30,14 @@ Q_DECLARE_METATYPE(std::vector<std::string>)
 namespace velmora::qt_tests {
 namespace {
 
-/// A workbench that has computed `replies` through its prompts.
-struct ComputedWorkbench {
-  explicit ComputedWorkbench(const std::vector<std::string>& replyLines)
+/// A mainWindow that has computed `replies` through its prompts.
+struct ComputedMainWindow {
+  explicit ComputedMainWindow(const std::vector<std::string>& replyLines)
       : replies(replyFileText(replyLines)),
-        workbench(std::make_unique<ScriptChannel>(replies, messages, std::string())) {}
+        mainWindow(std::make_unique<ScriptChannel>(replies, messages, std::string())) {}
   std::istringstream replies;
   std::ostringstream messages;
-  Workbench workbench;
+  MainWindow mainWindow;
 };
 
 /// Angles off by up to 6 seconds: within 一级 and looser grades, beyond 二等.
@@ -79,13 +79,13 @@ class CheckDialogTest : public QObject {
 
   void refusedWithoutACompleteRun() {
     QFETCH(std::vector<std::string>, replies);
-    ComputedWorkbench computed(replies);
-    if (!replies.empty()) QVERIFY(computed.workbench.form().compute().end != RunEnd::Complete);
+    ComputedMainWindow computed(replies);
+    if (!replies.empty()) QVERIFY(computed.mainWindow.form().compute().end != RunEnd::Complete);
     computed.messages.str("");
-    computed.workbench.showCheck();
+    computed.mainWindow.showCheck();
     QVERIFY2(computed.messages.str().find("请先完成一次计算") != std::string::npos, computed.messages.str().c_str());
-    QVERIFY(computed.workbench.statusTexts().at(1).isEmpty());
-    QVERIFY(!computed.workbench.exportFigureTo(QDir::temp().filePath("never.png")).isEmpty());
+    QVERIFY(computed.mainWindow.statusTexts().at(1).isEmpty());
+    QVERIFY(!computed.mainWindow.exportFigureTo(QDir::temp().filePath("never.png")).isEmpty());
   }
 
   void verdictAgainstTheChosenGrade_data() {
@@ -109,16 +109,17 @@ class CheckDialogTest : public QObject {
     QFETCH(QString, grade);
     QFETCH(QString, verdict);
     QFETCH(QString, highest);
-    ComputedWorkbench computed(replies);
-    QCOMPARE(computed.workbench.form().compute().end, RunEnd::Complete);
-    const CheckReport report = makeCheckReport(computed.workbench.form().state());
+    ComputedMainWindow computed(replies);
+    QCOMPARE(computed.mainWindow.form().compute().end, RunEnd::Complete);
+    const CheckReport report = makeCheckReport(computed.mainWindow.form().state());
     QVERIFY(report.check.has_value());
-    CheckDialog dialog(computed.workbench.form().state(), report, computed.workbench.settings(), &computed.workbench);
-    QObject::connect(&dialog, &CheckDialog::verdictChanged, &computed.workbench, &Workbench::showVerdict);
+    CheckDialog dialog(computed.mainWindow.form().state(), report, computed.mainWindow.settings(),
+                       &computed.mainWindow);
+    QObject::connect(&dialog, &CheckDialog::verdictChanged, &computed.mainWindow, &MainWindow::showVerdict);
     dialog.chooseGrade(grade);
 
     QCOMPARE(gradeVerdictText(dialog.assessment()), verdict);
-    QCOMPARE(computed.workbench.statusTexts().at(1), verdict);
+    QCOMPARE(computed.mainWindow.statusTexts().at(1), verdict);
     QVERIFY2(dialog.highestGradeText().endsWith(highest), qPrintable(dialog.highestGradeText()));
     QCOMPARE(dialog.checksTable().rowCount(), static_cast<int>(kGradeCheckCount));
     bool anyExceeds = false;
@@ -126,19 +127,19 @@ class CheckDialogTest : public QObject {
       anyExceeds = anyExceeds || dialog.checksTable().item(row, 3)->text() == QStringLiteral("超限");
     }
     QCOMPARE(anyExceeds, verdict.endsWith(QStringLiteral("超限")));
-    QCOMPARE(computed.workbench.settings().grade(), grade);
+    QCOMPARE(computed.mainWindow.settings().grade(), grade);
   }
 
   /// A new dialog starts at the grade chosen last time.
   void chosenGradeIsRemembered() {
-    ComputedWorkbench computed(exactFigureReplies());
-    QCOMPARE(computed.workbench.form().compute().end, RunEnd::Complete);
-    const CheckReport report = makeCheckReport(computed.workbench.form().state());
+    ComputedMainWindow computed(exactFigureReplies());
+    QCOMPARE(computed.mainWindow.form().compute().end, RunEnd::Complete);
+    const CheckReport report = makeCheckReport(computed.mainWindow.form().state());
     {
-      CheckDialog first(computed.workbench.form().state(), report, computed.workbench.settings(), nullptr);
+      CheckDialog first(computed.mainWindow.form().state(), report, computed.mainWindow.settings(), nullptr);
       first.chooseGrade(QStringLiteral("一级"));
     }
-    CheckDialog second(computed.workbench.form().state(), report, computed.workbench.settings(), nullptr);
+    CheckDialog second(computed.mainWindow.form().state(), report, computed.mainWindow.settings(), nullptr);
     QCOMPARE(second.findChild<QComboBox*>()->currentText(), QStringLiteral("一级"));
     QCOMPARE(second.assessment().grade->name, std::string_view("一级"));
   }
@@ -153,10 +154,10 @@ class CheckDialogTest : public QObject {
 
   void checkExportsInEveryFormat() {
     QFETCH(QString, file);
-    ComputedWorkbench computed(exactFigureReplies());
-    QCOMPARE(computed.workbench.form().compute().end, RunEnd::Complete);
-    const CheckReport report = makeCheckReport(computed.workbench.form().state());
-    CheckDialog dialog(computed.workbench.form().state(), report, computed.workbench.settings(), nullptr);
+    ComputedMainWindow computed(exactFigureReplies());
+    QCOMPARE(computed.mainWindow.form().compute().end, RunEnd::Complete);
+    const CheckReport report = makeCheckReport(computed.mainWindow.form().state());
+    CheckDialog dialog(computed.mainWindow.form().state(), report, computed.mainWindow.settings(), nullptr);
     QTemporaryDir folder;
     const QString path = folder.filePath(file);
     const QString failure = dialog.exportTo(path);
@@ -186,10 +187,10 @@ class CheckDialogTest : public QObject {
     if (!QFontDatabase::families().contains(QStringLiteral("Noto Sans Mono CJK SC"))) {
       QSKIP("fonts-noto-cjk is not installed");
     }
-    ComputedWorkbench computed(exactFigureReplies());
-    QCOMPARE(computed.workbench.form().compute().end, RunEnd::Complete);
-    const CheckReport report = makeCheckReport(computed.workbench.form().state());
-    CheckDialog dialog(computed.workbench.form().state(), report, computed.workbench.settings(), nullptr);
+    ComputedMainWindow computed(exactFigureReplies());
+    QCOMPARE(computed.mainWindow.form().compute().end, RunEnd::Complete);
+    const CheckReport report = makeCheckReport(computed.mainWindow.form().state());
+    CheckDialog dialog(computed.mainWindow.form().state(), report, computed.mainWindow.settings(), nullptr);
     auto* text = dialog.findChild<QPlainTextEdit*>();
     QVERIFY(text != nullptr);
     QCOMPARE(QFontInfo(text->font()).family(), QStringLiteral("Noto Sans Mono CJK SC"));
@@ -204,13 +205,13 @@ class CheckDialogTest : public QObject {
   }
 
   void figureAndReportExport() {
-    ComputedWorkbench computed(exactFigureReplies());
-    QCOMPARE(computed.workbench.form().compute().end, RunEnd::Complete);
+    ComputedMainWindow computed(exactFigureReplies());
+    QCOMPARE(computed.mainWindow.form().compute().end, RunEnd::Complete);
     QTemporaryDir folder;
-    QCOMPARE(computed.workbench.exportFigureTo(folder.filePath("figure.svg")), QString());
-    QCOMPARE(computed.workbench.exportFigureTo(folder.filePath("figure.png")), QString());
+    QCOMPARE(computed.mainWindow.exportFigureTo(folder.filePath("figure.svg")), QString());
+    QCOMPARE(computed.mainWindow.exportFigureTo(folder.filePath("figure.png")), QString());
     QVERIFY(!QImage(folder.filePath("figure.png")).isNull());
-    QVERIFY(computed.workbench.exportReportTo(folder.filePath("report.pdf")).printed);
+    QVERIFY(computed.mainWindow.exportReportTo(folder.filePath("report.pdf")).printed);
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
     QVERIFY(pdfText(folder.filePath("report.pdf")).contains(QStringLiteral("1300.000")));
   }

@@ -52,13 +52,13 @@ class DesktopHabitsTest : public QObject {
 
   void aFileGivenAtTheStartOpens() {
     const QString path = writeFile(folder_, "given.csv", figureFileText(exactFigureTexts()));
-    QuietWorkbench quiet;
-    quiet.workbench->openOnStart(path);
-    QCOMPARE(quiet.workbench->form().figure(), exactFigureTexts());
-    QCOMPARE(quiet.workbench->files().path(), path);
+    QuietMainWindow quiet;
+    quiet.mainWindow->openOnStart(path);
+    QCOMPARE(quiet.mainWindow->form().figure(), exactFigureTexts());
+    QCOMPARE(quiet.mainWindow->files().path(), path);
     // Its entries show at once as the prompts echo them; no result is shown.
     const SheetTexts texts = exactFigureTexts();
-    MainWindow& form = quiet.workbench->form();
+    FigureForm& form = quiet.mainWindow->form();
     const auto shown = [&form](const char* field) { return form.findChild<FormField*>(field)->wholeText(); };
     const auto echo = [](DisplayKind kind, const std::string& typed) {
       return QString::fromStdString(displayText(kind, typed));
@@ -74,21 +74,21 @@ class DesktopHabitsTest : public QObject {
 
   void aDroppedFileOpens() {
     const QString path = writeFile(folder_, "dropped.csv", figureFileText(exactFigureTexts()));
-    QuietWorkbench quiet;
+    QuietMainWindow quiet;
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(quiet.workbench.get(), &enter);
+    QCoreApplication::sendEvent(quiet.mainWindow.get(), &enter);
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(quiet.workbench.get(), &drop);
-    QCOMPARE(quiet.workbench->form().figure(), exactFigureTexts());
+    QCoreApplication::sendEvent(quiet.mainWindow.get(), &drop);
+    QCOMPARE(quiet.mainWindow->form().figure(), exactFigureTexts());
 
     QMimeData notAFile;
     notAFile.setText(QStringLiteral("3146.231"));
     QDragEnterEvent text(QPoint(10, 10), Qt::CopyAction, &notAFile, Qt::LeftButton, Qt::NoModifier);
     text.ignore();
-    QCoreApplication::sendEvent(quiet.workbench.get(), &text);
+    QCoreApplication::sendEvent(quiet.mainWindow.get(), &text);
     QVERIFY(!text.isAccepted());
   }
 
@@ -101,13 +101,13 @@ class DesktopHabitsTest : public QObject {
   void noFigureFileIsNamedInItsMessage() {
     QFETCH(QByteArray, bytes);
     const QString path = writeFile(folder_, "plot.csv", bytes.toStdString());
-    QuietWorkbench quiet;
+    QuietMainWindow quiet;
     QString told;
     watchdog_.expectDialog([&told](QWidget& box) {
       told = qobject_cast<QMessageBox*>(&box)->text();
       box.close();
     });
-    QVERIFY(!quiet.workbench->files().openPath(path));
+    QVERIFY(!quiet.mainWindow->files().openPath(path));
     QVERIFY2(told.contains(QStringLiteral("plot.csv")), qPrintable(told));
   }
 

@@ -11,8 +11,8 @@
 
 #include "ui/qt/application_setup.h"
 #include "ui/qt/check_dialog.h"
+#include "ui/qt/main_window.h"
 #include "ui/qt/script_channel.h"
-#include "ui/qt/workbench.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -23,17 +23,17 @@ int main(int argc, char** argv) {
   velmora::setUpApplication();
   std::ifstream replies(argv[1], std::ios::binary);
   std::ostringstream messages;
-  velmora::Workbench workbench(std::make_unique<velmora::ScriptChannel>(replies, messages, std::string()));
-  if (workbench.form().compute().end != velmora::RunEnd::Complete) {
+  velmora::MainWindow mainWindow(std::make_unique<velmora::ScriptChannel>(replies, messages, std::string()));
+  if (mainWindow.form().compute().end != velmora::RunEnd::Complete) {
     std::cerr << messages.str();
     return 1;
   }
-  const velmora::CheckReport report = velmora::makeCheckReport(workbench.form().state());
+  const velmora::CheckReport report = velmora::makeCheckReport(mainWindow.form().state());
   if (!report.check) {
     std::cerr << report.refusal << '\n';
     return 1;
   }
-  velmora::CheckDialog dialog(workbench.form().state(), report, workbench.settings(), &workbench);
+  velmora::CheckDialog dialog(mainWindow.form().state(), report, mainWindow.settings(), &mainWindow);
   dialog.chooseGrade(QStringLiteral("四等"));
   dialog.show();
   QApplication::processEvents();

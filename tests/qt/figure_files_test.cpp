@@ -32,8 +32,8 @@
 #include "ui/qt/data_sheet_dialog.h"
 #include "ui/qt/figure_chooser.h"
 #include "ui/qt/form_field.h"
+#include "ui/qt/main_window.h"
 #include "ui/qt/script_channel.h"
-#include "ui/qt/workbench.h"
 #include "window_test_support.h"
 
 namespace velmora::qt_tests {
@@ -207,20 +207,20 @@ class FigureFilesTest : public QObject {
     const QString path = folder_.filePath("one.csv");
     const figures::Figure figure = figures::measuredFigure("P", {1000, 1000}, {1900, 1500}, {1100, 2000}, {1300, 1500});
     writeFile(path, figures::csvHeader() + "\r\n" + figures::csvLine(figure) + "\r\n");
-    QuietWorkbench quiet;
-    QVERIFY(quiet.workbench->files().openPath(path));
-    QCOMPARE(quiet.workbench->form().figure(), exactFigureTexts());
-    QCOMPARE(quiet.workbench->statusTexts().at(2), QStringLiteral("one.csv"));
+    QuietMainWindow quiet;
+    QVERIFY(quiet.mainWindow->files().openPath(path));
+    QCOMPARE(quiet.mainWindow->form().figure(), exactFigureTexts());
+    QCOMPARE(quiet.mainWindow->statusTexts().at(2), QStringLiteral("one.csv"));
 
     ScriptedWindow prompted(exactFigureReplies());
     QCOMPARE(prompted.window->compute().end, RunEnd::Complete);
-    QCOMPARE(quiet.workbench->computeFromSheet()->end, RunEnd::Complete);
+    QCOMPARE(quiet.mainWindow->computeFromSheet()->end, RunEnd::Complete);
     for (int n = 1; n <= 26; ++n) {
       const QString name = "Text" + QString::number(n);
-      QCOMPARE(quiet.workbench->form().findChild<FormField*>(name)->wholeText(),
+      QCOMPARE(quiet.mainWindow->form().findChild<FormField*>(name)->wholeText(),
                prompted.window->findChild<FormField*>(name)->wholeText());
     }
-    QVERIFY(!quiet.workbench->files().changed());
+    QVERIFY(!quiet.mainWindow->files().changed());
   }
 
   void savedFigureReopensEqual_data() {
@@ -237,17 +237,17 @@ class FigureFilesTest : public QObject {
     texts[coordinateEntry(0)] = " 1000.0 ";
     const QString path = folder_.filePath("saved.csv");
     {
-      QuietWorkbench quiet;
-      quiet.workbench->form().setFigure(texts);
-      QVERIFY(quiet.workbench->files().changed());
-      QVERIFY(quiet.workbench->files().saveTo(path));
-      QVERIFY(!quiet.workbench->files().changed());
-      QCOMPARE(quiet.workbench->statusTexts().at(2), QStringLiteral("saved.csv"));
+      QuietMainWindow quiet;
+      quiet.mainWindow->form().setFigure(texts);
+      QVERIFY(quiet.mainWindow->files().changed());
+      QVERIFY(quiet.mainWindow->files().saveTo(path));
+      QVERIFY(!quiet.mainWindow->files().changed());
+      QCOMPARE(quiet.mainWindow->statusTexts().at(2), QStringLiteral("saved.csv"));
     }
     QVERIFY(bytesOf(path).startsWith("\xEF\xBB\xBFname,xa,ya,xb,yb,xc,yc,a1,b1,c1,a2,b2,c2,a3,b3,c3\r\n"));
-    QuietWorkbench reopened;
-    QVERIFY(reopened.workbench->files().openPath(path));
-    QCOMPARE(reopened.workbench->form().figure(), texts);
+    QuietMainWindow reopened;
+    QVERIFY(reopened.mainWindow->files().openPath(path));
+    QCOMPARE(reopened.mainWindow->form().figure(), texts);
   }
 
   /// Typing into the chooser's filter box narrows the list to the names that hold it.
@@ -275,18 +275,18 @@ class FigureFilesTest : public QObject {
   void severalFiguresPickOneAndKeepTheOthers() {
     const QString path = folder_.filePath("two.csv");
     writeFile(path, twoFigureFile());
-    QuietWorkbench quiet;
+    QuietMainWindow quiet;
     QStringList offered;
     watchdog_.expectDialog(pickFigure(QStringLiteral("Q2"), &offered));
-    QVERIFY(quiet.workbench->files().openPath(path));
+    QVERIFY(quiet.mainWindow->files().openPath(path));
     QCOMPARE(offered, QStringList({QStringLiteral("P（第 2 行）"), QStringLiteral("Q2（第 3 行）")}));
-    QCOMPARE(quiet.workbench->form().figure()[kPointNameEntry], std::string("Q2"));
+    QCOMPARE(quiet.mainWindow->form().figure()[kPointNameEntry], std::string("Q2"));
 
-    SheetTexts changed = quiet.workbench->form().figure();
+    SheetTexts changed = quiet.mainWindow->form().figure();
     changed[kPointNameEntry] = "Q2b";
-    quiet.workbench->form().setFigure(changed);
-    QCOMPARE(quiet.workbench->statusTexts().at(2), QStringLiteral("two.csv *"));
-    QVERIFY(quiet.workbench->files().save());
+    quiet.mainWindow->form().setFigure(changed);
+    QCOMPARE(quiet.mainWindow->statusTexts().at(2), QStringLiteral("two.csv *"));
+    QVERIFY(quiet.mainWindow->files().save());
     std::ifstream saved(path.toStdString(), std::ios::binary);
     const FigureFileContents contents = readFigureFile(saved);
     QCOMPARE(contents.figures.size(), std::size_t{2});
@@ -333,15 +333,15 @@ class FigureFilesTest : public QObject {
     writeFile(path, filled(layout, before).toStdString());
     const auto groupReadable = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(path.toStdString(), groupReadable);
-    QuietWorkbench quiet;
+    QuietMainWindow quiet;
     if (skipsRecords) watchdog_.expectDialog([](QWidget& dialog) { dialog.close(); });
     if (!pick.isEmpty()) watchdog_.expectDialog(pickFigure(pick));
-    QVERIFY(quiet.workbench->files().openPath(path));
-    renameInSheet(*quiet.workbench, typed);
-    QVERIFY(quiet.workbench->files().changed());
-    press(*quiet.workbench, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(quiet.mainWindow->files().openPath(path));
+    renameInSheet(*quiet.mainWindow, typed);
+    QVERIFY(quiet.mainWindow->files().changed());
+    press(*quiet.mainWindow, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(bytesOf(path), filled(layout, after));
-    QVERIFY(!quiet.workbench->files().changed());
+    QVERIFY(!quiet.mainWindow->files().changed());
     QCOMPARE(fs::status(path.toStdString()).permissions(), groupReadable);
   }
 
@@ -351,17 +351,17 @@ class FigureFilesTest : public QObject {
     const QString path = folder_.filePath("limited.csv");
     writeFile(path, figures::csvHeader() + "\n" + "P7" + exactValues(',') + "\n");
     const QByteArray original = bytesOf(path);
-    QuietWorkbench quiet;
-    QVERIFY(quiet.workbench->files().openPath(path));
-    renameInSheet(*quiet.workbench, QStringLiteral("P8"));
+    QuietMainWindow quiet;
+    QVERIFY(quiet.mainWindow->files().openPath(path));
+    renameInSheet(*quiet.mainWindow, QStringLiteral("P8"));
     const QStringList filesBefore = QDir(folder_.path()).entryList(QDir::Files);
     QString told;
     watchdog_.expectDialog(readMessage(told));
-    withFileSizeLimit(16, [&quiet] { press(*quiet.workbench, Qt::Key_S, Qt::ControlModifier); });
+    withFileSizeLimit(16, [&quiet] { press(*quiet.mainWindow, Qt::Key_S, Qt::ControlModifier); });
     QCOMPARE(bytesOf(path), original);
     QVERIFY2(told.startsWith(QStringLiteral("无法保存文件「limited.csv」：")), qPrintable(told));
     QVERIFY2(told.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(told));
-    QVERIFY(quiet.workbench->files().changed());
+    QVERIFY(quiet.mainWindow->files().changed());
     QCOMPARE(QDir(folder_.path()).entryList(QDir::Files), filesBefore);  // no half-written file left beside it
   }
 
@@ -376,20 +376,20 @@ class FigureFilesTest : public QObject {
     const QString path = folder_.filePath("shared.csv");
     const std::string header = figures::csvHeader() + "\n";
     writeFile(path, header + "P7" + exactValues(',') + "\n");
-    QuietWorkbench quiet;
-    QVERIFY(quiet.workbench->files().openPath(path));
-    renameInSheet(*quiet.workbench, QStringLiteral("P8"));
+    QuietMainWindow quiet;
+    QVERIFY(quiet.mainWindow->files().openPath(path));
+    renameInSheet(*quiet.mainWindow, QStringLiteral("P8"));
     const std::string changedElsewhere = header + "P7" + exactValues(',') + "\n" + "Q9" + exactValues(',') + "\n";
     writeFile(path, changedElsewhere);
     QString asked, byDefault;
     watchdog_.expectDialog(clickButton(overwrite ? QStringLiteral("覆盖") : QStringLiteral("取消"), asked, byDefault));
-    press(*quiet.workbench, Qt::Key_S, Qt::ControlModifier);
+    press(*quiet.mainWindow, Qt::Key_S, Qt::ControlModifier);
     QVERIFY2(asked.contains(QStringLiteral("「shared.csv」")) && asked.contains(QStringLiteral("已被改动")),
              qPrintable(asked));
     QCOMPARE(byDefault, QStringLiteral("取消"));
     const std::string saved = overwrite ? header + "P8" + exactValues(',') + "\n" : changedElsewhere;
     QCOMPARE(bytesOf(path), QByteArray::fromStdString(saved));
-    QCOMPARE(quiet.workbench->files().changed(), !overwrite);
+    QCOMPARE(quiet.mainWindow->files().changed(), !overwrite);
   }
 
   /// 另存为 writes a new file as Excel's CSV UTF-8 does and leaves the old one;
@@ -398,20 +398,20 @@ class FigureFilesTest : public QObject {
     const QString opened = folder_.filePath("excel.csv");
     const std::string gbFile = figureHeaderLine(';') + "\r\n\xBC\xD7" + exactValues(';') + ";\r\n";
     writeFile(opened, gbFile);
-    QuietWorkbench quiet;
-    QVERIFY(quiet.workbench->files().openPath(opened));
-    renameInSheet(*quiet.workbench, QStringLiteral("乙"));
+    QuietMainWindow quiet;
+    QVERIFY(quiet.mainWindow->files().openPath(opened));
+    renameInSheet(*quiet.mainWindow, QStringLiteral("乙"));
     const QString copy = folder_.filePath("copy.csv");
     watchdog_.expectDialog(typePath(copy));
-    press(*quiet.workbench, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    press(*quiet.mainWindow, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     const std::string newHeader = "\xEF\xBB\xBF" + figureHeaderLine(',') + "\r\n";
     QCOMPARE(bytesOf(copy), QByteArray::fromStdString(newHeader + "乙" + exactValues(',') + "\r\n"));
     QCOMPARE(bytesOf(opened), QByteArray::fromStdString(gbFile));
-    QCOMPARE(quiet.workbench->files().path(), copy);
-    QCOMPARE(quiet.workbench->files().recordLine(), kFirstRecordLine);
+    QCOMPARE(quiet.mainWindow->files().path(), copy);
+    QCOMPARE(quiet.mainWindow->files().recordLine(), kFirstRecordLine);
 
-    renameInSheet(*quiet.workbench, QStringLiteral("丙,丁"));
-    press(*quiet.workbench, Qt::Key_S, Qt::ControlModifier);
+    renameInSheet(*quiet.mainWindow, QStringLiteral("丙,丁"));
+    press(*quiet.mainWindow, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(bytesOf(copy), QByteArray::fromStdString(newHeader + "\"丙,丁\"" + exactValues(',') + "\r\n"));
   }
 
@@ -419,30 +419,30 @@ class FigureFilesTest : public QObject {
   void aRecordLinePicksItsFigure() {
     const QString path = folder_.filePath("two.csv");
     writeFile(path, twoFigureFile());
-    QuietWorkbench quiet;
-    QVERIFY(quiet.workbench->files().openPath(path, 3));
-    QCOMPARE(quiet.workbench->form().figure()[kPointNameEntry], std::string("Q2"));
-    QCOMPARE(quiet.workbench->files().recordLine(), std::size_t{3});
+    QuietMainWindow quiet;
+    QVERIFY(quiet.mainWindow->files().openPath(path, 3));
+    QCOMPARE(quiet.mainWindow->form().figure()[kPointNameEntry], std::string("Q2"));
+    QCOMPARE(quiet.mainWindow->files().recordLine(), std::size_t{3});
 
-    QuietWorkbench other;
+    QuietMainWindow other;
     QString told;
     watchdog_.expectDialog([&told](QWidget& box) {
       told = qobject_cast<QMessageBox*>(&box)->text();
       box.close();
     });
-    QVERIFY(!other.workbench->files().openPath(path, 7));  // no record starts there: never another figure
+    QVERIFY(!other.mainWindow->files().openPath(path, 7));  // no record starts there: never another figure
     QVERIFY2(told.contains(QStringLiteral("第 7 行")), qPrintable(told));
-    QCOMPARE(other.workbench->files().recordLine(), std::size_t{0});
+    QCOMPARE(other.mainWindow->files().recordLine(), std::size_t{0});
   }
 
   void choosingNoFigureOpensNothing() {
     const QString path = folder_.filePath("two.csv");
     writeFile(path, twoFigureFile());
-    QuietWorkbench quiet;
+    QuietMainWindow quiet;
     watchdog_.expectDialog([](QWidget& dialog) { qobject_cast<QDialog*>(&dialog)->reject(); });
-    QVERIFY(!quiet.workbench->files().openPath(path));
-    QCOMPARE(quiet.workbench->form().figure(), SheetTexts{});
-    QVERIFY(quiet.workbench->files().path().isEmpty());
+    QVERIFY(!quiet.mainWindow->files().openPath(path));
+    QCOMPARE(quiet.mainWindow->form().figure(), SheetTexts{});
+    QVERIFY(quiet.mainWindow->files().path().isEmpty());
   }
 
   void unreadableFilesAreToldAndOpenNothing_data() {
@@ -462,15 +462,15 @@ class FigureFilesTest : public QObject {
     QFETCH(QString, told);
     const QString path = folder_.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".csv");
     if (!content.isNull()) writeFile(path, content.toStdString());
-    QuietWorkbench quiet;
+    QuietMainWindow quiet;
     QString message;
     watchdog_.expectDialog([&message](QWidget& dialog) {
       if (auto* box = qobject_cast<QMessageBox*>(&dialog)) message = box->text();
       dialog.close();
     });
-    QVERIFY(!quiet.workbench->files().openPath(path));
+    QVERIFY(!quiet.mainWindow->files().openPath(path));
     QVERIFY2(message.contains(told), qPrintable(message));
-    QVERIFY(quiet.workbench->files().path().isEmpty());
+    QVERIFY(quiet.mainWindow->files().path().isEmpty());
   }
 
   /// A file Excel saved on a Chinese Windows system: GB18030, semicolons, CRLF.
@@ -481,13 +481,13 @@ class FigureFilesTest : public QObject {
     std::string line = name;
     for (std::size_t entry = 1; entry < kSheetEntries; ++entry) line += ";" + expected[entry];
     writeFile(path, "name;xa;ya;xb;yb;xc;yc;a1;b1;c1;a2;b2;c2;a3;b3;c3\r\n" + line + "\r\n");
-    QuietWorkbench quiet;
+    QuietMainWindow quiet;
     QStringList notices;
-    connect(&quiet.workbench->files(), &FigureFileCommands::noticed, this,
+    connect(&quiet.mainWindow->files(), &FigureFileCommands::noticed, this,
             [&notices](const QString& notice) { notices << notice; });
-    QVERIFY(quiet.workbench->files().openPath(path));
+    QVERIFY(quiet.mainWindow->files().openPath(path));
     expected[kPointNameEntry] = "中心点甲";
-    QCOMPARE(quiet.workbench->form().figure(), expected);
+    QCOMPARE(quiet.mainWindow->form().figure(), expected);
     QVERIFY2(notices.join(' ').contains(QStringLiteral("GB18030")), qPrintable(notices.join(' ')));
   }
 
@@ -501,31 +501,31 @@ class FigureFilesTest : public QObject {
   void changedFigureIsAskedAboutBeforeNew() {
     QFETCH(int, answer);
     QFETCH(bool, cleared);
-    QuietWorkbench quiet;
-    quiet.workbench->form().setFigure(exactFigureTexts());
+    QuietMainWindow quiet;
+    quiet.mainWindow->form().setFigure(exactFigureTexts());
     QString asked;
     watchdog_.expectDialog(answerQuestion(static_cast<QMessageBox::StandardButton>(answer), &asked));
-    quiet.workbench->files().newFigure();
+    quiet.mainWindow->files().newFigure();
     QVERIFY(asked.contains(QStringLiteral("保存")));
-    QCOMPARE(quiet.workbench->form().figure() == SheetTexts{}, cleared);
+    QCOMPARE(quiet.mainWindow->form().figure() == SheetTexts{}, cleared);
   }
 
   /// 退出 asks about a changed figure; 取消 keeps the window open.
   void quitAsksAboutAChangedFigure() {
-    QuietWorkbench quiet;
-    quiet.workbench->show();
-    quiet.workbench->form().setFigure(exactFigureTexts());
+    QuietMainWindow quiet;
+    quiet.mainWindow->show();
+    quiet.mainWindow->form().setFigure(exactFigureTexts());
     watchdog_.expectDialog(answerQuestion(QMessageBox::Cancel));
-    quiet.workbench->actions().quit->trigger();
-    QVERIFY(quiet.workbench->isVisible());
+    quiet.mainWindow->actions().quit->trigger();
+    QVERIFY(quiet.mainWindow->isVisible());
     watchdog_.expectDialog(answerQuestion(QMessageBox::Discard));
-    quiet.workbench->actions().quit->trigger();
-    QVERIFY(!quiet.workbench->isVisible());
+    quiet.mainWindow->actions().quit->trigger();
+    QVERIFY(!quiet.mainWindow->isVisible());
   }
 
   /// The sheet's accepted texts become the figure, which the next prompts offer.
   void acceptedSheetBecomesTheFigure() {
-    QuietWorkbench quiet;
+    QuietMainWindow quiet;
     watchdog_.expectDialog([](QWidget& dialog) {
       auto* sheet = qobject_cast<DataSheetDialog*>(&dialog);
       if (sheet == nullptr) {
@@ -535,51 +535,51 @@ class FigureFilesTest : public QObject {
       sheet->table().item(static_cast<int>(kPointNameEntry), 0)->setText(QStringLiteral("P9"));
       sheet->accept();
     });
-    QVERIFY(quiet.workbench->editDataSheet());
-    QCOMPARE(quiet.workbench->form().figure()[kPointNameEntry], std::string("P9"));
-    QCOMPARE(quiet.workbench->statusTexts().at(2), QStringLiteral("未保存的图形 *"));
+    QVERIFY(quiet.mainWindow->editDataSheet());
+    QCOMPARE(quiet.mainWindow->form().figure()[kPointNameEntry], std::string("P9"));
+    QCOMPARE(quiet.mainWindow->statusTexts().at(2), QStringLiteral("未保存的图形 *"));
   }
 
   void unchangedFigureIsNotAskedAbout() {
-    QuietWorkbench quiet;
-    quiet.workbench->files().newFigure();
-    QCOMPARE(quiet.workbench->form().figure(), SheetTexts{});
+    QuietMainWindow quiet;
+    quiet.mainWindow->files().newFigure();
+    QCOMPARE(quiet.mainWindow->form().figure(), SheetTexts{});
   }
 
   void recentFilesFollowWhatWasOpened() {
-    QuietWorkbench quiet;
+    QuietMainWindow quiet;
     QStringList paths;
     for (int n = 1; n <= 6; ++n) {
       paths << folder_.filePath(QStringLiteral("r%1.csv").arg(n));
-      quiet.workbench->form().setFigure(exactFigureTexts());
-      QVERIFY(quiet.workbench->files().saveTo(paths.back()));
+      quiet.mainWindow->form().setFigure(exactFigureTexts());
+      QVERIFY(quiet.mainWindow->files().saveTo(paths.back()));
     }
-    QVERIFY(quiet.workbench->files().openRecent(paths[1]));
-    const QStringList recent = quiet.workbench->settings().recentFiles();
+    QVERIFY(quiet.mainWindow->files().openRecent(paths[1]));
+    const QStringList recent = quiet.mainWindow->settings().recentFiles();
     QCOMPARE(recent, QStringList({paths[1], paths[5], paths[4], paths[3], paths[2]}));
-    const QList<QAction*> shown = quiet.workbench->actions().recentFiles->actions();
+    const QList<QAction*> shown = quiet.mainWindow->actions().recentFiles->actions();
     QCOMPARE(shown.size(), 5);
     QCOMPARE(shown.front()->text(), QStringLiteral("&1 r2.csv"));
 
     QFile::remove(paths[5]);
     watchdog_.expectDialog([](QWidget& dialog) { dialog.close(); });
-    QVERIFY(!quiet.workbench->files().openRecent(paths[5]));
-    QVERIFY(!quiet.workbench->settings().recentFiles().contains(paths[5]));
+    QVERIFY(!quiet.mainWindow->files().openRecent(paths[5]));
+    QVERIFY(!quiet.mainWindow->settings().recentFiles().contains(paths[5]));
   }
 
  private:
   /// The key into the window's focus widget, the window shown and active so that its shortcuts take it.
-  static void press(Workbench& workbench, Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    workbench.show();
-    QVERIFY(activated(workbench));
+  static void press(MainWindow& mainWindow, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    mainWindow.show();
+    QVERIFY(activated(mainWindow));
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
   }
 
   /// 数据表… from the 编辑 menu, the point name typed over.
-  void renameInSheet(Workbench& workbench, const QString& name) {
+  void renameInSheet(MainWindow& mainWindow, const QString& name) {
     watchdog_.expectDialog(typeNameInSheet(name));
-    QVERIFY(workbench.editDataSheet());
-    QCOMPARE(QString::fromStdString(workbench.form().figure()[kPointNameEntry]), name);
+    QVERIFY(mainWindow.editDataSheet());
+    QCOMPARE(QString::fromStdString(mainWindow.form().figure()[kPointNameEntry]), name);
   }
 
   QTemporaryDir folder_;

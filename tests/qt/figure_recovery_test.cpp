@@ -25,13 +25,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "figure_file/figure_file.h"
 #include "figure_factory.h"
+#include "figure_file/figure_file.h"
 #include "modal_watchdog.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/data_sheet_dialog.h"
 #include "ui/qt/dialog_channel.h"
-#include "ui/qt/workbench.h"
+#include "ui/qt/main_window.h"
 #include "window_test_support.h"
 
 Q_DECLARE_METATYPE(velmora::RecoveredFigure)
@@ -176,19 +176,19 @@ std::string typeIntoSheet(const std::vector<QString>& typed) {
   ::setenv("XDG_CONFIG_HOME", (window.dataFolder + "/config").c_str(), 1);
   QApplication application(argc, argv);
   setUpApplication();
-  Workbench workbench(std::make_unique<DialogChannel>());
-  workbench.show();
-  if (!QTest::qWaitForWindowExposed(&workbench)) fail("the window was never shown");
-  workbench.keepRecoveryIn(FigureRecovery::userFolder());
-  if (!workbench.files().openPath(QString::fromStdString(window.file), 3)) fail("the figure file did not open");
-  QTimer::singleShot(0, &workbench, [&fail] {
+  MainWindow mainWindow(std::make_unique<DialogChannel>());
+  mainWindow.show();
+  if (!QTest::qWaitForWindowExposed(&mainWindow)) fail("the window was never shown");
+  mainWindow.keepRecoveryIn(FigureRecovery::userFolder());
+  if (!mainWindow.files().openPath(QString::fromStdString(window.file), 3)) fail("the figure file did not open");
+  QTimer::singleShot(0, &mainWindow, [&fail] {
     if (const std::string problem = typeIntoSheet(kTyped); !problem.empty()) fail(problem);
   });
-  if (!workbench.editDataSheet()) fail("the data sheet was not accepted");
-  if (workbench.form().figure() != window.figure) {
-    fail("the sheet gave the point name \"" + workbench.form().figure()[kPointNameEntry] + "\"");
+  if (!mainWindow.editDataSheet()) fail("the data sheet was not accepted");
+  if (mainWindow.form().figure() != window.figure) {
+    fail("the sheet gave the point name \"" + mainWindow.form().figure()[kPointNameEntry] + "\"");
   }
-  if (!QFile::exists(workbench.recovery().filePath())) fail("no recovery was written");
+  if (!QFile::exists(mainWindow.recovery().filePath())) fail("no recovery was written");
   [[maybe_unused]] const ssize_t written = ::write(ready, "R", 1);
   QApplication::exec();
   ::_exit(2);
@@ -315,30 +315,30 @@ class FigureRecoveryTest : public QObject {
 
   /// Kept while the figure is changed; gone once it is saved, back as saved or dropped.
   void recoveryFollowsTheChangedMark() {
-    QuietWorkbench quiet;
-    Workbench& workbench = *quiet.workbench;
-    workbench.keepRecoveryIn(folder());
-    const QString kept = workbench.recovery().filePath();
+    QuietMainWindow quiet;
+    MainWindow& mainWindow = *quiet.mainWindow;
+    mainWindow.keepRecoveryIn(folder());
+    const QString kept = mainWindow.recovery().filePath();
     QCOMPARE(kept, slotFile(folder(), 1));
     QVERIFY(!QFile::exists(kept));
 
-    workbench.form().setFigure(exactFigureTexts());
+    mainWindow.form().setFigure(exactFigureTexts());
     QVERIFY(recoveredFigureOf(readBytes(kept)) == (RecoveredFigure{exactFigureTexts(), QString(), std::nullopt}));
 
     const QString path = inFolder("saved.csv");
-    QVERIFY(workbench.files().saveTo(path));
+    QVERIFY(mainWindow.files().saveTo(path));
     QVERIFY(!QFile::exists(kept));
 
     const SheetTexts changed = renamed(exactFigureTexts(), "P8");
-    workbench.form().setFigure(changed);
+    mainWindow.form().setFigure(changed);
     QVERIFY(recoveredFigureOf(readBytes(kept)) == (RecoveredFigure{changed, path, 2}));
 
-    workbench.form().setFigure(exactFigureTexts());
+    mainWindow.form().setFigure(exactFigureTexts());
     QVERIFY(!QFile::exists(kept));
 
-    workbench.form().setFigure(changed);
+    mainWindow.form().setFigure(changed);
     watchdog_.expectDialog(answerQuestion(QMessageBox::Discard));
-    workbench.actions().quit->trigger();  // 退出 with 不保存
+    mainWindow.actions().quit->trigger();  // 退出 with 不保存
     QVERIFY(!QFile::exists(kept));
   }
 
@@ -374,22 +374,22 @@ class FigureRecoveryTest : public QObject {
     writeFile(file, QByteArray::fromStdString(twoFigureFile()));
     writeFile(slotFile(folder(), 1), recoveryText(left));
 
-    QuietWorkbench quiet;
-    Workbench& workbench = *quiet.workbench;
+    QuietMainWindow quiet;
+    MainWindow& mainWindow = *quiet.mainWindow;
     QString offered;
     watchdog_.expectDialog(answerOffer(answer, &offered));
     for (int told = 0; told < toldOnTheWay; ++told) watchdog_.expectDialog([](QWidget& box) { box.close(); });
-    workbench.keepRecoveryIn(folder());
+    mainWindow.keepRecoveryIn(folder());
     for (const QString& name : offerNames) QVERIFY2(offered.contains(name), qPrintable(offered));
 
-    QCOMPARE(workbench.form().figure(), figure);
+    QCOMPARE(mainWindow.form().figure(), figure);
     const bool restored = answer != QStringLiteral("丢弃");
-    QCOMPARE(workbench.files().changed(), restored);
+    QCOMPARE(mainWindow.files().changed(), restored);
     QCOMPARE(QFile::exists(slotFile(folder(), 1)), restored);
-    QCOMPARE(workbench.files().path(), inItsFile ? file : QString());
+    QCOMPARE(mainWindow.files().path(), inItsFile ? file : QString());
     if (restored && !left.file.isEmpty() && !inItsFile) {
-      QVERIFY2(workbench.statusBar()->currentMessage().contains(QStringLiteral("找不到")),
-               qPrintable(workbench.statusBar()->currentMessage()));
+      QVERIFY2(mainWindow.statusBar()->currentMessage().contains(QStringLiteral("找不到")),
+               qPrintable(mainWindow.statusBar()->currentMessage()));
     }
   }
 
@@ -397,11 +397,11 @@ class FigureRecoveryTest : public QObject {
   void damagedRecoveryIsSetAside() {
     const QByteArray text = recoveryText(RecoveredFigure{exactFigureTexts(), {}, {}}).left(40);
     writeFile(slotFile(folder(), 1), text);
-    QuietWorkbench quiet;
-    quiet.workbench->keepRecoveryIn(folder());
+    QuietMainWindow quiet;
+    quiet.mainWindow->keepRecoveryIn(folder());
     QCOMPARE(readBytes(inFolder("recovery-1.damaged.json")), text);
-    QVERIFY(quiet.workbench->statusBar()->currentMessage().contains(QStringLiteral("已损坏")));
-    quiet.workbench->form().setFigure(exactFigureTexts());
+    QVERIFY(quiet.mainWindow->statusBar()->currentMessage().contains(QStringLiteral("已损坏")));
+    quiet.mainWindow->form().setFigure(exactFigureTexts());
     QVERIFY(recoveredFigureOf(readBytes(slotFile(folder(), 1))).has_value());
   }
 
@@ -416,47 +416,47 @@ class FigureRecoveryTest : public QObject {
     const QString folder = inFolder("data");
     if (goneAfterStart) QVERIFY(QDir().mkpath(folder));
     if (!goneAfterStart) writeFile(folder, "not a folder");
-    QuietWorkbench quiet;
-    Workbench& workbench = *quiet.workbench;
+    QuietMainWindow quiet;
+    MainWindow& mainWindow = *quiet.mainWindow;
     QStringList notices;
-    connect(&workbench.recovery(), &FigureRecovery::noticed, this,
+    connect(&mainWindow.recovery(), &FigureRecovery::noticed, this,
             [&notices](const QString& notice) { notices << notice; });
-    workbench.keepRecoveryIn(folder);
+    mainWindow.keepRecoveryIn(folder);
     if (goneAfterStart) {
       QVERIFY(QDir(folder).removeRecursively());
       writeFile(folder, "not a folder");
     }
-    for (const std::string name : {"P1", "P2", "P3"}) workbench.form().setFigure(renamed(exactFigureTexts(), name));
+    for (const std::string name : {"P1", "P2", "P3"}) mainWindow.form().setFigure(renamed(exactFigureTexts(), name));
     QCOMPARE(notices.size(), 1);
     QVERIFY2(notices.front().contains(QStringLiteral("无法在")), qPrintable(notices.front()));
-    QCOMPARE(workbench.statusBar()->currentMessage(), notices.front());
-    QCOMPARE(workbench.form().figure()[kPointNameEntry], std::string("P3"));
+    QCOMPARE(mainWindow.statusBar()->currentMessage(), notices.front());
+    QCOMPARE(mainWindow.form().figure()[kPointNameEntry], std::string("P3"));
   }
 
   /// Two windows at once: the second neither offers nor overwrites the first one's figure.
   void secondWindowKeepsARecoveryOfItsOwn() {
-    QuietWorkbench first;
-    first.workbench->keepRecoveryIn(folder());
-    first.workbench->form().setFigure(renamed(exactFigureTexts(), "first"));
-    QuietWorkbench second;
-    second.workbench->keepRecoveryIn(folder());  // no offer: the watchdog would see it
-    second.workbench->form().setFigure(renamed(exactFigureTexts(), "second"));
-    QCOMPARE(first.workbench->recovery().filePath(), slotFile(folder(), 1));
-    QCOMPARE(second.workbench->recovery().filePath(), slotFile(folder(), 2));
+    QuietMainWindow first;
+    first.mainWindow->keepRecoveryIn(folder());
+    first.mainWindow->form().setFigure(renamed(exactFigureTexts(), "first"));
+    QuietMainWindow second;
+    second.mainWindow->keepRecoveryIn(folder());  // no offer: the watchdog would see it
+    second.mainWindow->form().setFigure(renamed(exactFigureTexts(), "second"));
+    QCOMPARE(first.mainWindow->recovery().filePath(), slotFile(folder(), 1));
+    QCOMPARE(second.mainWindow->recovery().filePath(), slotFile(folder(), 2));
     QCOMPARE(recoveredFigureOf(readBytes(slotFile(folder(), 1)))->texts[kPointNameEntry], std::string("first"));
     QCOMPARE(recoveredFigureOf(readBytes(slotFile(folder(), 2)))->texts[kPointNameEntry], std::string("second"));
   }
 
   /// 结束 ends the program at once, without a question, and the changed figure stays kept.
   void exitButtonEndsAtOnceAndKeepsTheFigure() {
-    QuietWorkbench quiet;
-    Workbench& workbench = *quiet.workbench;
-    workbench.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&workbench));
-    workbench.keepRecoveryIn(folder());
-    workbench.form().setFigure(exactFigureTexts());
-    QTimer::singleShot(0, &workbench, [&workbench] {
-      QTest::mouseClick(workbench.form().findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    QuietMainWindow quiet;
+    MainWindow& mainWindow = *quiet.mainWindow;
+    mainWindow.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+    mainWindow.keepRecoveryIn(folder());
+    mainWindow.form().setFigure(exactFigureTexts());
+    QTimer::singleShot(0, &mainWindow, [&mainWindow] {
+      QTest::mouseClick(mainWindow.form().findChild<QPushButton*>("Command2"), Qt::LeftButton);
     });
     bool timedOut = false;
     QTimer::singleShot(10000, qApp, [&timedOut] {
@@ -465,7 +465,7 @@ class FigureRecoveryTest : public QObject {
     });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!timedOut);
-    QVERIFY(!workbench.isVisible());
+    QVERIFY(!mainWindow.isVisible());
     QCOMPARE(recoveredFigureOf(readBytes(slotFile(folder(), 1)))->texts, exactFigureTexts());
   }
 
@@ -492,22 +492,22 @@ class FigureRecoveryTest : public QObject {
     QVERIFY2(killed.failure.empty(), killed.failure.c_str());
     const QByteArray ownDataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(killed.dataFolder));
-    QuietWorkbench next;
+    QuietMainWindow next;
     QString offered;
     watchdog_.expectDialog(answerOffer(QStringLiteral("恢复"), &offered));
-    next.workbench->keepRecoveryIn(FigureRecovery::userFolder());
+    next.mainWindow->keepRecoveryIn(FigureRecovery::userFolder());
     qputenv("XDG_DATA_HOME", ownDataHome);
     QVERIFY2(offered.contains(QStringLiteral("Q2b")) && offered.contains(QStringLiteral("two.csv（第 3 行）")),
              qPrintable(offered));
-    QCOMPARE(next.workbench->form().figure(), killed.figure);
-    QVERIFY(next.workbench->files().changed());
-    QCOMPARE(next.workbench->files().path(), QString::fromStdString(killed.file));
+    QCOMPARE(next.mainWindow->form().figure(), killed.figure);
+    QVERIFY(next.mainWindow->files().changed());
+    QCOMPARE(next.mainWindow->files().path(), QString::fromStdString(killed.file));
     // 保存 writes it back over its own record and keeps the other one.
-    QVERIFY(next.workbench->files().save());
-    QCOMPARE(next.workbench->files().recordLine(), std::size_t{3});
+    QVERIFY(next.mainWindow->files().save());
+    QCOMPARE(next.mainWindow->files().recordLine(), std::size_t{3});
     QCOMPARE(figureOnLine(QString::fromStdString(killed.file), 3), std::optional<SheetTexts>(killed.figure));
     QCOMPARE(figureOnLine(QString::fromStdString(killed.file), 2), std::optional<SheetTexts>(exactFigureTexts()));
-    QVERIFY(!QFile::exists(next.workbench->recovery().filePath()));
+    QVERIFY(!QFile::exists(next.mainWindow->recovery().filePath()));
   }
 
  private:

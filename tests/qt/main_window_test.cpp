@@ -1,259 +1,388 @@
-// The main window as the operator sees it: every control in its place with its
-// caption, font and colour, the lines of the frame and the diagram, the
-// initial texts, the focus order, and Exit.
+// The window as a mainWindow around the unchanged form: the menus and their
+// shortcuts, the status bar, fields that never cut a number, prompts that
+// offer the entry's text and refuse a text the run cannot use, Qt's own texts
+// in Chinese, the data sheet and its run, and the settings it remembers.
 #include "ui/qt/main_window.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QFontMetricsF>
+#include <QAction>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
-#include <QTimer>
+#include <fstream>
+#include <sstream>
 
+#include "check/check_observations.h"
 #include "modal_watchdog.h"
+#include "report/text_sink.h"
 #include "ui/qt/application_setup.h"
+#include "ui/qt/check_dialog.h"
+#include "ui/qt/data_sheet_dialog.h"
 #include "ui/qt/dialog_channel.h"
-#include "ui/qt/form_layout.h"
+#include "ui/qt/form_field.h"
+#include "ui/qt/program_texts.h"
+#include "ui/qt/script_channel.h"
+#include "ui/window_typing.h"
 #include "window_test_support.h"
 
+Q_DECLARE_METATYPE(velmora::SheetTexts)
+
 namespace velmora::qt_tests {
+namespace {
+
+/// The texts a figure's confirmed replies typed: every other reply, in the prompts' order.
+SheetTexts textsOfReplies(const std::vector<std::string>& replies) {
+  std::vector<std::string> values;
+  for (std::size_t at = 0; at < replies.size(); at += 2) values.push_back(replies[at]);
+  SheetTexts texts;
+  for (std::size_t n = 0; n < 6; ++n) texts[coordinateEntry(n)] = values.at(n);
+  texts[kPointNameEntry] = values.at(6);
+  for (std::size_t n = 0; n < 9; ++n) texts[angleEntry(1, 0) + n] = values.at(7 + n);
+  return texts;
+}
+
+std::string reportText(const AdjustmentState& state) {
+  std::ostringstream out;
+  TextSink sink(out);
+  printReport(state, sink);
+  return out.str();
+}
+
+QString wholeText(FigureForm& form, const QString& name) { return form.findChild<FormField*>(name)->wholeText(); }
+
+}  // namespace
 
 class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { setUpApplication(); }
-  void init() { window_ = std::make_unique<MainWindow>(std::make_unique<DialogChannel>()); }
+  void initTestCase() {
+    isolateSettings();
+    setUpApplication();
+  }
   void cleanup() {
-    window_.reset();
     QVERIFY2(watchdog_.unexpectedDialogs().isEmpty(), qPrintable(watchdog_.unexpectedDialogs().join('\n')));
+    QCOMPARE(watchdog_.pendingHandlers(), std::size_t{0});
     watchdog_.reset();
   }
 
-  void everyControlExistsOnce() {
-    for (const auto& [prefix, count] : {std::pair{"Label", 60}, std::pair{"Text", 26}, std::pair{"Command", 3}}) {
-      for (int n = 1; n <= count; ++n) {
-        const QString name = prefix + QString::number(n);
-        QCOMPARE(window_->findChildren<QWidget*>(name).size(), 1);
+  void menuCommandsAndShortcuts_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::newRow("new") << "文件(&F)"
+                         << "新建(&N)" << QKeySequence(QStringLiteral("Ctrl+N"));
+    QTest::newRow("open") << "文件(&F)"
+                          << "打开(&O)…" << QKeySequence(QStringLiteral("Ctrl+O"));
+    QTest::newRow("save") << "文件(&F)"
+                          << "保存(&S)" << QKeySequence(QStringLiteral("Ctrl+S"));
+    QTest::newRow("save as") << "文件(&F)"
+                             << "另存为(&A)…" << QKeySequence(QStringLiteral("Ctrl+Shift+S"));
+    QTest::newRow("print") << "文件(&F)"
+                           << "打印(&P)…" << QKeySequence(QStringLiteral("Ctrl+P"));
+    QTest::newRow("quit") << "文件(&F)"
+                          << "退出(&X)" << QKeySequence(QStringLiteral("Ctrl+Q"));
+    QTest::newRow("export report") << "文件(&F)"
+                                   << "导出报告为 PDF(&E)…" << QKeySequence();
+    QTest::newRow("export figure") << "文件(&F)"
+                                   << "导出图形(&G)…" << QKeySequence();
+    QTest::newRow("sheet") << "编辑(&E)"
+                           << "数据表(&D)…" << QKeySequence();
+    QTest::newRow("compute") << "计算(&C)"
+                             << "计算(&C)" << QKeySequence();
+    QTest::newRow("compute from sheet") << "计算(&C)"
+                                        << "按数据表计算(&S)" << QKeySequence(Qt::Key_F5);
+    QTest::newRow("check") << "检核(&K)"
+                           << "严密平差与限差检核(&K)…" << QKeySequence();
+    QTest::newRow("about") << "帮助(&H)"
+                           << "关于 Velmora(&A)" << QKeySequence();
+  }
+
+  void menuCommandsAndShortcuts() {
+    QFETCH(QString, menu);
+    QFETCH(QString, command);
+    QFETCH(QKeySequence, shortcut);
+    QuietMainWindow quiet;
+    QAction* found = nullptr;
+    for (QAction* top : quiet.mainWindow->menuBar()->actions()) {
+      if (top->text() != menu) continue;
+      for (QAction* action : top->menu()->actions()) {
+        if (action->text() == command) found = action;
       }
     }
-    QCOMPARE(window_->findChildren<QLabel*>().size(), 60);
-    QCOMPARE(window_->findChildren<QLineEdit*>().size(), 26);
-    QCOMPARE(window_->findChildren<QPushButton*>().size(), 3);
+    QVERIFY2(found != nullptr, qPrintable(menu + " › " + command));
+    QCOMPARE(found->shortcut(), shortcut);
   }
 
-  void controlGeometryAndCaption_data() {
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("pixels");
-    QTest::addColumn<double>("points");
-    // Twips divided by 15, worked out by hand from the layout.
-    QTest::newRow("Label1 title") << "Velmora" << QRect(208, 208, 241, 25) << 14.25;
-    QTest::newRow("Label2 full-width bracket") << "( 起始数据 ）" << QRect(168, 264, 97, 17) << 9.0;
-    QTest::newRow("Label3 leading blanks") << "   A 点   纵座标 Xa" << QRect(168, 288, 65, 25) << 9.0;
-    QTest::newRow("Label6 two blanks") << "   B 点  横座标 Yb" << QRect(168, 384, 65, 25) << 9.0;
-    QTest::newRow("Label8 full-width brackets") << "（ 观 测 角 度 ）" << QRect(168, 504, 121, 17) << 9.0;
-    QTest::newRow("Label9 trailing blank") << "求 距 角 " << QRect(256, 520, 57, 17) << 9.0;
-    QTest::newRow("Label17") << "   w" << QRect(216, 656, 25, 17) << 8.25;
-    QTest::newRow("Label21") << "(第二组条件方程式闭合差)" << QRect(480, 400, 185, 17) << 9.0;
-    QTest::newRow("Label25 trailing blanks") << " 最弱点边长  权倒数 1/Ps     " << QRect(584, 304, 81, 25) << 9.0;
-    QTest::newRow("Label28") << " N$" << QRect(496, 528, 25, 17) << 8.25;
-    QTest::newRow("Label42 capital P") << "YP2" << QRect(480, 600, 25, 17) << 8.25;
-    QTest::newRow("Label52") << "c(3)" << QRect(816, 184, 25, 17) << 8.25;
-    QTest::newRow("Label54") << "B" << QRect(816, 40, 17, 25) << 13.5;
-    QTest::newRow("Label59") << "P" << QRect(816, 152, 17, 17) << 9.75;
-    QTest::newRow("Label60") << "最弱点相对已知点相对中误差  1/m" << QRect(560, 344, 105, 25) << 9.0;
-    QTest::newRow("Text1") << "" << QRect(232, 296, 89, 19) << 8.25;
-    QTest::newRow("Text5") << "" << QRect(504, 568, 89, 19) << 8.25;
-    QTest::newRow("Text6 low field") << "" << QRect(240, 536, 81, 17) << 8.25;
-    QTest::newRow("Text25") << "" << QRect(680, 440, 97, 19) << 8.25;
-    QTest::newRow("Text26") << "" << QRect(664, 352, 89, 19) << 8.25;
-    QTest::newRow("Command1") << "计算" << QRect(440, 648, 57, 25) << 9.0;
-    QTest::newRow("Command2") << "结束" << QRect(520, 648, 57, 25) << 9.0;
-    QTest::newRow("Command3") << "打 印" << QRect(600, 648, 57, 25) << 9.0;
-  }
-
-  void controlGeometryAndCaption() {
-    QFETCH(QString, caption);
-    QFETCH(QRect, pixels);
-    QFETCH(double, points);
-    const QString name = QString::fromLatin1(QTest::currentDataTag()).section(' ', 0, 0);
-    auto* control = window_->findChild<QWidget*>(name);
-    QVERIFY(control != nullptr);
-    QCOMPARE(control->geometry(), pixels);
-    QCOMPARE(control->font().pointSizeF(), points);
-    QVERIFY(control->font().bold());
-    if (auto* label = qobject_cast<QLabel*>(control)) QCOMPARE(captionOf(*label), caption);
-    if (auto* button = qobject_cast<QPushButton*>(control)) QCOMPARE(button->text(), caption);
-    if (auto* field = qobject_cast<QLineEdit*>(control)) QCOMPARE(field->text(), caption);
-  }
-
-  void clientAreaHoldsEveryControl() {
-    QVERIFY(window_->width() >= 945 && window_->height() >= 688);
-    QVERIFY(window_->minimumWidth() >= 945 && window_->minimumHeight() >= 688);
-    for (QWidget* control : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      QVERIFY2(QRect(0, 0, 945, 688).contains(control->geometry()), qPrintable(control->objectName()));
+  void aboutNamesVersionLicenceAndLibraries() {
+    const QString about = aboutText();
+    for (const QString& word : {programVersion(), QStringLiteral("MIT"), QStringLiteral("Qt"), QStringLiteral("{fmt}"),
+                                QStringLiteral("CUPS")}) {
+      QVERIFY2(about.contains(word), qPrintable(word));
     }
+    QVERIFY(programVersion().startsWith(QStringLiteral("1.")));
   }
 
-  void fontsFallBackToInstalledCjkFaces_data() {
-    QTest::addColumn<QString>("face");
-    QTest::newRow("Label2 宋体") << "AR PL UMing CN";
-    QTest::newRow("Command1 宋体") << "AR PL UMing CN";
-    QTest::newRow("Text11 MS Sans Serif") << "WenQuanYi Zen Hei";
-    QTest::newRow("Label54 MS Sans Serif") << "WenQuanYi Zen Hei";
-    QTest::newRow("Label17 Microsoft Sans Serif") << "WenQuanYi Zen Hei";
-    QTest::newRow("Label1 Microsoft Sans Serif") << "WenQuanYi Zen Hei";
+  /// The menus and the status bar go around the form: its controls keep their pixels.
+  void formKeepsItsClientArea() {
+    QuietMainWindow quiet;
+    quiet.mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(quiet.mainWindow.get()));
+    FigureForm& form = quiet.mainWindow->form();
+    QCOMPARE(form.findChild<QWidget*>("Text1")->geometry(), QRect(232, 296, 89, 19));
+    QCOMPARE(form.size(), QSize(985, 728));  // the layout and a margin of 600 twips, as the form alone opens
+    const QPoint formTop = form.mapTo(quiet.mainWindow.get(), QPoint(0, 0));
+    QVERIFY(formTop.y() >= quiet.mainWindow->menuBar()->height());
+    const QImage picture = quiet.mainWindow->grab().toImage();
+    QCOMPARE(picture.pixelColor(formTop + QPoint(400, 248)), QColor(0, 0, 192));  // the frame's top line
   }
 
-  void fontsFallBackToInstalledCjkFaces() {
-    if (!fallbackFacesInstalled()) QSKIP("fonts-arphic-uming and fonts-wqy-zenhei are not installed");
-    QFETCH(QString, face);
-    const QString name = QString::fromLatin1(QTest::currentDataTag()).section(' ', 0, 0);
-    auto* control = window_->findChild<QWidget*>(name);
-    QVERIFY(control != nullptr);
-    const QStringList families = QFontDatabase::families();
-    if (families.contains("SimSun") || families.contains("MS Sans Serif")) QSKIP("the Windows faces are installed");
-    QCOMPARE(QFontInfo(control->font()).family(), face);
+  void statusBarTellsTheRunAndTheFile_data() {
+    QTest::addColumn<std::vector<std::string>>("replies");
+    QTest::addColumn<QString>("run");
+    std::vector<std::string> tooLarge = exactFigureReplies();
+    tooLarge[0] = "1e300";
+    QTest::newRow("complete") << exactFigureReplies() << "计算完成";
+    QTest::newRow("stopped") << tooLarge << "计算中止：";
   }
 
-  /// Regression: a caption wider than its label was cut off at the label's edge.
-  void everyCaptionFitsItsLabel() {
-    if (!fallbackFacesInstalled()) QSKIP("fonts-arphic-uming and fonts-wqy-zenhei are not installed");
-    for (QLabel* label : window_->findChildren<QLabel*>()) {
-      const QFontMetricsF metrics(label->font());
-      const QStringList lines = label->text().split('\n');
-      const QString name = label->objectName();
-      const double linesHeight = static_cast<double>(lines.size() - 1) * metrics.lineSpacing() + metrics.height();
-      QVERIFY2(linesHeight <= label->height() + 0.5, qPrintable(name));
-      for (const QString& line : lines) QVERIFY2(metrics.horizontalAdvance(line) <= label->width(), qPrintable(name));
+  void statusBarTellsTheRunAndTheFile() {
+    QFETCH(std::vector<std::string>, replies);
+    QFETCH(QString, run);
+    std::istringstream input(replyFileText(replies));
+    std::ostringstream messages;
+    MainWindow mainWindow(std::make_unique<ScriptChannel>(input, messages, std::string()));
+    QCOMPARE(mainWindow.statusTexts().at(2), QStringLiteral("未保存的图形"));
+    const RunOutcome outcome = mainWindow.form().compute();
+    const QStringList texts = mainWindow.statusTexts();
+    QVERIFY2(texts.at(0).startsWith(run), qPrintable(texts.at(0)));
+    if (outcome.end != RunEnd::Complete) QCOMPARE(texts.at(0), run + QString::fromStdString(outcome.message));
+    QCOMPARE(texts.at(2), QStringLiteral("未保存的图形 *"));  // the typed figure is not in a file yet
+  }
+
+  void fieldsNeverCutANumber_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("mb of a wild angle") << "Text14"
+                                        << "  5226530816.00 秒" << false;
+    QTest::newRow("w1 of a wild angle") << "Text12"
+                                        << "  -123456789.12 秒" << false;
+    QTest::newRow("15-character point name") << "Text18"
+                                             << "   ABCDEFGHIJKLMNO" << false;
+    QTest::newRow("ordinary mb") << "Text14"
+                                 << "  2.00 秒" << true;
+    QTest::newRow("ordinary xp1") << "Text19"
+                                  << " 1234.567" << true;
+  }
+
+  void fieldsNeverCutANumber() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(bool, fits);
+    FigureForm form(std::make_unique<DialogChannel>());
+    form.setFieldText(field.toStdString(), text.toStdString());
+    auto* shown = form.findChild<FormField*>(field);
+    QCOMPARE(shown->wholeText(), text);
+    if (fits) {
+      QCOMPARE(shown->text(), text);
+      QVERIFY(shown->toolTip().isEmpty());
+      return;
     }
+    QVERIFY2(shown->text().endsWith(QChar(0x2026)), qPrintable(shown->text()));
+    QVERIFY(text.startsWith(shown->text().chopped(1)));
+    QVERIFY(shown->text().size() > 2);
+    QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) < shown->width());
+    QCOMPARE(shown->toolTip(), text);
   }
 
-  void coordinateLabelsWrapOntoTwoLines_data() {
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("Label3") << "   A 点\n纵座标 Xa";
-    QTest::newRow("Label6") << "   B 点\n横座标 Yb";
-    QTest::newRow("Label16") << "   C 点\n横座标 Yc";
-    QTest::newRow("Label23") << "测角中误差\nmb";
-    QTest::newRow("Label25") << " 最弱点边长\n权倒数 1/Ps";
-    QTest::newRow("Label60") << "最弱点相对已知点\n相对中误差  1/m";
+  /// With the focus the field holds its whole text; what is typed there is kept whole.
+  void focusedFieldHoldsTheWholeText() {
+    FigureForm form(std::make_unique<DialogChannel>());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* field = form.findChild<FormField*>("Text14");
+    form.setFieldText("Text14", "  5226530816.00 秒");
+    field->setFocus();
+    QCOMPARE(field->text(), QStringLiteral("  5226530816.00 秒"));
+    form.findChild<QWidget*>("Text1")->setFocus();
+    QVERIFY(field->text().endsWith(QChar(0x2026)));
   }
 
-  void coordinateLabelsWrapOntoTwoLines() {
-    if (!fallbackFacesInstalled()) QSKIP("fonts-arphic-uming and fonts-wqy-zenhei are not installed");
-    QFETCH(QString, shown);
-    auto* label = window_->findChild<QLabel*>(QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(label != nullptr);
-    QCOMPARE(label->text(), shown);
-  }
-
-  void initialTexts() {
-    for (QLineEdit* field : window_->findChildren<QLineEdit*>()) QVERIFY(field->text().isEmpty());
-    const std::pair<const char*, const char*> changing[] = {
-        {"Label12", "  A"}, {"Label13", "  B"}, {"Label14", "  C"}, {"Label17", "   w"}};
-    for (const auto& [name, caption] : changing) {
-      QCOMPARE(window_->findChild<QLabel*>(name)->text(), QString::fromUtf8(caption));
+  void promptBoxSpeaksChinese() {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_zh_CN.qm")) {
+      QSKIP("qt6-translations-l10n is not installed");
     }
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Velmora"));
+    QStringList buttons;
+    watchdog_.expectDialog([&buttons](QWidget& dialog) {
+      for (QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons()) buttons << button->text();
+      dialog.close();
+    });
+    QWidget parent;
+    DialogChannel().ask(parent, "输入三角形顶点 A 点的纵座标 :", PromptOffer{});
+    buttons.sort();
+    QStringList expected{QStringLiteral("确定"), QStringLiteral("取消")};
+    expected.sort();
+    QCOMPARE(buttons, expected);
   }
 
-  void coloursOfWindowLabelsAndButtons() {
-    const QColor background(255, 255, 192);
-    QCOMPARE(window_->palette().color(QPalette::Window), background);
-    const QImage image = window_->grab().toImage();
-    for (QLabel* label : window_->findChildren<QLabel*>()) {
-      QVERIFY2(label->autoFillBackground(), qPrintable(label->objectName()));
-      QCOMPARE(label->palette().color(QPalette::Window), background);
-    }
-    // The lower left corner of a button face, away from its caption and bevel.
-    const auto faceColour = [&](const char* name) {
-      const QRect face = window_->findChild<QPushButton*>(name)->geometry();
-      return image.pixelColor(face.left() + 4, face.bottom() - 4);
-    };
-    QCOMPARE(faceColour("Command1"), QColor(255, 192, 192));
-    QCOMPARE(faceColour("Command2"), QColor(255, 192, 192));
-    QVERIFY(faceColour("Command3") != QColor(255, 192, 192));
-    QCOMPARE(image.pixelColor(940, 600), background);
+  void promptOffersTheEntryAndRefusesWhatTheRunCannotUse_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<bool>("confirmation");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("okEnabled");
+    const int xa = static_cast<int>(coordinateEntry(0));
+    const int a1 = static_cast<int>(angleEntry(1, 0));
+    const int name = static_cast<int>(kPointNameEntry);
+    QTest::newRow("coordinate as offered") << xa << false << QString() << true;
+    QTest::newRow("coordinate with full-width digit") << xa << false << "３146.231" << true;
+    QTest::newRow("coordinate with decimal comma") << xa << false << "3146,231" << false;
+    QTest::newRow("coordinate emptied") << xa << false << "" << false;
+    QTest::newRow("angle with a letter") << a1 << false << "29.1349l" << false;
+    QTest::newRow("angle") << a1 << false << "29.13491" << true;
+    QTest::newRow("empty name") << name << false << "" << true;
+    QTest::newRow("confirmation, anything") << xa << true << "y" << true;
   }
 
-  void linesDrawnInTheirColours_data() {
-    QTest::addColumn<QPoint>("point");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("Line1 A-B") << QPoint(780, 136) << QColor(255, 0, 0);
-    QTest::newRow("Line3 A-C") << QPoint(750, 208) << QColor(255, 0, 0);
-    QTest::newRow("Line4 P-B") << QPoint(824, 100) << QColor(0, 0, 0);
-    QTest::newRow("Line7 frame top") << QPoint(400, 248) << QColor(0, 0, 192);
-    QTest::newRow("Line7 3 pixels wide") << QPoint(400, 247) << QColor(0, 0, 192);
-    QTest::newRow("Line8 frame left") << QPoint(152, 500) << QColor(0, 0, 192);
-    QTest::newRow("Line11 frame bottom") << QPoint(400, 688) << QColor(0, 0, 255);
-    QTest::newRow("Line13 precision bottom") << QPoint(700, 384) << QColor(0, 0, 255);
-    QTest::newRow("Line15 above buttons") << QPoint(700, 632) << QColor(0, 0, 192);
-    QTest::newRow("beside Line15") << QPoint(700, 635) << QColor(255, 255, 192);
-  }
-
-  void linesDrawnInTheirColours() {
-    QFETCH(QPoint, point);
-    QFETCH(QColor, colour);
-    QCOMPARE(window_->grab().toImage().pixelColor(point), colour);
-  }
-
-  /// Tab follows reading order. Regression of 2026-12: it jumped from Text20 to
-  /// the buttons and back into the results, as the classical form numbered them.
-  void focusOrder() {
-    const QStringList expected = QString(
-                                     "Text1 Text2 Text3 Text4 Text9 Text10 Text6 Text7 Text8 Text11 "
-                                     "Text14 Text15 Text16 Text17 Text26 Text12 Text13 Text21 Text25 "
-                                     "Text18 Text19 Text5 Text23 Text20 Text22 Text24 Command1 Command2 Command3")
-                                     .split(' ');
-    QCOMPARE(window_->focusWidget(), window_->findChild<QWidget*>("Text1"));
-    QStringList order{"Text1"};
-    for (QWidget* at = window_->findChild<QWidget*>("Text1")->nextInFocusChain(); order.size() < 29;
-         at = at->nextInFocusChain()) {
-      if ((at->focusPolicy() & Qt::TabFocus) != 0) order.append(at->objectName());
-    }
-    QCOMPARE(order, expected);
-  }
-
-  void noButtonIsDefault() {
-    for (QPushButton* button : window_->findChildren<QPushButton*>()) {
-      QVERIFY(!button->isDefault());
-      QVERIFY(!button->autoDefault());
-    }
-  }
-
-  void exitEndsTheProgram_data() {
-    QTest::addColumn<bool>("byExitButton");
-    QTest::newRow("结束") << true;
-    QTest::newRow("the window's close control") << false;
-  }
-
-  /// The program's event loop ends, without a question, also right after start.
-  void exitEndsTheProgram() {
-    QFETCH(bool, byExitButton);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    QTimer::singleShot(0, window_.get(), [this, byExitButton] {
-      if (byExitButton) {
-        QTest::mouseClick(window_->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+  /// The box starts with the entry's current text selected; OK follows the entry's rules.
+  void promptOffersTheEntryAndRefusesWhatTheRunCannotUse() {
+    QFETCH(int, entry);
+    QFETCH(bool, confirmation);
+    QFETCH(QString, typed);
+    QFETCH(bool, okEnabled);
+    FigureForm form(std::make_unique<DialogChannel>());
+    form.setFigure(exactFigureTexts());
+    const auto index = static_cast<std::size_t>(entry);
+    const QString offered = confirmation ? QString() : QString::fromStdString(exactFigureTexts()[index]);
+    QString startedWith;
+    bool allSelected = false;
+    bool enabled = false;
+    QString reason;
+    watchdog_.expectDialog([&](QWidget& dialog) {
+      auto* line = dialog.findChild<QLineEdit*>();
+      startedWith = line->text();
+      allSelected = line->selectedText() == line->text();
+      if (!typed.isNull()) line->setText(typed);
+      enabled = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled();
+      reason = dialog.findChild<QLabel*>("problem")->text();
+      if (enabled) {
+        QTest::keyClick(line, Qt::Key_Return);
       } else {
-        window_->close();
+        QTest::keyClick(line, Qt::Key_Return);  // Enter must not give a refused text
+        QVERIFY(dialog.isVisible());
+        dialog.close();
       }
     });
-    bool timedOut = false;
-    QTimer::singleShot(10000, qApp, [&timedOut] {
-      timedOut = true;
-      QApplication::exit(1);
-    });
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(!timedOut);
-    QVERIFY(!window_->isVisible());
+    const std::optional<std::string> reply = form.askOperatorAbout("?", EntryPrompt{index, confirmation});
+    QCOMPARE(startedWith, offered);
+    QVERIFY(allSelected);
+    QCOMPARE(enabled, okEnabled);
+    QCOMPARE(reason.isEmpty(), okEnabled);
+    QCOMPARE(reply.has_value(), okEnabled);  // a box closed is a cancel
+    const QString kept = QString::fromStdString(windowEntryText(sheetEntries()[index].kind, typed.toStdString()));
+    if (okEnabled) QCOMPARE(QString::fromStdString(*reply), typed.isNull() ? offered : kept);
+  }
+
+  void sheetMarksEveryBrokenCell_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("broken");
+    QTest::newRow("Xa number") << 1 << "3146.231" << false;
+    QTest::newRow("Xa decimal comma") << 1 << "3146,231" << true;
+    QTest::newRow("Yc empty") << 6 << "" << true;
+    QTest::newRow("A(1) letters") << 7 << "abc" << true;
+    QTest::newRow("C(3) angle") << 15 << "126.53511" << false;
+    QTest::newRow("name with blanks") << 0 << " 测站 7 " << false;
+  }
+
+  void sheetMarksEveryBrokenCell() {
+    QFETCH(int, row);
+    QFETCH(QString, typed);
+    QFETCH(bool, broken);
+    QWidget parent;
+    DataSheetDialog sheet(exactFigureTexts(), &parent);
+    QTableWidgetItem* cell = sheet.table().item(row, 0);
+    QVERIFY(cell->toolTip().isEmpty());
+    cell->setText(typed);
+    QCOMPARE(!cell->toolTip().isEmpty(), broken);
+    QCOMPARE(cell->background().style() != Qt::NoBrush, broken);
+    QCOMPARE(QString::fromStdString(sheet.texts()[static_cast<std::size_t>(row)]), typed);
+    QCOMPARE(sheet.table().verticalHeaderItem(row)->text(),
+             QString::fromUtf8(sheetEntries()[static_cast<std::size_t>(row)].label.data(),
+                               static_cast<qsizetype>(sheetEntries()[static_cast<std::size_t>(row)].label.size())));
+  }
+
+  void sheetRunEqualsThePromptChain_data() {
+    QTest::addColumn<std::vector<std::string>>("replies");
+    QTest::newRow("exact figure") << exactFigureReplies();
+    QTest::newRow("sample figure") << sampleFigureReplies();
+  }
+
+  /// Fields, labels, report and check of 按数据表计算 equal the prompt chain's, digit for digit.
+  void sheetRunEqualsThePromptChain() {
+    QFETCH(std::vector<std::string>, replies);
+    ScriptedWindow prompted(replies);
+    QCOMPARE(prompted.window->compute().end, RunEnd::Complete);
+    QuietMainWindow quiet;
+    quiet.mainWindow->form().setFigure(textsOfReplies(replies));
+    const std::optional<RunOutcome> outcome = quiet.mainWindow->computeFromSheet();
+    QVERIFY(outcome.has_value());
+    QCOMPARE(outcome->end, RunEnd::Complete);
+    QVERIFY2(quiet.messages.str().empty(), quiet.messages.str().c_str());
+
+    FigureForm& sheetForm = quiet.mainWindow->form();
+    for (const QString& prefix : {QStringLiteral("Text"), QStringLiteral("Label")}) {
+      for (int n = 1; n <= 60; ++n) {
+        const QString name = prefix + QString::number(n);
+        if (auto* field = prompted.window->findChild<FormField*>(name)) {
+          QCOMPARE(wholeText(sheetForm, name), field->wholeText());
+        } else if (auto* label = prompted.window->findChild<QLabel*>(name)) {
+          QCOMPARE(captionOf(*sheetForm.findChild<QLabel*>(name)), captionOf(*label));
+        }
+      }
+    }
+    QCOMPARE(reportText(sheetForm.state()), reportText(prompted.window->state()));
+    QCOMPARE(makeCheckReport(sheetForm.state()).text, makeCheckReport(prompted.window->state()).text);
+    QCOMPARE(quiet.mainWindow->statusTexts().at(0), QStringLiteral("计算完成"));
+  }
+
+  void sheetRunRefusesABrokenEntryBeforeAnyField() {
+    QuietMainWindow quiet;
+    SheetTexts texts = exactFigureTexts();
+    texts[angleEntry(2, 1)] = "29,30";
+    quiet.mainWindow->form().setFigure(texts);
+    QVERIFY(!quiet.mainWindow->computeFromSheet().has_value());
+    QVERIFY2(quiet.messages.str().find("B(2)") != std::string::npos, quiet.messages.str().c_str());
+    QVERIFY(wholeText(quiet.mainWindow->form(), "Text1").isEmpty());
+  }
+
+  /// A reply typed at a prompt becomes the entry's text, so the next run offers it.
+  void repliesBecomeTheFigure() {
+    ScriptedWindow scripted(exactFigureReplies());
+    QCOMPARE(scripted.window->compute().end, RunEnd::Complete);
+    QCOMPARE(scripted.window->figure(), exactFigureTexts());
+  }
+
+  void settingsRememberFiveRecentFilesNewestFirst() {
+    MainWindowSettings settings;
+    for (const char* name : {"a", "b", "c", "d", "e", "f", "c"})
+      settings.addRecentFile(QStringLiteral("/f/%1.csv").arg(name));
+    QCOMPARE(settings.recentFiles(), QStringList({"/f/c.csv", "/f/f.csv", "/f/e.csv", "/f/d.csv", "/f/b.csv"}));
+    settings.removeRecentFile("/f/e.csv");
+    QCOMPARE(settings.recentFiles().size(), 4);
+    settings.setGrade(QStringLiteral("四等"));
+    QCOMPARE(MainWindowSettings().grade(), QStringLiteral("四等"));
+    QVERIFY2(QSettings().fileName().startsWith(QDir::tempPath()), qPrintable(QSettings().fileName()));
   }
 
  private:
   ModalWatchdog watchdog_;
-  std::unique_ptr<MainWindow> window_;
 };
 
 }  // namespace velmora::qt_tests

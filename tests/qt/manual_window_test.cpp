@@ -103,13 +103,13 @@ class ManualWindowTest : public QObject {
   /// F1 on the main window opens one manual window at its contents, which link to every page;
   /// pressed again it brings back that window, not a second one.
   void f1OpensTheManualAtItsContents() {
-    QuietWorkbench quiet;
-    Workbench& workbench = *quiet.workbench;
-    QVERIFY(workbench.findChild<ManualWindow*>() == nullptr);  // start-up does not make it
-    workbench.show();
-    QVERIFY(QTest::qWaitForWindowActive(&workbench));
+    QuietMainWindow quiet;
+    MainWindow& mainWindow = *quiet.mainWindow;
+    QVERIFY(mainWindow.findChild<ManualWindow*>() == nullptr);  // start-up does not make it
+    mainWindow.show();
+    QVERIFY(QTest::qWaitForWindowActive(&mainWindow));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-    auto* manual = workbench.findChild<ManualWindow*>();
+    auto* manual = mainWindow.findChild<ManualWindow*>();
     QVERIFY(manual != nullptr);
     QVERIFY(QTest::qWaitForWindowActive(manual));
     QCOMPARE(manual->browser().source(), ManualWindow::contentsPage());
@@ -119,11 +119,11 @@ class ManualWindowTest : public QObject {
       if (page != QStringLiteral("index.html")) QVERIFY2(links.contains(page), qPrintable(page));
     }
 
-    workbench.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&workbench));
+    mainWindow.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&mainWindow));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     QVERIFY(QTest::qWaitForWindowActive(manual));
-    QCOMPARE(workbench.findChildren<ManualWindow*>().size(), 1);
+    QCOMPARE(mainWindow.findChildren<ManualWindow*>().size(), 1);
   }
 
   /// Tab selects the first link, Enter follows it, Back returns and Forward goes again.

@@ -13,7 +13,7 @@
 #include "modal_watchdog.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/dialog_channel.h"
-#include "ui/qt/main_window.h"
+#include "ui/qt/figure_form.h"
 #include "window_test_support.h"
 
 namespace velmora::qt_tests {
@@ -92,7 +92,7 @@ class OperatorDialogsTest : public QObject {
   }
 
   void printBeforeAnyRunIsRefusedInAMessageBox() {
-    MainWindow window(std::make_unique<DialogChannel>());
+    FigureForm window(std::make_unique<DialogChannel>());
     QString told;
     watchdog_.expectDialog([&told](QWidget& dialog) {
       if (auto* box = qobject_cast<QMessageBox*>(&dialog)) told = box->text();
@@ -103,7 +103,7 @@ class OperatorDialogsTest : public QObject {
   }
 
   void printAfterACompleteRunOpensThePreview() {
-    MainWindow window(std::make_unique<DialogChannel>());
+    FigureForm window(std::make_unique<DialogChannel>());
     for (const std::string& reply : exactFigureReplies()) {
       watchdog_.expectDialog(
           [reply](QWidget& dialog) { answer(dialog, QString::fromStdString(reply), Answer::EnterKey); });

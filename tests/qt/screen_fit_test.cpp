@@ -2,6 +2,8 @@
 // platform's screen is set by the test's environment), the whole window —
 // frame, menus, status bar — lies inside the available area and 计算, 打印 and
 // 结束 can be reached; a geometry that no longer fits is not restored.
+#include "ui/qt/screen_fit.h"
+
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -14,8 +16,7 @@
 #include "ui/qt/check_dialog.h"
 #include "ui/qt/data_sheet_dialog.h"
 #include "ui/qt/figure_chooser.h"
-#include "ui/qt/screen_fit.h"
-#include "ui/qt/workbench_settings.h"
+#include "ui/qt/main_window_settings.h"
 #include "window_test_support.h"
 
 namespace velmora::qt_tests {
@@ -23,20 +24,20 @@ namespace {
 
 QRect globalRect(const QWidget& widget) { return {widget.mapToGlobal(QPoint(0, 0)), widget.size()}; }
 
-void showFitted(Workbench& workbench) {
-  workbench.restoreSavedGeometry();
-  workbench.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&workbench));
+void showFitted(MainWindow& mainWindow) {
+  mainWindow.restoreSavedGeometry();
+  mainWindow.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
   QCoreApplication::processEvents();
 }
 
-/// A quiet workbench after a complete run of the exact figure, from its data sheet.
+/// A quiet mainWindow after a complete run of the exact figure, from its data sheet.
 struct ComputedQuiet {
   ComputedQuiet() {
-    quiet.workbench->form().setFigure(exactFigureTexts());
-    quiet.workbench->computeFromSheet();
+    quiet.mainWindow->form().setFigure(exactFigureTexts());
+    quiet.mainWindow->computeFromSheet();
   }
-  QuietWorkbench quiet;
+  QuietMainWindow quiet;
 };
 
 }  // namespace
@@ -80,21 +81,21 @@ class ScreenFitTest : public QObject {
 
   /// The frame, the menus and the status bar lie inside the screen's available area.
   void wholeWindowIsOnTheScreen() {
-    QuietWorkbench quiet;
-    Workbench& workbench = *quiet.workbench;
-    showFitted(workbench);
-    const QRect available = workbench.screen()->availableGeometry();
-    QVERIFY2(available.contains(workbench.frameGeometry()), qPrintable(QStringLiteral("%1x%2 in %3x%4")
-                                                                           .arg(workbench.frameGeometry().width())
-                                                                           .arg(workbench.frameGeometry().height())
-                                                                           .arg(available.width())
-                                                                           .arg(available.height())));
-    QVERIFY(available.contains(globalRect(*workbench.menuBar())));
-    QVERIFY(available.contains(globalRect(*workbench.statusBar())));
-    const auto* scroller = qobject_cast<QScrollArea*>(workbench.centralWidget());
+    QuietMainWindow quiet;
+    MainWindow& mainWindow = *quiet.mainWindow;
+    showFitted(mainWindow);
+    const QRect available = mainWindow.screen()->availableGeometry();
+    QVERIFY2(available.contains(mainWindow.frameGeometry()), qPrintable(QStringLiteral("%1x%2 in %3x%4")
+                                                                            .arg(mainWindow.frameGeometry().width())
+                                                                            .arg(mainWindow.frameGeometry().height())
+                                                                            .arg(available.width())
+                                                                            .arg(available.height())));
+    QVERIFY(available.contains(globalRect(*mainWindow.menuBar())));
+    QVERIFY(available.contains(globalRect(*mainWindow.statusBar())));
+    const auto* scroller = qobject_cast<QScrollArea*>(mainWindow.centralWidget());
     QVERIFY(scroller != nullptr);
-    const bool formFits = workbench.naturalSize().grownBy(kGuessedFrame).boundedTo(available.size()) ==
-                          workbench.naturalSize().grownBy(kGuessedFrame);
+    const bool formFits = mainWindow.naturalSize().grownBy(kGuessedFrame).boundedTo(available.size()) ==
+                          mainWindow.naturalSize().grownBy(kGuessedFrame);
     if (formFits) {
       QVERIFY(!scroller->verticalScrollBar()->isVisible());
       QVERIFY(!scroller->horizontalScrollBar()->isVisible());
@@ -103,26 +104,26 @@ class ScreenFitTest : public QObject {
 
   /// Each button can be brought into view and pressed where it shows.
   void everyButtonCanBeReached() {
-    QuietWorkbench quiet;
-    Workbench& workbench = *quiet.workbench;
-    showFitted(workbench);
-    auto* scroller = qobject_cast<QScrollArea*>(workbench.centralWidget());
+    QuietMainWindow quiet;
+    MainWindow& mainWindow = *quiet.mainWindow;
+    showFitted(mainWindow);
+    auto* scroller = qobject_cast<QScrollArea*>(mainWindow.centralWidget());
     for (const char* name : {"Command1", "Command3", "Command2"}) {
-      auto* button = workbench.form().findChild<QPushButton*>(name);
+      auto* button = mainWindow.form().findChild<QPushButton*>(name);
       scroller->ensureWidgetVisible(button);
       QCoreApplication::processEvents();
       QVERIFY2(globalRect(*scroller->viewport()).contains(globalRect(*button)), name);
-      QVERIFY2(workbench.screen()->availableGeometry().contains(globalRect(*button)), name);
+      QVERIFY2(mainWindow.screen()->availableGeometry().contains(globalRect(*button)), name);
     }
   }
 
   /// The keyboard reaches the buttons too: the scroll area follows the focus.
   void focusBringsTheButtonIntoView() {
-    QuietWorkbench quiet;
-    Workbench& workbench = *quiet.workbench;
-    showFitted(workbench);
-    auto* scroller = qobject_cast<QScrollArea*>(workbench.centralWidget());
-    auto* print = workbench.form().findChild<QPushButton*>("Command3");
+    QuietMainWindow quiet;
+    MainWindow& mainWindow = *quiet.mainWindow;
+    showFitted(mainWindow);
+    auto* scroller = qobject_cast<QScrollArea*>(mainWindow.centralWidget());
+    auto* print = mainWindow.form().findChild<QPushButton*>("Command3");
     QWidget* previous = print->previousInFocusChain();
     previous->setFocus();
     QTest::keyClick(previous, Qt::Key_Tab);
@@ -133,15 +134,15 @@ class ScreenFitTest : public QObject {
   /// The data sheet, the check dialog and the figure chooser fit the screen too, and can be resized.
   void dialogsFitTheScreen() {
     ComputedQuiet computed;
-    Workbench& workbench = *computed.quiet.workbench;
-    const QRect available = workbench.screen()->availableGeometry();
-    DataSheetDialog sheet(exactFigureTexts(), &workbench);
-    const CheckReport report = makeCheckReport(workbench.form().state());
+    MainWindow& mainWindow = *computed.quiet.mainWindow;
+    const QRect available = mainWindow.screen()->availableGeometry();
+    DataSheetDialog sheet(exactFigureTexts(), &mainWindow);
+    const CheckReport report = makeCheckReport(mainWindow.form().state());
     QVERIFY(report.check.has_value());
-    CheckDialog check(workbench.form().state(), report, workbench.settings(), &workbench);
+    CheckDialog check(mainWindow.form().state(), report, mainWindow.settings(), &mainWindow);
     std::vector<FigureFileName> names;
     for (std::size_t n = 0; n < 1000; ++n) names.push_back({n + 2, "P" + std::to_string(n)});
-    FigureChooser chooser(names, QStringLiteral("net.csv"), &workbench);
+    FigureChooser chooser(names, QStringLiteral("net.csv"), &mainWindow);
     for (QDialog* dialog : std::initializer_list<QDialog*>{&sheet, &check, &chooser}) {
       QVERIFY2(available.size().shrunkBy(kGuessedFrame).boundedTo(dialog->size()) == dialog->size(),
                qPrintable(dialog->windowTitle()));
@@ -154,11 +155,11 @@ class ScreenFitTest : public QObject {
     {
       QWidget large;
       large.setGeometry(QRect(QPoint(0, 0), QSize(3000, 2000)));
-      WorkbenchSettings().setGeometry(large.saveGeometry());
+      MainWindowSettings().setGeometry(large.saveGeometry());
     }
-    QuietWorkbench quiet;
-    showFitted(*quiet.workbench);
-    QVERIFY(quiet.workbench->screen()->availableGeometry().contains(quiet.workbench->frameGeometry()));
+    QuietMainWindow quiet;
+    showFitted(*quiet.mainWindow);
+    QVERIFY(quiet.mainWindow->screen()->availableGeometry().contains(quiet.mainWindow->frameGeometry()));
   }
 };
 

@@ -34,7 +34,7 @@ std::vector<std::string> joined(std::vector<std::string> first, const std::vecto
 
 /// Every field's text and every label's caption in the window and in the
 /// recording of the same runs must be the same.
-void compareWithRecording(const MainWindow& window, const RecordingWindow& recording) {
+void compareWithRecording(const FigureForm& window, const RecordingWindow& recording) {
   for (int n = 1; n <= 26; ++n) {
     const QString name = "Text" + QString::number(n);
     const auto* field = window.findChild<QLineEdit*>(name);
@@ -153,7 +153,7 @@ class ScriptedRunTest : public QObject {
     }
     QCOMPARE(prompts.size(), replies.size());
 
-    MainWindow window(std::make_unique<DialogChannel>());
+    FigureForm window(std::make_unique<DialogChannel>());
     std::vector<std::string> shownPrompts;
     for (const std::string& reply : replies) {
       watchdog_.expectDialog(
@@ -168,7 +168,7 @@ class ScriptedRunTest : public QObject {
   void stoppedRunIsToldInAMessageBox() {
     std::vector<std::string> replies = exactFigureReplies();
     replies[0] = "1e300";
-    MainWindow window(std::make_unique<DialogChannel>());
+    FigureForm window(std::make_unique<DialogChannel>());
     for (const std::string& reply : replies) {
       watchdog_.expectDialog([reply](QWidget& dialog) { answerPrompt(dialog, reply); });
     }

@@ -95,7 +95,7 @@ void writeFigureFileText(const QString& path, const SheetTexts& texts) {
   file << '\n';
 }
 
-std::vector<FormField*> formFields(MainWindow& form) {
+std::vector<FormField*> formFields(FigureForm& form) {
   std::vector<FormField*> fields;
   for (int n = 1; n <= 26; ++n) fields.push_back(form.findChild<FormField*>(QStringLiteral("Text%1").arg(n)));
   return fields;
@@ -199,7 +199,7 @@ class WindowKeepsDataTest : public QObject {
     QCOMPARE(sheet.table().item(xa, 0)->text(), QStringLiteral("3146.231"));
     QCOMPARE(sheet.texts()[coordinateEntry(0)], "3146.231");
 
-    MainWindow form(std::make_unique<DialogChannel>());
+    FigureForm form(std::make_unique<DialogChannel>());
     watchdog_.expectDialog([&commit](QWidget& dialog) {
       dialog.activateWindow();
       dialog.focusWidget()->setFocus();
@@ -230,12 +230,12 @@ class WindowKeepsDataTest : public QObject {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("figure.csv"));
     writeFigureFileText(path, exactFigureTexts());
-    Workbench workbench(std::make_unique<DialogChannel>());
-    QVERIFY(workbench.files().openPath(path));
-    const SheetTexts before = workbench.form().figure();
+    MainWindow mainWindow(std::make_unique<DialogChannel>());
+    QVERIFY(mainWindow.files().openPath(path));
+    const SheetTexts before = mainWindow.form().figure();
     QCOMPARE(before, exactFigureTexts());
-    workbench.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&workbench));
+    mainWindow.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
     for (int prompt = 0; prompt < answered; ++prompt) {
       // Every value is typed anew (so the figure would change) and confirmed.
       watchdog_.expectDialog([prompt](QWidget& dialog) {
@@ -244,11 +244,11 @@ class WindowKeepsDataTest : public QObject {
       });
     }
     watchdog_.expectDialog([how](QWidget& dialog) { leave(dialog, how); });
-    QTest::mouseClick(workbench.form().findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    QCOMPARE(workbench.form().figure(), before);
-    QVERIFY(!workbench.files().changed());
-    QCOMPARE(workbench.statusTexts().at(0), QStringLiteral("计算已取消"));
-    QVERIFY(reportRefusal(workbench.form().state()).has_value());
+    QTest::mouseClick(mainWindow.form().findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QCOMPARE(mainWindow.form().figure(), before);
+    QVERIFY(!mainWindow.files().changed());
+    QCOMPARE(mainWindow.statusTexts().at(0), QStringLiteral("计算已取消"));
+    QVERIFY(reportRefusal(mainWindow.form().state()).has_value());
   }
 
   /// A scripted operator has no cancel: an empty reply still confirms.
@@ -266,7 +266,7 @@ class WindowKeepsDataTest : public QObject {
     const std::vector<std::string> complete = exactFigureReplies();
     replies.insert(replies.end(), complete.begin(), complete.end());
     ScriptedWindow scripted(replies);
-    MainWindow& form = *scripted.window;
+    FigureForm& form = *scripted.window;
 
     QCOMPARE(form.compute().end, RunEnd::Complete);
     QCOMPARE(form.compute().end, RunEnd::CannotCompute);
@@ -287,16 +287,16 @@ class WindowKeepsDataTest : public QObject {
 
   /// Regression of 2026-12: after 新建 the old results stayed and 打印 printed them.
   void newFigureDropsTheResults() {
-    QuietWorkbench quiet;
-    MainWindow& form = quiet.workbench->form();
+    QuietMainWindow quiet;
+    FigureForm& form = quiet.mainWindow->form();
     form.setFigure(coincidentFigureTexts());
-    QCOMPARE(quiet.workbench->computeFromSheet()->end, RunEnd::CannotCompute);
+    QCOMPARE(quiet.mainWindow->computeFromSheet()->end, RunEnd::CannotCompute);
     form.setFigure(exactFigureTexts());
-    QCOMPARE(quiet.workbench->computeFromSheet()->end, RunEnd::Complete);
+    QCOMPARE(quiet.mainWindow->computeFromSheet()->end, RunEnd::Complete);
     QVERIFY(!reportRefusal(form.state()).has_value());
     watchdog_.expectDialog(
         [](QWidget& dialog) { qobject_cast<QMessageBox*>(&dialog)->button(QMessageBox::Discard)->click(); });
-    quiet.workbench->files().newFigure();
+    quiet.mainWindow->files().newFigure();
     QVERIFY(reportRefusal(form.state()).has_value());
     for (const FormField* field : formFields(form)) {
       QVERIFY(field->wholeText().isEmpty());
@@ -307,7 +307,7 @@ class WindowKeepsDataTest : public QObject {
   /// The form's fields show results: typing there changes nothing, copying still works.
   void fieldsOnlyShow() {
     ScriptedWindow scripted(exactFigureReplies());
-    MainWindow& form = *scripted.window;
+    FigureForm& form = *scripted.window;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(form.compute().end, RunEnd::Complete);

@@ -54,10 +54,10 @@ std::string replyFileText(const std::vector<std::string>& replies) {
 
 ScriptedWindow::ScriptedWindow(const std::vector<std::string>& replyLines, std::string pdfFile)
     : replies(replyFileText(replyLines)),
-      window(std::make_unique<MainWindow>(std::make_unique<ScriptChannel>(replies, messages, std::move(pdfFile)))) {}
+      window(std::make_unique<FigureForm>(std::make_unique<ScriptChannel>(replies, messages, std::move(pdfFile)))) {}
 
-QuietWorkbench::QuietWorkbench()
-    : workbench(std::make_unique<Workbench>(std::make_unique<ScriptChannel>(noReplies, messages, std::string()))) {}
+QuietMainWindow::QuietMainWindow()
+    : mainWindow(std::make_unique<MainWindow>(std::make_unique<ScriptChannel>(noReplies, messages, std::string()))) {}
 
 QString captionOf(const QLabel& label) { return label.accessibleName(); }
 

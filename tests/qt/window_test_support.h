@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "engine/adjustment_state.h"
+#include "ui/qt/figure_form.h"
 #include "ui/qt/main_window.h"
-#include "ui/qt/workbench.h"
 #include "ui/sheet_entries.h"
 
 class QLabel;
@@ -35,15 +35,15 @@ struct ScriptedWindow {
   explicit ScriptedWindow(const std::vector<std::string>& replies, std::string pdfFile = {});
   std::istringstream replies;
   std::ostringstream messages;
-  std::unique_ptr<MainWindow> window;
+  std::unique_ptr<FigureForm> window;
 };
 
-/// A workbench whose operator is a script with no replies: it must never be asked.
-struct QuietWorkbench {
-  QuietWorkbench();
+/// A mainWindow whose operator is a script with no replies: it must never be asked.
+struct QuietMainWindow {
+  QuietMainWindow();
   std::istringstream noReplies;
   std::ostringstream messages;
-  std::unique_ptr<Workbench> workbench;
+  std::unique_ptr<MainWindow> mainWindow;
 };
 
 /// The caption a label was given, before any wrapping.

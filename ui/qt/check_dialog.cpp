@@ -25,10 +25,10 @@
 #include "grade/survey_grades.h"
 #include "review/run_review.h"
 #include "ui/qt/font_faces.h"
+#include "ui/qt/main_window_settings.h"
 #include "ui/qt/picture_export.h"
 #include "ui/qt/plot_painter.h"
 #include "ui/qt/screen_fit.h"
-#include "ui/qt/workbench_settings.h"
 
 namespace velmora {
 namespace {
@@ -73,7 +73,7 @@ class PlotPicture final : public QWidget {
   const PlotScene& scene_;
 };
 
-QString initialGrade(const WorkbenchSettings& settings) {
+QString initialGrade(const MainWindowSettings& settings) {
   const QString remembered = settings.grade();
   return findSurveyGrade(remembered.toStdString()) != nullptr ? remembered : kDefaultGrade;
 }
@@ -91,7 +91,7 @@ QString gradeVerdictText(const GradeAssessment& assessment) {
          (assessment.passes ? QStringLiteral("合格") : QStringLiteral("超限"));
 }
 
-CheckDialog::CheckDialog(const AdjustmentState& state, const CheckReport& report, WorkbenchSettings& settings,
+CheckDialog::CheckDialog(const AdjustmentState& state, const CheckReport& report, MainWindowSettings& settings,
                          QWidget* parent)
     : QDialog(parent),
       state_(state),

@@ -21,7 +21,7 @@ class QTableWidget;
 
 namespace velmora {
 
-class WorkbenchSettings;
+class MainWindowSettings;
 
 /// The check of a complete run, or why there is none (no complete run, or
 /// the check cannot be computed), in Chinese.
@@ -40,7 +40,7 @@ class CheckDialog final : public QDialog {
 
  public:
   /// `report` must hold a check of `state`, which outlives the dialog.
-  CheckDialog(const AdjustmentState& state, const CheckReport& report, WorkbenchSettings& settings, QWidget* parent);
+  CheckDialog(const AdjustmentState& state, const CheckReport& report, MainWindowSettings& settings, QWidget* parent);
 
   /// Judges the run against the grade of that name (one of the survey grades).
   void chooseGrade(const QString& name);
@@ -67,7 +67,7 @@ class CheckDialog final : public QDialog {
   void paintDocument(QPainter& painter) const;
 
   const AdjustmentState& state_;
-  WorkbenchSettings& settings_;
+  MainWindowSettings& settings_;
   QString checkText_;
   PlotScene scene_;
   GradeInputs inputs_;

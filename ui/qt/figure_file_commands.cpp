@@ -13,8 +13,8 @@
 #include "figure_file/figure_file_edit.h"
 #include "ui/qt/atomic_save.h"
 #include "ui/qt/figure_chooser.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/workbench_settings.h"
+#include "ui/qt/figure_form.h"
+#include "ui/qt/main_window_settings.h"
 
 namespace velmora {
 namespace {
@@ -90,7 +90,7 @@ QString cannotSave(const QString& path, const QString& reason) {
 
 }  // namespace
 
-FigureFileCommands::FigureFileCommands(MainWindow& form, WorkbenchSettings& settings, QWidget& dialogParent)
+FigureFileCommands::FigureFileCommands(FigureForm& form, MainWindowSettings& settings, QWidget& dialogParent)
     : QObject(&dialogParent), form_(form), settings_(settings), dialogParent_(dialogParent) {}
 
 void FigureFileCommands::newFigure() {

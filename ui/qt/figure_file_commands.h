@@ -23,14 +23,14 @@ class QWidget;
 namespace velmora {
 
 struct FigureFileName;
-class MainWindow;
-class WorkbenchSettings;
+class FigureForm;
+class MainWindowSettings;
 
 class FigureFileCommands final : public QObject {
   Q_OBJECT
 
  public:
-  FigureFileCommands(MainWindow& form, WorkbenchSettings& settings, QWidget& dialogParent);
+  FigureFileCommands(FigureForm& form, MainWindowSettings& settings, QWidget& dialogParent);
 
   void newFigure();
   void open();
@@ -74,8 +74,8 @@ class FigureFileCommands final : public QObject {
   void tell(const QString& message);
   void remember(const QString& path);
 
-  MainWindow& form_;
-  WorkbenchSettings& settings_;
+  FigureForm& form_;
+  MainWindowSettings& settings_;
   QWidget& dialogParent_;
   QString path_;
   SheetTexts saved_;

@@ -10,7 +10,7 @@
 #include <QStandardPaths>
 
 #include "ui/qt/figure_file_commands.h"
-#include "ui/qt/main_window.h"
+#include "ui/qt/figure_form.h"
 
 namespace velmora {
 namespace {
@@ -45,7 +45,7 @@ QString offerText(const RecoveredFigure& figure, const QDateTime& kept) {
 
 }  // namespace
 
-FigureRecovery::FigureRecovery(FigureFileCommands& files, MainWindow& form, QWidget& dialogParent)
+FigureRecovery::FigureRecovery(FigureFileCommands& files, FigureForm& form, QWidget& dialogParent)
     : QObject(&dialogParent), files_(files), form_(form), dialogParent_(dialogParent) {}
 
 QString FigureRecovery::userFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
@@ -58,7 +58,7 @@ void FigureRecovery::start(const QString& folder) {
   if (const std::optional<RecoveredFigure> leftOver = readLeftOver(); leftOver && offer(*leftOver)) {
     restore(*leftOver);
   }
-  connect(&form_, &MainWindow::figureChanged, this, &FigureRecovery::keep);
+  connect(&form_, &FigureForm::figureChanged, this, &FigureRecovery::keep);
   connect(&files_, &FigureFileCommands::fileStateChanged, this, &FigureRecovery::keep);
   keep();
 }

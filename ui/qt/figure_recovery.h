@@ -20,14 +20,14 @@ class QWidget;
 namespace velmora {
 
 class FigureFileCommands;
-class MainWindow;
+class FigureForm;
 
 class FigureRecovery final : public QObject {
   Q_OBJECT
 
  public:
   /// Keeps nothing until start().
-  FigureRecovery(FigureFileCommands& files, MainWindow& form, QWidget& dialogParent);
+  FigureRecovery(FigureFileCommands& files, FigureForm& form, QWidget& dialogParent);
 
   /// The user's data folder, where the window keeps its recoveries.
   static QString userFolder();
@@ -60,7 +60,7 @@ class FigureRecovery final : public QObject {
   void tellCannotKeep(const QString& where);
 
   FigureFileCommands& files_;
-  MainWindow& form_;
+  FigureForm& form_;
   QWidget& dialogParent_;
   std::unique_ptr<QLockFile> lock_;
   QString file_;

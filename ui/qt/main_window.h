@@ -1,90 +1,106 @@
-// Form1, the form of the program's window: the fixed layout of labels, fields,
-// lines and buttons, and the three window operations through which a Compute
-// run shows its values. The form owns the adjustment state for its lifetime
-// and computes nothing itself: 计算 runs the compute flow, 打 印 the report
-// writer, 结束 and the close control end the program. It also keeps the
-// figure being worked on (the sixteen typed entries), which pre-fills the
-// prompts and is the entries of the data sheet's run. A run the operator
-// cancels leaves the figure as it was; the fields a run that did not complete
-// left untouched are shown muted, as results of an earlier run.
+// The program's window for a person: the form (Form1) unchanged as the
+// central area (in a scroll area where the screen is smaller than the form),
+// the menu bar above it and a status bar below it that tells
+// how the last run ended, the grade verdict of the last check, and the figure
+// file with its changed mark. Each command lives in its own piece: the menus,
+// the figure files, the recovery of an unsaved figure, the data sheet, the
+// check dialog and the settings.
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 #include <memory>
-#include <set>
 
-#include "engine/adjustment_state.h"
-#include "report/report_writer.h"
-#include "ui/qt/form_controls.h"
-#include "ui/qt/operator_channel.h"
-#include "ui/run_outcome.h"
-#include "ui/sheet_entries.h"
-#include "ui/window_operations.h"
+#include "ui/qt/figure_file_commands.h"
+#include "ui/qt/figure_form.h"
+#include "ui/qt/figure_recovery.h"
+#include "ui/qt/main_window_menus.h"
+#include "ui/qt/main_window_settings.h"
+
+class QLabel;
 
 namespace velmora {
 
-class MainWindow final : public QWidget, public WindowOperations {
+class MainWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
   explicit MainWindow(std::unique_ptr<OperatorChannel> channel, QWidget* parent = nullptr);
 
-  std::optional<std::string> askOperator(const std::string& prompt) override;
-  /// A value prompt starts with the entry's current text and checks a
-  /// coordinate or an angle as it is typed; the reply becomes the entry's text.
-  std::optional<std::string> askOperatorAbout(const std::string& prompt, EntryPrompt about) override;
-  /// `field` is Text1..Text26, `label` Label1..Label60; another name is a
-  /// programming error and throws std::out_of_range.
-  bool operatorCancelled() const override;
-  void setFieldText(std::string_view field, const std::string& text) override;
-  void setLabelCaption(std::string_view label, const std::string& text) override;
+  /// The size and place the window had when it was last closed, when that
+  /// still fits the screen; otherwise the window fitted to the screen.
+  void restoreSavedGeometry();
+  /// The form at its own size with the menus and the status bar around it;
+  /// on a smaller screen the window takes the screen's available area and the
+  /// form scrolls, its layout untouched. (A new window has its natural size
+  /// whatever the screen, as the scripted mode's pictures want.)
+  void fitToScreen();
+  /// The size the window has when the whole form shows.
+  QSize naturalSize() const;
+  /// Opens the figure file the program was started with (from a file manager,
+  /// `velmora FILE.csv`), asking first about an unsaved (recovered) figure.
+  void openOnStart(const QString& path);
+  /// Offers what a window that ended without saving left in `folder`, then
+  /// keeps the unsaved figure there (FigureRecovery); without it, nothing is kept.
+  void keepRecoveryIn(const QString& folder);
 
-  /// 计算 (Command1): one Compute run; a run that stops is told to the operator.
-  RunOutcome compute();
-  /// The data sheet's run (F5): the figure's texts are the entries, each
-  /// echoed into its field as a confirmed reply is; no prompt is shown.
-  RunOutcome computeSheet();
-  /// 打 印 (Command3): one report of the last run on the printer the operator
-  /// chooses; a refusal or a failure is told to the operator. Not printed,
-  /// with no message, when the operator chose no printer.
-  PrintOutcome print();
+  FigureForm& form() { return *form_; }
+  const MainWindowActions& actions() const { return actions_; }
+  FigureFileCommands& files() { return *files_; }
+  FigureRecovery& recovery() { return *recovery_; }
+  MainWindowSettings& settings() { return settings_; }
 
-  /// The whole layout with a margin on the right and at the bottom.
-  QSize sizeHint() const override;
+  /// 编辑 › 数据表…: edits the figure in a table; true when it was accepted.
+  bool editDataSheet();
+  /// 计算 › 按数据表计算: the Compute run with the figure's texts as the
+  /// confirmed replies; refused with a message while an entry breaks its rules.
+  std::optional<RunOutcome> computeFromSheet();
+  /// 检核 › 严密平差与限差检核…: refused with a message without a complete run.
+  void showCheck();
+  /// 文件 › 导出报告为 PDF…
+  void exportReport();
+  /// Prints the report of the last run into the PDF file `path`.
+  PrintOutcome exportReportTo(const QString& path);
+  /// 文件 › 导出图形…: the picture of the adjusted figure, refused without a complete run.
+  void exportFigure();
+  /// Writes that picture to `path` (.png, .svg or .pdf); the reason when it could not.
+  QString exportFigureTo(const QString& path);
+  /// 文件 › 退出: asks about an unsaved figure, then ends the program.
+  void quit();
 
-  const AdjustmentState& state() const { return state_; }
-  OperatorChannel& channel() { return *channel_; }
-
-  /// The figure being worked on: the last replies, the sheet's or a file's texts.
-  const SheetTexts& figure() const { return figure_; }
-  void setFigure(const SheetTexts& figure);
-  /// Another figure (新建, 打开): its texts, every result field emptied and
-  /// the results of earlier runs dropped, so that print and check are refused
-  /// until it has been computed; its entries shown as the prompts echo them.
-  void startFigure(const SheetTexts& figure);
-
- signals:
-  /// After every Compute run, complete or not.
-  void computeEnded(const velmora::RunOutcome& outcome);
-  /// A text of the figure changed (a reply, the sheet, a file).
-  void figureChanged();
+  /// The texts of the status bar, left to right: run, grade verdict, file.
+  QStringList statusTexts() const;
+  /// Shows the verdict of the last check in the status bar.
+  void showVerdict(const QString& verdict);
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
+  /// Keeps the geometry while it fits the screen; the close control first
+  /// asks about an unsaved figure.
+  void closeEvent(QCloseEvent* event) override;
+  /// Once the window manager's frame is known, the frame is kept on the screen.
+  void showEvent(QShowEvent* event) override;
+  /// A file dropped onto the window is opened like 文件 › 打开.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
-  /// Runs `run` on the state and this window, then marks, signals and tells its outcome.
-  template <typename Run>
-  RunOutcome runAndTell(Run run);
-  /// After a run that did not complete: every field it did not write, and
-  /// that still shows a text, is marked as an earlier run's result.
-  void markFieldsNotWrittenAsStale();
+  void connectActions();
+  void fillRecentFiles();
+  void showFileState();
+  void showManual();
+  void showAbout();
+  /// The window's frame as it stands, or a guess before the window manager framed it.
+  QMargins frameAround() const;
+  QRect availableArea() const;
 
-  std::unique_ptr<OperatorChannel> channel_;
-  FormControls controls_;
-  AdjustmentState state_;
-  SheetTexts figure_;
-  std::set<const FormField*> writtenThisRun_;
+  MainWindowSettings settings_;
+  FigureForm* form_;
+  MainWindowActions actions_;
+  FigureFileCommands* files_;
+  FigureRecovery* recovery_;
+  QLabel* runStatus_;
+  QLabel* verdictStatus_;
+  QLabel* fileStatus_;
+  bool keepFrameOnScreen_ = false;  ///< fitted to the screen: kept inside it once shown
 };
 
 }  // namespace velmora

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <memory>
 
+#include "ui/qt/main_window.h"
 #include "ui/qt/script_channel.h"
-#include "ui/qt/workbench.h"
 
 namespace velmora {
 
@@ -17,7 +17,7 @@ int runScript(const ScriptOptions& options, std::ostream& messages) {
     messages << "velmora: 无法读取回答文件「" << options.repliesFile << "」\n";
     return kExitCannotRead;
   }
-  Workbench window(std::make_unique<ScriptChannel>(replies, messages, options.pdfFile));
+  MainWindow window(std::make_unique<ScriptChannel>(replies, messages, options.pdfFile));
   window.show();
   QApplication::processEvents();
 

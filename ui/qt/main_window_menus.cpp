@@ -1,4 +1,4 @@
-#include "ui/qt/workbench_menus.h"
+#include "ui/qt/main_window_menus.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -17,9 +17,9 @@ QAction* addCommand(QMenu& menu, const QString& text, const QKeySequence& shortc
 
 }  // namespace
 
-WorkbenchActions addWorkbenchMenus(QMainWindow& window) {
+MainWindowActions addMainWindowMenus(QMainWindow& window) {
   QMenuBar& bar = *window.menuBar();
-  WorkbenchActions actions;
+  MainWindowActions actions;
 
   QMenu& file = *bar.addMenu(QStringLiteral("文件(&F)"));
   actions.newFigure = addCommand(file, QStringLiteral("新建(&N)"), QKeySequence::New);

@@ -11,7 +11,7 @@
 
 namespace velmora {
 
-class WorkbenchSettings {
+class MainWindowSettings {
  public:
   static constexpr int kRecentFiles = 5;
 

@@ -9,7 +9,7 @@ class QMenu;
 
 namespace velmora {
 
-struct WorkbenchActions {
+struct MainWindowActions {
   QAction* newFigure = nullptr;     ///< 新建, Ctrl+N
   QAction* open = nullptr;          ///< 打开…, Ctrl+O
   QAction* save = nullptr;          ///< 保存, Ctrl+S
@@ -28,6 +28,6 @@ struct WorkbenchActions {
 };
 
 /// Fills the window's menu bar and returns its actions.
-WorkbenchActions addWorkbenchMenus(QMainWindow& window);
+MainWindowActions addMainWindowMenus(QMainWindow& window);
 
 }  // namespace velmora
