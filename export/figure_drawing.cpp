@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <numbers>
 
@@ -136,6 +138,7 @@ std::string writeFigureDrawing(const std::string& path, const ExportFigure& figu
   const double shortestSide =
       std::min({distance(known[0], known[1]), distance(known[1], known[2]), distance(known[2], known[0])});
   DL_Dxf dxf;
+  errno = 0;
   const std::unique_ptr<DL_WriterA> writer(dxf.out(file.temporaryPath().c_str(), DL_VERSION_2000));
   if (!writer || writer->openFailed()) return "不能创建临时文件";
   Drawing d{dxf, *writer, std::max(shortestSide / 100.0, 0.1)};
@@ -156,7 +159,7 @@ std::string writeFigureDrawing(const std::string& path, const ExportFigure& figu
   d.dxf.writeObjectsEnd(d.writer);
   d.writer.dxfEOF();
   d.writer.close();
-  if (d.writer.openFailed()) return "写出出错";
+  if (d.writer.openFailed()) return errno != 0 ? std::strerror(errno) : "写出出错";
   return file.commit();
 }
 

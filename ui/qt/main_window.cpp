@@ -61,6 +61,7 @@ MainWindow::MainWindow(std::unique_ptr<OperatorChannel> channel, QWidget* parent
   actions_ = addMainWindowMenus(*this);
   files_ = new FigureFileCommands(*form_, settings_, *this);
   recovery_ = new FigureRecovery(*files_, *form_, *this);
+  exports_ = new ResultExportCommands(*form_, settings_, *this);
   runStatus_ = addStatusField(*statusBar(), false);
   verdictStatus_ = addStatusField(*statusBar(), true);
   fileStatus_ = addStatusField(*statusBar(), true);
@@ -153,6 +154,9 @@ void MainWindow::connectActions() {
     showFileState();
   });
   connect(files_, &FigureFileCommands::noticed, this,
+          [this](const QString& notice) { statusBar()->showMessage(notice, kNoticeMilliseconds); });
+  exports_->connectTo(actions_);
+  connect(exports_, &ResultExportCommands::exported, this,
           [this](const QString& notice) { statusBar()->showMessage(notice, kNoticeMilliseconds); });
   connect(recovery_, &FigureRecovery::noticed, this,
           [this](const QString& notice) { statusBar()->showMessage(notice); });
