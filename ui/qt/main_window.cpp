@@ -21,6 +21,7 @@
 #include <QTimer>
 
 #include "ui/entry_problem.h"
+#include "ui/qt/batch_view.h"
 #include "ui/qt/check_dialog.h"
 #include "ui/qt/data_sheet_dialog.h"
 #include "ui/qt/manual_window.h"
@@ -147,6 +148,7 @@ void MainWindow::connectActions() {
   connect(actions_.compute, &QAction::triggered, form_, [this] { form_->compute(); });
   connect(actions_.computeSheet, &QAction::triggered, this, [this] { computeFromSheet(); });
   connect(actions_.check, &QAction::triggered, this, &MainWindow::showCheck);
+  connect(actions_.batch, &QAction::triggered, this, [this] { BatchView::openFor(*files_, *form_, settings_, *this); });
   connect(actions_.manual, &QAction::triggered, this, &MainWindow::showManual);
   connect(actions_.about, &QAction::triggered, this, &MainWindow::showAbout);
   connect(files_, &FigureFileCommands::fileStateChanged, this, [this] {

@@ -45,6 +45,7 @@ MainWindowActions addMainWindowMenus(QMainWindow& window) {
   QMenu& compute = *bar.addMenu(QStringLiteral("计算(&C)"));
   actions.compute = addCommand(compute, QStringLiteral("计算(&C)"));
   actions.computeSheet = addCommand(compute, QStringLiteral("按数据表计算(&S)"), QKeySequence(Qt::Key_F5));
+  actions.batch = addCommand(compute, QStringLiteral("批量计算(&B)…"));
 
   QMenu& check = *bar.addMenu(QStringLiteral("检核(&K)"));
   actions.check = addCommand(check, QStringLiteral("严密平差与限差检核(&K)…"));

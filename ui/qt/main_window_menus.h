@@ -26,6 +26,7 @@ struct MainWindowActions {
   QAction* dataSheet = nullptr;     ///< 数据表…
   QAction* compute = nullptr;       ///< 计算: the 计算 button's prompt chain
   QAction* computeSheet = nullptr;  ///< 按数据表计算, F5
+  QAction* batch = nullptr;         ///< 批量计算…: every figure of the opened file
   QAction* check = nullptr;         ///< 严密平差与限差检核…
   QAction* manual = nullptr;        ///< 使用说明, F1
   QAction* about = nullptr;         ///< 关于 Velmora
