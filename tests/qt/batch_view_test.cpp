@@ -7,8 +7,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -31,6 +33,8 @@
 #include "ui/qt/figure_row_model.h"
 #include "ui/qt/main_window.h"
 #include "window_test_support.h"
+
+Q_DECLARE_METATYPE(velmora::FigureRowColumn)
 
 namespace velmora::qt_tests {
 namespace {
@@ -147,6 +151,13 @@ std::function<void(QWidget&)> readMessage(QString& text) {
   };
 }
 
+QPushButton& exportButton(const BatchView& view) {
+  for (QPushButton* button : view.findChildren<QPushButton*>()) {
+    if (button->text() == QStringLiteral("导出…")) return *button;
+  }
+  qFatal("no 导出… button");
+}
+
 /// The row of the view showing the record of `name`, or -1.
 int shownRowNamed(const BatchView& view, const QString& name) {
   const QAbstractItemModel& shown = *view.table().model();
@@ -183,25 +194,29 @@ class BatchViewTest : public QObject {
     QCOMPARE(view.progress().value(), view.progress().maximum());
   }
 
+  void clickOnAHeaderSortsNumbersAsNumbers_data() {
+    QTest::addColumn<FigureRowColumn>("column");
+    QTest::addColumn<QStringList>("expected");
+    // 25225 before 245461, which as texts come the other way; no value last.
+    QTest::newRow("m of 1/m") << FigureRowColumn::M
+                              << QStringList{"25225", "245461", "353865", "383010", "433114", "436024", "", ""};
+    QTest::newRow("highest grade, strictest first")
+        << FigureRowColumn::Highest << QStringList{"二等", "三等", "三等", "三等", "三等", "", "", ""};
+  }
   void clickOnAHeaderSortsNumbersAsNumbers() {
+    QFETCH(FigureRowColumn, column);
+    QFETCH(QStringList, expected);
     MainWindow& window = openWindowOn(figuresWithErrors());
     BatchView& view = computedView(window);
     QHeaderView& header = *view.table().horizontalHeader();
-    const int m = static_cast<int>(FigureRowColumn::M);
-    QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, QPoint(header.sectionViewportPosition(m) + 5, 5));
-    QCOMPARE(header.sortIndicatorSection(), m);
-    QStringList column;
-    for (const auto& row : shownRows(view)) column << QString::fromStdString(row.at("m"));
-    // The m of 1/m in numeric order (25225 before 245461, which as texts come the other way); no value last.
-    QStringList numbers = column.filter(QRegularExpression("^[0-9]"));
-    QStringList sorted = numbers;
-    std::sort(sorted.begin(), sorted.end(),
-              [](const QString& a, const QString& b) { return a.toDouble() < b.toDouble(); });
-    QCOMPARE(numbers, sorted);
-    QCOMPARE(column.mid(numbers.size()), QStringList(column.size() - numbers.size(), QString()));
-    QVERIFY2(
-        numbers.size() == 6 && numbers.indexOf("25225") >= 0 && numbers.indexOf("25225") < numbers.indexOf("245461"),
-        qPrintable(column.join(" ")));
+    const int section = static_cast<int>(column);
+    view.table().scrollTo(view.table().model()->index(0, section));
+    QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, QPoint(header.sectionViewportPosition(section) + 5, 5));
+    QCOMPARE(header.sortIndicatorSection(), section);
+    QStringList shown;
+    for (int row = 0; row < view.table().model()->rowCount(); ++row)
+      shown << cellText(*view.table().model(), row, column);
+    QCOMPARE(shown, expected);
   }
 
   void filterNarrowsByName() {
@@ -287,9 +302,7 @@ class BatchViewTest : public QObject {
     QTest::keyClicks(QApplication::focusWidget(), "Q");  // the rows shown: Q1 .. Q5, then sorted by md
     view.table().sortByColumn(static_cast<int>(FigureRowColumn::Md), Qt::DescendingOrder);
     watchdog_.expectDialog(typePath(folder_.filePath(typed)));
-    for (QPushButton* button : view.findChildren<QPushButton*>()) {
-      if (button->text() == QStringLiteral("导出…")) button->click();
-    }
+    exportButton(view).click();
     const std::string path = folder_.filePath(typed).toStdString();
     const auto shown = shownRows(view);
     QCOMPARE(shown.size(), std::size_t{5});
@@ -305,6 +318,31 @@ class BatchViewTest : public QObject {
       }
     }
     QVERIFY2(view.statusText().endsWith(QStringLiteral("已导出「%1」").arg(typed)), qPrintable(view.statusText()));
+  }
+
+  void failedExportTellsFileAndReasonAndLeavesNoFile_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("csv, folder missing") << "missing/rows.csv"
+                                         << "No such file or directory";
+    QTest::newRow("workbook, folder missing") << "missing/rows.xlsx"
+                                              << "No such file or directory";
+    QTest::newRow("unknown extension") << "rows.txt"
+                                       << "不认识的扩展名（可用 .xlsx、.csv）";
+  }
+  void failedExportTellsFileAndReasonAndLeavesNoFile() {
+    QFETCH(QString, typed);
+    QFETCH(QString, reason);
+    MainWindow& window = openWindowOn(figuresWithErrors());
+    BatchView& view = computedView(window);
+    const QStringList before = QDir(folder_.path()).entryList(QDir::Files);
+    QString told;
+    watchdog_.expectDialog(typePath(folder_.filePath(typed)));
+    watchdog_.expectDialog(readMessage(told));
+    exportButton(view).click();
+    QVERIFY(QTest::qWaitFor([&told] { return !told.isEmpty(); }));
+    QCOMPARE(told, QStringLiteral("无法导出文件「%1」：%2").arg(QFileInfo(typed).fileName(), reason));
+    QCOMPARE(QDir(folder_.path()).entryList(QDir::Files), before);
   }
 
   void refusedWithoutAnOpenedFile() {

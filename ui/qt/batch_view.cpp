@@ -1,5 +1,6 @@
 #include "ui/qt/batch_view.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
@@ -11,7 +12,6 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -53,7 +53,7 @@ BatchView::BatchView(const QString& path, std::unique_ptr<FigureRowReader> reade
       settings_(settings),
       reader_(std::move(reader)),
       model_(new FigureRowModel(this)),
-      shown_(new QSortFilterProxyModel(this)),
+      shown_(new FigureRowOrder(*model_, this)),
       status_(new QLabel(this)),
       filter_(new QLineEdit(this)),
       table_(new QTableView(this)),
@@ -65,10 +65,6 @@ BatchView::BatchView(const QString& path, std::unique_ptr<FigureRowReader> reade
   status_->setTextFormat(Qt::PlainText);
   filter_->setPlaceholderText(QStringLiteral("按点名筛选"));
   filter_->setClearButtonEnabled(true);
-  shown_->setSourceModel(model_);
-  shown_->setSortRole(kFigureRowSortRole);
-  shown_->setFilterKeyColumn(static_cast<int>(FigureRowColumn::Name));
-  shown_->setFilterCaseSensitivity(Qt::CaseInsensitive);
   table_->setModel(shown_);
   table_->setSortingEnabled(true);
   table_->sortByColumn(static_cast<int>(FigureRowColumn::Line), Qt::AscendingOrder);
@@ -199,7 +195,9 @@ void BatchView::exportRows() {
                                               kExportFilter, &chosen);
   if (path.isEmpty()) return;
   path = withChosenSuffix(path, chosen);
+  QApplication::setOverrideCursor(Qt::WaitCursor);  // a workbook of 100,000 rows takes seconds
   const QString failure = exportTo(path);
+  QApplication::restoreOverrideCursor();
   if (!failure.isEmpty()) {
     QMessageBox::warning(this, QStringLiteral("Velmora"), failure);
     return;

@@ -17,7 +17,6 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QSortFilterProxyModel;
 class QTableView;
 
 namespace velmora {
@@ -25,6 +24,7 @@ namespace velmora {
 class FigureFileCommands;
 class FigureForm;
 class FigureRowModel;
+class FigureRowOrder;
 class MainWindowSettings;
 
 class BatchView final : public QDialog {
@@ -68,7 +68,7 @@ class BatchView final : public QDialog {
   std::vector<FigureRow> slice_;
   QString exported_;  ///< the name of the file last exported, for the status line
   FigureRowModel* model_;
-  QSortFilterProxyModel* shown_;
+  FigureRowOrder* shown_;
   QLabel* status_;
   QLineEdit* filter_;
   QTableView* table_;

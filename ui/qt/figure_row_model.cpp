@@ -1,6 +1,7 @@
 #include "ui/qt/figure_row_model.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "output/result_columns.h"
@@ -37,16 +38,31 @@ const ResultColumn* resultColumnNamed(std::string_view csvName) {
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
-/// A value's number for sorting: none for no value; a grade by its strictness (0 the strictest).
-QVariant sortNumber(const ResultValue& value) {
-  if (const float* single = std::get_if<float>(&value)) return static_cast<double>(*single);
+/// A value's number for ordering: none for no value; a grade by its strictness (0 the strictest).
+std::optional<double> orderNumber(const ResultValue& value) {
+  if (const float* single = std::get_if<float>(&value)) return *single;
   if (const double* wide = std::get_if<double>(&value)) return *wide;
   if (const ProgramText* text = std::get_if<ProgramText>(&value)) {
-    if (const SurveyGrade* grade = findSurveyGrade(text->text)) {
-      return static_cast<int>(grade - kSurveyGrades.data());
-    }
+    if (const SurveyGrade* grade = findSurveyGrade(text->text))
+      return static_cast<double>(grade - kSurveyGrades.data());
   }
-  return {};
+  return std::nullopt;
+}
+
+/// Ascending, an empty text or no value after every other.
+template <typename Value>
+bool before(const std::optional<Value>& left, const std::optional<Value>& right) {
+  if (!left || !right) return left.has_value() && !right.has_value();
+  return *left < *right;
+}
+
+std::optional<std::string_view> textOf(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  return text;
+}
+
+std::optional<std::string_view> textOf(const std::optional<std::string>& text) {
+  return text ? textOf(*text) : std::nullopt;
 }
 
 }  // namespace
@@ -80,26 +96,36 @@ QVariant FigureRowModel::data(const QModelIndex& index, int role) const {
     return QVariant::fromValue((number || column == FigureRowColumn::Line ? Qt::AlignRight : Qt::AlignLeft) |
                                Qt::AlignVCenter);
   }
-  if (role != Qt::DisplayRole && role != kFigureRowSortRole) return {};
+  if (role != Qt::DisplayRole) return {};
   switch (column) {
-    case FigureRowColumn::Line:
-      return role == Qt::DisplayRole ? QVariant(QString::number(shown.line)) : QVariant(qulonglong{shown.line});
+    case FigureRowColumn::Line: return QString::number(shown.line);
     case FigureRowColumn::Name: return shown.name ? fromStd(*shown.name) : QString();
     case FigureRowColumn::ErrorField: return shown.errorField ? fromStd(*shown.errorField) : QString();
     case FigureRowColumn::ErrorMessage: return fromStd(shown.errorMessage);
-    default: return valueOf(shown, column, role);
+    default: break;
   }
+  std::string text;
+  appendValueText(text, valueOf(shown, column));
+  return fromStd(text);
 }
 
-QVariant FigureRowModel::valueOf(const FigureRow& row, FigureRowColumn column, int role) const {
-  if (!row.results) return role == Qt::DisplayRole ? QVariant(QString()) : QVariant();
+ResultValue FigureRowModel::valueOf(const FigureRow& row, FigureRowColumn column) const {
+  if (!row.results) return {};
   const ResultColumn& result = *valueColumns_[static_cast<std::size_t>(column)];
   review_.highest = row.highest;
-  const ResultValue value = result.value({row.line, *row.name, *row.results, review_}, result, 0);
-  if (role == kFigureRowSortRole) return sortNumber(value);
-  std::string text;
-  appendValueText(text, value);
-  return fromStd(text);
+  return result.value({row.line, *row.name, *row.results, review_}, result, 0);
+}
+
+bool FigureRowModel::sortsBefore(int left, int right, FigureRowColumn column) const {
+  const FigureRow& a = row(left);
+  const FigureRow& b = row(right);
+  switch (column) {
+    case FigureRowColumn::Line: return a.line < b.line;
+    case FigureRowColumn::Name: return before(textOf(a.name), textOf(b.name));
+    case FigureRowColumn::ErrorField: return before(textOf(a.errorField), textOf(b.errorField));
+    case FigureRowColumn::ErrorMessage: return before(textOf(a.errorMessage), textOf(b.errorMessage));
+    default: return before(orderNumber(valueOf(a, column)), orderNumber(valueOf(b, column)));
+  }
 }
 
 void FigureRowModel::append(std::vector<FigureRow>& more) {
@@ -111,6 +137,16 @@ void FigureRowModel::append(std::vector<FigureRow>& more) {
   }
   endInsertRows();
   more.clear();
+}
+
+FigureRowOrder::FigureRowOrder(FigureRowModel& rows, QObject* parent) : QSortFilterProxyModel(parent), rows_(rows) {
+  setSourceModel(&rows);
+  setFilterKeyColumn(static_cast<int>(FigureRowColumn::Name));
+  setFilterCaseSensitivity(Qt::CaseInsensitive);
+}
+
+bool FigureRowOrder::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+  return rows_.sortsBefore(left.row(), right.row(), static_cast<FigureRowColumn>(left.column()));
 }
 
 }  // namespace velmora
