@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -34,13 +35,14 @@ constexpr qint64 kSliceMilliseconds = 15;
 constexpr int kProgressSteps = 1000;
 constexpr int kViewWidthPixels = 980;
 constexpr int kViewHeightPixels = 620;
+constexpr int kRowPaddingPixels = 8;
 
 const QString kExportFilter = QStringLiteral("Excel 工作簿 (*.xlsx);;CSV 文件 (*.csv)");
 
 /// A text as wide as each column's usual content, so that no column is measured over every row.
 constexpr std::array<const char*, kFigureRowColumns> kWidthSamples{
     "000000",     "点名点名点名", "0000000.0000000", "0000000.0000000", "00.0000000",
-    "00.0000000", "0000000",      "最高等级",        "出错列",          "错误错误错误错误错误错误错误错误错误错误"};
+    "00.0000000", "0000000",      "最高等级",        "出错列",          "错误错误错误错误错误错误"};
 
 QString fileNameOf(const QString& path) { return QFileInfo(path).fileName(); }
 
@@ -63,7 +65,7 @@ BatchView::BatchView(const QString& path, std::unique_ptr<FigureRowReader> reade
   setWindowTitle(QStringLiteral("批量计算 — %1").arg(fileNameOf(path)));
   setAttribute(Qt::WA_DeleteOnClose);
   status_->setTextFormat(Qt::PlainText);
-  filter_->setPlaceholderText(QStringLiteral("按点名筛选"));
+  filter_->setPlaceholderText(QStringLiteral("按点名筛选（Ctrl+F）"));
   filter_->setClearButtonEnabled(true);
   table_->setModel(shown_);
   table_->setSortingEnabled(true);
@@ -72,8 +74,10 @@ BatchView::BatchView(const QString& path, std::unique_ptr<FigureRowReader> reade
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setWordWrap(false);
+  table_->setTabKeyNavigation(false);  // Tab goes on to the buttons, the arrows move between cells
   table_->verticalHeader()->hide();
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPaddingPixels);
   table_->horizontalHeader()->setStretchLastSection(true);
   for (int column = 0; column < kFigureRowColumns; ++column) {
     const QString sample = QString::fromUtf8(kWidthSamples[static_cast<std::size_t>(column)]);
@@ -89,6 +93,8 @@ BatchView::BatchView(const QString& path, std::unique_ptr<FigureRowReader> reade
     showCount();
   });
   connect(table_, &QTableView::activated, this, &BatchView::open);  // a double click, or Return
+  auto* find = new QShortcut(QKeySequence::Find, this);
+  connect(find, &QShortcut::activated, filter_, [this] { filter_->setFocus(Qt::ShortcutFocusReason); });
   connect(cancel_, &QPushButton::clicked, this, [this] { stop(true); });
   connect(export_, &QPushButton::clicked, this, &BatchView::exportRows);
   connect(close, &QPushButton::clicked, this, &QDialog::close);

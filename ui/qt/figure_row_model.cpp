@@ -96,6 +96,9 @@ QVariant FigureRowModel::data(const QModelIndex& index, int role) const {
     return QVariant::fromValue((number || column == FigureRowColumn::Line ? Qt::AlignRight : Qt::AlignLeft) |
                                Qt::AlignVCenter);
   }
+  if (role == Qt::ToolTipRole && column == FigureRowColumn::ErrorMessage && !shown.errorMessage.empty()) {
+    return fromStd(shown.errorMessage);  // a long message shows whole
+  }
   if (role != Qt::DisplayRole) return {};
   switch (column) {
     case FigureRowColumn::Line: return QString::number(shown.line);
