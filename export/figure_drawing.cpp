@@ -12,6 +12,7 @@
 #include <numbers>
 
 #include "export/atomic_file.h"
+#include "plot/ellipse_magnification.h"
 
 namespace velmora {
 namespace {
@@ -98,8 +99,11 @@ void writeTables(Drawing& d) {
 
 double distance(PlanePoint a, PlanePoint b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
-void writeEllipse(Drawing& d, PlanePoint p, const ErrorEllipse& ellipse, double shortestSide) {
-  const double factor = ellipseMagnification(ellipse.a, shortestSide);
+/// The check's ellipse at P, magnified as the plot magnifies it (over the figure of A, B, C and the check's P).
+void writeEllipse(Drawing& d, PlanePoint p, const KnownPoints& known, const RigorousCheck& check) {
+  const ErrorEllipse& ellipse = check.ellipse;
+  const std::array<PlanePoint, 4> figure{known[0], known[1], known[2], check.p};
+  const double factor = ellipseMagnification(ellipse.a, figureExtentMetres(figure));
   const double semiMajorMetres = ellipse.a / 1000.0 * factor;
   const double azimuth = ellipse.azimuth * std::numbers::pi / 180.0;
   const double ratio = ellipse.a > 0 ? std::max(ellipse.b / ellipse.a, 1e-6) : 1.0;
@@ -107,7 +111,7 @@ void writeEllipse(Drawing& d, PlanePoint p, const ErrorEllipse& ellipse, double 
                      DL_EllipseData(p.y, p.x, 0, semiMajorMetres * std::sin(azimuth),
                                     semiMajorMetres * std::cos(azimuth), 0, ratio, 0.0, 2 * std::numbers::pi),
                      d.on(kEllipseLayer));
-  d.text({p.x - semiMajorMetres - 2 * d.textHeight, p.y}, fmt::format("误差椭圆 ×{:g}", factor));
+  d.text({p.x - semiMajorMetres - 2 * d.textHeight, p.y}, ellipseFactorText(factor));
 }
 
 }  // namespace
@@ -122,12 +126,6 @@ std::string dxfText(std::string_view utf8) {
       out += fmt::format("\\U+{:04X}", point > 0xFFFF ? 0xFFFDU : static_cast<unsigned>(point));
   }
   return out;
-}
-
-double ellipseMagnification(double ellipseMillimetres, double shortestSideMetres) {
-  if (!(ellipseMillimetres > 0) || !(shortestSideMetres > 0)) return 1.0;
-  const double wanted = shortestSideMetres / 10.0 / (ellipseMillimetres / 1000.0);
-  return std::max(1.0, std::pow(10.0, std::floor(std::log10(wanted))));
 }
 
 std::string writeFigureDrawing(const std::string& path, const ExportFigure& figure) {
@@ -153,7 +151,7 @@ std::string writeFigureDrawing(const std::string& path, const ExportFigure& figu
   }
   d.point(p, kNewLayer);
   d.text(p, exportedPointName(figure.state));
-  if (figure.review.check) writeEllipse(d, p, figure.review.check->ellipse, shortestSide);
+  if (figure.review.check) writeEllipse(d, p, known, *figure.review.check);
   d.writer.sectionEnd();
   d.dxf.writeObjects(d.writer);
   d.dxf.writeObjectsEnd(d.writer);
