@@ -9,11 +9,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
@@ -126,36 +124,6 @@ std::vector<std::map<std::string, std::string>> viewColumnsOf(std::vector<std::m
     fields = kept;
   }
   return records;
-}
-
-bool activated(QWidget& window) {
-  window.activateWindow();
-  return QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; });
-}
-
-std::function<void(QWidget&)> typePath(const QString& path) {
-  return [path](QWidget& dialog) {
-    if (qobject_cast<QFileDialog*>(&dialog) == nullptr || !activated(dialog)) {
-      dialog.close();
-      return;
-    }
-    QTest::keyClicks(QApplication::focusWidget(), path);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  };
-}
-
-std::function<void(QWidget&)> readMessage(QString& text) {
-  return [&text](QWidget& dialog) {
-    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) text = box->text();
-    dialog.close();
-  };
-}
-
-QPushButton& exportButton(const BatchView& view) {
-  for (QPushButton* button : view.findChildren<QPushButton*>()) {
-    if (button->text() == QStringLiteral("导出…")) return *button;
-  }
-  qFatal("no 导出… button");
 }
 
 /// The row of the view showing the record of `name`, or -1.
@@ -302,7 +270,7 @@ class BatchViewTest : public QObject {
     QTest::keyClicks(QApplication::focusWidget(), "Q");  // the rows shown: Q1 .. Q5, then sorted by md
     view.table().sortByColumn(static_cast<int>(FigureRowColumn::Md), Qt::DescendingOrder);
     watchdog_.expectDialog(typePath(folder_.filePath(typed)));
-    exportButton(view).click();
+    view.exportButton().click();
     const std::string path = folder_.filePath(typed).toStdString();
     const auto shown = shownRows(view);
     QCOMPARE(shown.size(), std::size_t{5});
@@ -339,7 +307,7 @@ class BatchViewTest : public QObject {
     QString told;
     watchdog_.expectDialog(typePath(folder_.filePath(typed)));
     watchdog_.expectDialog(readMessage(told));
-    exportButton(view).click();
+    view.exportButton().click();
     QVERIFY(QTest::qWaitFor([&told] { return !told.isEmpty(); }));
     QCOMPARE(told, QStringLiteral("无法导出文件「%1」：%2").arg(QFileInfo(typed).fileName(), reason));
     QCOMPARE(QDir(folder_.path()).entryList(QDir::Files), before);

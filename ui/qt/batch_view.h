@@ -48,6 +48,7 @@ class BatchView final : public QDialog {
   QTableView& table() const { return *table_; }
   QLineEdit& filter() const { return *filter_; }
   QPushButton& cancelButton() const { return *cancel_; }
+  QPushButton& exportButton() const { return *export_; }
   QProgressBar& progress() const { return *progress_; }
   QString statusText() const;
 
