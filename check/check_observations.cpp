@@ -7,7 +7,7 @@ CheckObservations checkObservations(const AdjustmentResults& results) {
   CheckObservations o;
   o.known = r.knownPoints;
   for (std::size_t t = 1; t <= 3; ++t) {
-    const std::size_t row = 3 * (t - 1);
+    const std::size_t row = 3 * t - 2;  // the triangle's distance angle
     o.observedDegrees[row] = r.observedDistanceAngle[t];
     o.observedDegrees[row + 1] = r.observedAdvanceAngle[t];
     o.observedDegrees[row + 2] = r.observedCentralAngle[t];

@@ -8,14 +8,14 @@
 namespace velmora {
 namespace {
 
-constexpr std::array<const char*, kObservedAngles> kAngleNames = {"A(1)", "B(1)", "C(1)", "A(2)", "B(2)",
-                                                                  "C(2)", "A(3)", "B(3)", "C(3)"};
+constexpr AngleArray<const char*> kAngleNames{{"A(1)", "B(1)", "C(1)", "A(2)", "B(2)", "C(2)", "A(3)", "B(3)", "C(3)"}};
 
-std::string typedAngle(const AdjustmentState& state, std::size_t i) {
-  const std::size_t t = i / 3 + 1;
+/// Angle n (1..9) as typed.
+std::string typedAngle(const AdjustmentState& state, std::size_t n) {
+  const std::size_t t = (n - 1) / 3 + 1;
   const TriangleArray<std::string>* kinds[3] = {&state.distanceAngleDms, &state.advanceAngleDms,
                                                 &state.centralAngleDms};
-  return (*kinds[i % 3])[t];
+  return (*kinds[(n - 1) % 3])[t];
 }
 
 std::string padded(std::string text, std::size_t width) {
@@ -45,11 +45,11 @@ std::string precisionLines(const AdjustmentState& state, const RigorousCheck& ch
 std::string angleTable(const AdjustmentState& state, const RigorousCheck& check) {
   std::string text = "角号      观测值    残差(秒)  多余观测分量  标准化残差\n";
   std::string flagged;
-  for (std::size_t i = 0; i < kObservedAngles; ++i) {
-    text += std::string(kAngleNames[i]) + padded(typedAngle(state, i), 12) +
-            padded(fixedText(check.residuals[i], 2), 12) + padded(fixedText(check.redundancy[i], 3), 14) +
-            padded(fixedText(check.standardized[i], 2), 12) + (check.flagged[i] ? "  *" : "") + "\n";
-    if (check.flagged[i]) flagged += std::string(flagged.empty() ? "" : " ") + kAngleNames[i];
+  for (std::size_t n = 1; n <= kObservedAngles; ++n) {
+    text += std::string(kAngleNames[n]) + padded(typedAngle(state, n), 12) +
+            padded(fixedText(check.residuals[n], 2), 12) + padded(fixedText(check.redundancy[n], 3), 14) +
+            padded(fixedText(check.standardized[n], 2), 12) + (check.flagged[n] ? "  *" : "") + "\n";
+    if (check.flagged[n]) flagged += std::string(flagged.empty() ? "" : " ") + kAngleNames[n];
   }
   return text + "粗差标记（|标准化残差| > 3.29） : " + (flagged.empty() ? "无" : flagged) + "\n";
 }

@@ -40,7 +40,7 @@ FigureAngles figureAngles(const KnownPoints& known, PlanePoint p) {
   FigureAngles angles;
   for (std::size_t t = 0; t < 3; ++t) {
     const std::size_t second = (t + 1) % 3;
-    const std::size_t row = 3 * t;
+    const std::size_t row = 3 * t + 1;  // the triangle's distance angle
     angles.degrees[row] = reducedToCircle(toP[t] - side[t]);
     angles.degrees[row + 1] = reducedToCircle((side[t] + 180.0) - toP[second]);
     angles.degrees[row + 2] = reducedToCircle(toP[second] - toP[t]);

@@ -14,8 +14,8 @@ namespace velmora {
 using KnownPoints = std::array<PlanePoint, 3>;
 
 struct FigureAngles {
-  std::array<double, 9> degrees{};                  ///< each in [0, 360)
-  std::array<std::array<double, 2>, 9> gradient{};  ///< d angle / d (x, y) of P, arc seconds per metre
+  AngleArray<double> degrees{};                  ///< angle 1..9, each in [0, 360)
+  AngleArray<std::array<double, 2>> gradient{};  ///< d angle / d (x, y) of P, arc seconds per metre
 };
 
 /// Azimuth from `from` to `to`, clockwise from north, in [0, 360).

@@ -37,9 +37,9 @@ std::optional<Symmetric2> inverse(const Symmetric2& n) {
   return Symmetric2{n.yy / determinant, -n.xy / determinant, n.xx / determinant};
 }
 
-std::array<double, kObservedAngles> residualsAt(const CheckObservations& o, const FigureAngles& angles) {
-  std::array<double, kObservedAngles> v{};
-  for (std::size_t i = 0; i < v.size(); ++i) v[i] = angleDifferenceSeconds(angles.degrees[i], o.observedDegrees[i]);
+AngleArray<double> residualsAt(const CheckObservations& o, const FigureAngles& angles) {
+  AngleArray<double> v{};
+  for (std::size_t n = 1; n <= v.size(); ++n) v[n] = angleDifferenceSeconds(angles.degrees[n], o.observedDegrees[n]);
   return v;
 }
 
@@ -48,29 +48,29 @@ std::optional<PlanePoint> gaussNewtonStep(const CheckObservations& o, PlanePoint
   const FigureAngles angles = figureAngles(o.known, p);
   const std::optional<Symmetric2> q = inverse(normalMatrix(angles));
   if (!q) return std::nullopt;
-  const std::array<double, kObservedAngles> v = residualsAt(o, angles);
+  const AngleArray<double> v = residualsAt(o, angles);
   double ux = 0.0, uy = 0.0;  // A^T l with l = observed - computed = -v
-  for (std::size_t i = 0; i < v.size(); ++i) {
-    ux -= angles.gradient[i][0] * v[i];
-    uy -= angles.gradient[i][1] * v[i];
+  for (std::size_t n = 1; n <= v.size(); ++n) {
+    ux -= angles.gradient[n][0] * v[n];
+    uy -= angles.gradient[n][1] * v[n];
   }
   return PlanePoint{q->xx * ux + q->xy * uy, q->xy * ux + q->yy * uy};
 }
 
 /// Redundancy numbers, standardized residuals and their flags.
 void testResiduals(const FigureAngles& angles, const Symmetric2& q, double vv, RigorousCheck& check) {
-  for (std::size_t i = 0; i < check.residuals.size(); ++i) {
-    const auto& g = angles.gradient[i];
+  for (std::size_t n = 1; n <= check.residuals.size(); ++n) {
+    const auto& g = angles.gradient[n];
     const double r = 1.0 - (g[0] * (q.xx * g[0] + q.xy * g[1]) + g[1] * (q.xy * g[0] + q.yy * g[1]));
-    check.redundancy[i] = r;
-    const double v = check.residuals[i];
+    check.redundancy[n] = r;
+    const double v = check.residuals[n];
     if (r <= 1e-9) continue;  // an angle nothing else controls cannot be tested
     const double deletedSquares = std::max(0.0, vv - v * v / r);
     const double deletedError =
         std::max(kSmallestDeletedErrorSeconds, std::sqrt(deletedSquares / (kCheckRedundancy - 1)));
     const double studentized = v / (deletedError * std::sqrt(r));
-    check.standardized[i] = normalEquivalent(studentized, kCheckRedundancy - 1);
-    check.flagged[i] = std::fabs(check.standardized[i]) > kFlagThreshold;
+    check.standardized[n] = normalEquivalent(studentized, kCheckRedundancy - 1);
+    check.flagged[n] = std::fabs(check.standardized[n]) > kFlagThreshold;
   }
 }
 
@@ -97,7 +97,7 @@ std::optional<RigorousCheck> assess(const CheckObservations& o, PlanePoint p, in
 
 bool allFinite(const RigorousCheck& c) {
   double sum = c.p.x + c.p.y + c.m0 + c.mx + c.my + c.mp + c.ellipse.a + c.ellipse.b + c.ellipse.azimuth;
-  for (std::size_t i = 0; i < c.residuals.size(); ++i) sum += c.residuals[i] + c.redundancy[i] + c.standardized[i];
+  for (std::size_t n = 1; n <= c.residuals.size(); ++n) sum += c.residuals[n] + c.redundancy[n] + c.standardized[n];
   return std::isfinite(sum);
 }
 

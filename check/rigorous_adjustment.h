@@ -13,28 +13,27 @@
 
 namespace velmora {
 
-inline constexpr int kObservedAngles = 9;
 inline constexpr int kCheckRedundancy = kObservedAngles - 2;
 /// A standardized residual beyond this is flagged (two-sided 0.1 % of a normal law).
 inline constexpr double kFlagThreshold = 3.29;
 
 struct CheckObservations {
-  KnownPoints known;                                      ///< A, B, C
-  std::array<double, kObservedAngles> observedDegrees{};  ///< a1, b1, c1, a2, ..., c3
-  PlanePoint start;                                       ///< where the iteration begins
+  KnownPoints known;                     ///< A, B, C
+  AngleArray<double> observedDegrees{};  ///< angle 1..9: a1, b1, c1, a2, ..., c3
+  PlanePoint start;                      ///< where the iteration begins
 };
 
 struct RigorousCheck {
-  PlanePoint p;                                        ///< adjusted P, metres
-  double m0 = 0.0;                                     ///< unit-weight error of an angle, arc seconds
-  double mx = 0.0, my = 0.0;                           ///< standard deviations of P's x and y, millimetres
-  double mp = 0.0;                                     ///< position error sqrt(mx^2 + my^2), millimetres
-  ErrorEllipse ellipse;                                ///< millimetres
-  std::array<double, kObservedAngles> residuals{};     ///< adjusted - observed, arc seconds
-  std::array<double, kObservedAngles> redundancy{};    ///< redundancy numbers, summing to 7
-  std::array<double, kObservedAngles> standardized{};  ///< studentized residuals on the normal scale
-  std::array<bool, kObservedAngles> flagged{};         ///< |standardized| > kFlagThreshold
-  int iterations = 0;                                  ///< Gauss-Newton steps taken
+  PlanePoint p;                       ///< adjusted P, metres
+  double m0 = 0.0;                    ///< unit-weight error of an angle, arc seconds
+  double mx = 0.0, my = 0.0;          ///< standard deviations of P's x and y, millimetres
+  double mp = 0.0;                    ///< position error sqrt(mx^2 + my^2), millimetres
+  ErrorEllipse ellipse;               ///< millimetres
+  AngleArray<double> residuals{};     ///< adjusted - observed, arc seconds
+  AngleArray<double> redundancy{};    ///< redundancy numbers, summing to 7
+  AngleArray<double> standardized{};  ///< studentized residuals on the normal scale
+  AngleArray<bool> flagged{};         ///< |standardized| > kFlagThreshold
+  int iterations = 0;                 ///< Gauss-Newton steps taken
 };
 
 /// The check, or why it has none: the figure gives a singular normal matrix,

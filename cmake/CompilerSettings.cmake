@@ -19,4 +19,6 @@ if(VELMORA_SANITIZE)
   target_compile_options(velmora_build_settings INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all
                                                           -fno-omit-frame-pointer)
   target_link_options(velmora_build_settings INTERFACE -fsanitize=address,undefined)
+  # Numbered values checked on every access: an index outside 1..N stops the tests.
+  target_compile_definitions(velmora_build_settings INTERFACE VELMORA_CHECKED_NUMBERS)
 endif()

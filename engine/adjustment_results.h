@@ -10,15 +10,19 @@
 
 #include "engine/constants.h"
 #include "engine/figure_entry.h"
+#include "engine/numbered.h"
 
 namespace velmora {
 
-/// Per-triangle array, index 0..3; element 0 exists and is never addressed.
+/// Per-triangle values, triangle 1..3.
 template <typename T>
-using TriangleArray = std::array<T, kTriangles + 1>;
-/// Per-condition array, index 0..4; element 0 exists and is never addressed.
+using TriangleArray = Numbered<T, kTriangles>;
+/// Per-condition values, condition 1..4.
 template <typename T>
-using ConditionArray = std::array<T, kConditions + 1>;
+using ConditionArray = Numbered<T, kConditions>;
+/// Per-angle values, angle 1..9 in the order a1, b1, c1, a2, …, c3.
+template <typename T>
+using AngleArray = Numbered<T, kObservedAngles>;
 
 /// The figure as typed: coordinates, and the angles of triangle i in d.mmss.
 /// Views only: the texts live with the caller for as long as the adjustment runs.

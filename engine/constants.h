@@ -15,6 +15,7 @@ inline constexpr double kLogSineFactor = 2.1055;
 inline constexpr double kLn10 = 2.302585093;
 inline constexpr int kTriangles = 3;
 inline constexpr int kConditions = 4;
+inline constexpr int kObservedAngles = 9;  ///< three per triangle: a1, b1, c1, a2, …, c3
 inline constexpr double kSecondsPerDegree = 3600.0;
 /// A misclosure in seconds divided by this is its third in degrees: the
 /// first-group correction of each angle of a triangle.

@@ -35,7 +35,7 @@ StageOutcome reduceUpperTriangle(NormalMatrix& n, StepAt step) {
 }
 
 /// Back substitution of the reduced system into `x` (1..4).
-StageOutcome backSubstitute(const NormalMatrix& n, std::array<double, 5>& x, StepAt step) {
+StageOutcome backSubstitute(const NormalMatrix& n, ConditionArray<double>& x, StepAt step) {
   for (std::size_t i = kUnknowns; i >= 1; --i) {
     double t = n[i][kConstantColumn];
     for (std::size_t j = i + 1; j <= kUnknowns; ++j) t = t + n[i][j] * x[j];
@@ -86,7 +86,7 @@ void formNormals(RunValues& run) {
 
 StageOutcome cm1(NormalMatrix& work, const NormalMatrix& reference, int column, double& result) {
   if (StageOutcome outcome = reduceUpperTriangle(work, kReductionStep)) return outcome;
-  std::array<double, 5> x{};
+  ConditionArray<double> x{};
   if (StageOutcome outcome = backSubstitute(work, x, kReductionStep)) return outcome;
   double r = 0.0;
   for (std::size_t i = 1; i <= kUnknowns; ++i) r = r + x[i] * reference[i][static_cast<std::size_t>(column)];
@@ -99,13 +99,13 @@ StageOutcome correlateStep(AdjustmentResults& results, RunValues& run) {
   NormalMatrix& n = run.normals;
   for (std::size_t i = 1; i <= kUnknowns; ++i) n[i][kConstantColumn] = results.secondGroupW[i];
   if (StageOutcome outcome = reduceUpperTriangle(n, step)) return outcome;
-  std::array<double, 5> k{};
+  ConditionArray<double> k{};
   if (StageOutcome outcome = backSubstitute(n, k, step)) return outcome;
   for (std::size_t i = 1; i <= kUnknowns; ++i) results.k[i] = k[i];
   return done();
 }
 
-void correctTriangleAngles(AdjustmentResults& results, const std::array<double, 10>& v, int t) {
+void correctTriangleAngles(AdjustmentResults& results, const AngleArray<double>& v, int t) {
   const auto ti = static_cast<std::size_t>(t);
   const auto c = static_cast<std::size_t>(3 * t);
   results.distanceAngle[ti] = results.distanceAngle[ti] + v[c - 2] / kSecondsPerDegree;

@@ -37,7 +37,7 @@ void refreshWorkingCopy(RunValues& run);
 StageOutcome correlateStep(AdjustmentResults& results, RunValues& run);
 
 /// Adds the second-group corrections v(3t-2), v(3t-1), v(3t) to triangle t's angles.
-void correctTriangleAngles(AdjustmentResults& results, const std::array<double, 10>& v, int t);
+void correctTriangleAngles(AdjustmentResults& results, const AngleArray<double>& v, int t);
 
 /// v = A^T k triangle by triangle, each triangle's angles adjusted at once,
 /// and the squares summed into secondGroupVv.

@@ -1,6 +1,6 @@
 // The scratch values of one Compute run, created zero at its start and dropped
 // at its end: the condition matrix, the normal matrices, the corrections, the
-// known-side geometry and the provisional distances. Index 0 is never used.
+// known-side geometry and the provisional distances.
 #pragma once
 
 #include <array>
@@ -12,10 +12,10 @@ namespace velmora {
 /// Rows 1..4: transformed second-group conditions; rows 5, 6: the azimuth and
 /// log-side weight functions. Columns 1..9: the nine angle corrections in the
 /// order distance, advance, central angle of triangle 1, then 2, then 3.
-using ConditionMatrix = std::array<std::array<double, 10>, 7>;
+using ConditionMatrix = Numbered<AngleArray<double>, 6>;
 
 /// Bordered normal matrix, rows and columns 1..6.
-using NormalMatrix = std::array<std::array<double, 7>, 7>;
+using NormalMatrix = Numbered<Numbered<double, 6>, 6>;
 
 struct KnownSideGeometry {
   PlanePoint a, b, c;                                        ///< the typed coordinates' numeric values
@@ -43,7 +43,7 @@ struct RunValues {
   ProvisionalDistances provisional;
   NormalMatrix normals{};
   NormalMatrix normalsWork{};
-  std::array<double, 10> v{};  ///< second-group corrections, arc seconds
+  AngleArray<double> v{};  ///< second-group corrections, arc seconds, angle 1..9
 };
 
 }  // namespace velmora

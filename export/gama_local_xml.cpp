@@ -18,7 +18,7 @@ constexpr int kP = 3;
 
 /// In triangle (K1, K2, P): the distance angle at K1 from K2 to P, the advance
 /// angle at K2 from P to K1, the central angle at P from K1 to K2.
-constexpr std::array<AngleSight, 9> kSights{{
+constexpr AngleArray<AngleSight> kSights{{{
     {0, 1, kP},
     {1, kP, 0},
     {kP, 0, 1},  // triangle ABP
@@ -28,7 +28,7 @@ constexpr std::array<AngleSight, 9> kSights{{
     {2, 0, kP},
     {0, kP, 2},
     {kP, 2, 0},  // triangle CAP
-}};
+}}};
 
 std::string xmlText(std::string_view text) {
   std::string out;
@@ -71,10 +71,10 @@ GamaText gamaLocalXml(const ExportFigure& figure) {
   out += fmt::format("<point id=\"{}\" x=\"{:.17g}\" y=\"{:.17g}\" adj=\"xy\"/>\n", ids[kP], figure.state.xp1,
                      figure.state.yp1);
   out += "<obs>\n";
-  for (std::size_t i = 0; i < kSights.size(); ++i) {
-    const AngleSight& sight = kSights[i];
+  for (std::size_t n = 1; n <= kSights.size(); ++n) {
+    const AngleSight& sight = kSights[n];
     out += fmt::format("<angle from=\"{}\" bs=\"{}\" fs=\"{}\" val=\"{}\" stdev=\"{}\"/>\n", ids[sight.from],
-                       ids[sight.bs], ids[sight.fs], gamaDegrees(figure.observations.observedDegrees[i]), stdev);
+                       ids[sight.bs], ids[sight.fs], gamaDegrees(figure.observations.observedDegrees[n]), stdev);
   }
   out += "</obs>\n</points-observations>\n</network>\n</gama-local>\n";
   return {out, ""};

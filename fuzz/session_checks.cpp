@@ -97,9 +97,9 @@ std::string withoutQuotedReplies(std::string message, std::span<const std::strin
   return message;
 }
 
-template <typename Number, std::size_t N>
-bool allFinite(const std::array<Number, N>& values) {
-  return std::all_of(values.begin(), values.end(), [](Number value) { return std::isfinite(value); });
+template <typename Values>
+bool allFinite(const Values& values) {
+  return std::all_of(values.begin(), values.end(), [](auto value) { return std::isfinite(value); });
 }
 
 bool resultsFinite(const AdjustmentState& s) {

@@ -8,11 +8,11 @@
 namespace velmora {
 namespace {
 
-constexpr std::array<std::string_view, 9> kSmallestAngleNames = {"最小角 A(1)", "最小角 B(1)", "最小角 C(1)",
-                                                                 "最小角 A(2)", "最小角 B(2)", "最小角 C(2)",
-                                                                 "最小角 A(3)", "最小角 B(3)", "最小角 C(3)"};
-constexpr std::array<std::string_view, 3> kTriangleNames = {"三角形闭合差 w(1)", "三角形闭合差 w(2)",
-                                                            "三角形闭合差 w(3)"};
+constexpr AngleArray<std::string_view> kSmallestAngleNames{{"最小角 A(1)", "最小角 B(1)", "最小角 C(1)", "最小角 A(2)",
+                                                            "最小角 B(2)", "最小角 C(2)", "最小角 A(3)", "最小角 B(3)",
+                                                            "最小角 C(3)"}};
+constexpr TriangleArray<std::string_view> kTriangleNames{
+    {"三角形闭合差 w(1)", "三角形闭合差 w(2)", "三角形闭合差 w(3)"}};
 constexpr std::string_view kSeconds = "秒";
 constexpr std::string_view kLogUnits = "单位";
 constexpr std::string_view kDegrees = "度";
@@ -45,10 +45,10 @@ GradeCheck ferreroCheck(const GradeInputs& inputs, double m) {
 }
 
 /// The smallest of the nine adjusted angles against the shape rule.
-GradeCheck shapeCheck(const std::array<double, 9>& angles) {
-  std::size_t smallest = 0;
-  for (std::size_t i = 1; i < angles.size(); ++i) {
-    if (angles[i] < angles[smallest]) smallest = i;
+GradeCheck shapeCheck(const AngleArray<double>& angles) {
+  std::size_t smallest = 1;
+  for (std::size_t n = 2; n <= angles.size(); ++n) {
+    if (angles[n] < angles[smallest]) smallest = n;
   }
   const double degrees = angles[smallest];
   GradeCheck check;
@@ -73,12 +73,12 @@ GradeCheck shapeCheck(const std::array<double, 9>& angles) {
 GradeInputs gradeInputs(const AdjustmentResults& results) {
   GradeInputs inputs;
   for (std::size_t t = 1; t <= 3; ++t) {
-    inputs.triangleW[t - 1] = results.w[t];
-    inputs.adjustedAngles[3 * (t - 1)] = results.distanceAngle[t];
-    inputs.adjustedAngles[3 * (t - 1) + 1] = results.advanceAngle[t];
-    inputs.adjustedAngles[3 * (t - 1) + 2] = results.centralAngle[t];
+    inputs.triangleW[t] = results.w[t];
+    inputs.adjustedAngles[3 * t - 2] = results.distanceAngle[t];
+    inputs.adjustedAngles[3 * t - 1] = results.advanceAngle[t];
+    inputs.adjustedAngles[3 * t] = results.centralAngle[t];
   }
-  for (std::size_t j = 1; j <= 4; ++j) inputs.secondGroupW[j - 1] = results.secondGroupW[j];
+  for (std::size_t j = 1; j <= 4; ++j) inputs.secondGroupW[j] = results.secondGroupW[j];
   inputs.mb = results.mb;
   return inputs;
 }
@@ -92,11 +92,11 @@ std::string_view verdictText(Verdict verdict) {
   return "";
 }
 
-double sideConditionSpread(const std::array<double, 9>& adjustedAngles) {
+double sideConditionSpread(const AngleArray<double>& adjustedAngles) {
   double sum = 0.0;
-  for (std::size_t t = 0; t < 3; ++t) {
-    for (const std::size_t i : {3 * t, 3 * t + 1}) {
-      const double delta = kLogSineFactor / std::tan(adjustedAngles[i] * kDegreeFactor);
+  for (std::size_t t = 1; t <= 3; ++t) {
+    for (const std::size_t n : {3 * t - 2, 3 * t - 1}) {
+      const double delta = kLogSineFactor / std::tan(adjustedAngles[n] * kDegreeFactor);
       sum += delta * delta;
     }
   }
@@ -107,7 +107,7 @@ GradeAssessment assessGrade(const GradeInputs& inputs, const SurveyGrade& grade)
   const double m = grade.angleErrorSeconds;
   GradeAssessment result{.grade = &grade};
   std::size_t row = 0;
-  for (std::size_t t = 0; t < 3; ++t) {
+  for (std::size_t t = 1; t <= 3; ++t) {
     result.checks[row++] =
         upperLimitCheck(kTriangleNames[t], kSeconds, inputs.triangleW[t], grade.triangleMisclosureSeconds);
   }
@@ -116,12 +116,12 @@ GradeAssessment assessGrade(const GradeInputs& inputs, const SurveyGrade& grade)
   // Twice the standard deviation of each condition's misclosure when every
   // angle has the grade's error m: two angles, two angles, three angles, and
   // the six log-sine coefficients of the side condition.
-  const std::array<double, 4> limits = {2.0 * std::sqrt(2.0) * m, 2.0 * std::sqrt(2.0) * m, 2.0 * std::sqrt(3.0) * m,
-                                        2.0 * m * sideConditionSpread(inputs.adjustedAngles)};
-  constexpr std::array<std::string_view, 4> names = {"固定角闭合差 w1", "固定角闭合差 w2", "圆周角闭合差 w3",
-                                                     "极条件闭合差 w4"};
-  for (std::size_t j = 0; j < 4; ++j) {
-    result.checks[row++] = upperLimitCheck(names[j], j == 3 ? kLogUnits : kSeconds, inputs.secondGroupW[j], limits[j]);
+  const ConditionArray<double> limits{{2.0 * std::sqrt(2.0) * m, 2.0 * std::sqrt(2.0) * m, 2.0 * std::sqrt(3.0) * m,
+                                       2.0 * m * sideConditionSpread(inputs.adjustedAngles)}};
+  constexpr ConditionArray<std::string_view> names{
+      {"固定角闭合差 w1", "固定角闭合差 w2", "圆周角闭合差 w3", "极条件闭合差 w4"}};
+  for (std::size_t j = 1; j <= 4; ++j) {
+    result.checks[row++] = upperLimitCheck(names[j], j == 4 ? kLogUnits : kSeconds, inputs.secondGroupW[j], limits[j]);
   }
   result.checks[row++] = shapeCheck(inputs.adjustedAngles);
   result.passes = true;

@@ -17,11 +17,11 @@ namespace velmora {
 
 /// What a complete run gives the checks.
 struct GradeInputs {
-  std::array<double, 3> triangleW{};     ///< w(1..3), arc seconds
-  std::array<double, 4> secondGroupW{};  ///< w1..w3 arc seconds, w4 sixth-decimal log units
-  double mb = 0.0;                       ///< unit-weight angle error, arc seconds
-  /// Adjusted angles, decimal degrees: distance, advance, central angle of triangle 1, 2, 3.
-  std::array<double, 9> adjustedAngles{};
+  TriangleArray<double> triangleW{};      ///< w(1..3), arc seconds
+  ConditionArray<double> secondGroupW{};  ///< w1..w3 arc seconds, w4 sixth-decimal log units
+  double mb = 0.0;                        ///< unit-weight angle error, arc seconds
+  /// Adjusted angles 1..9, decimal degrees: distance, advance, central angle of triangle 1, 2, 3.
+  AngleArray<double> adjustedAngles{};
 };
 
 /// The inputs from the results of a complete adjustment.
@@ -68,7 +68,7 @@ inline constexpr double kShapeStrongNoteDegrees = 25.0;
 /// sqrt of the sum of the squared log-sine coefficients 2.1055 / tan(angle)
 /// of the six distance and advance angles, each in sixth-decimal log units
 /// per arc second. Times m (arc seconds) it is in w4's own units.
-double sideConditionSpread(const std::array<double, 9>& adjustedAngles);
+double sideConditionSpread(const AngleArray<double>& adjustedAngles);
 
 /// Every check of `inputs` against `grade`, in the order of the rows above.
 GradeAssessment assessGrade(const GradeInputs& inputs, const SurveyGrade& grade);

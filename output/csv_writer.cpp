@@ -66,7 +66,11 @@ class CsvWriter final : public RecordWriter {
         emptyColumns(out, width);
         continue;
       }
-      for (std::size_t i = 0; i < width; ++i) appendField(out, column->value(figure, *column, i));
+      if (column->count == 0) {
+        appendField(out, column->value(figure, *column, 0));
+        continue;
+      }
+      for (std::size_t n = 1; n <= column->count; ++n) appendField(out, column->value(figure, *column, n));
     }
     out += '\n';
   }

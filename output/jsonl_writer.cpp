@@ -80,10 +80,10 @@ void appendValue(std::string& out, const ResultValue& value) {
   } else if (const FlaggedAngles* flagged = std::get_if<FlaggedAngles>(&value)) {
     out += '[';
     bool first = true;
-    for (std::size_t i = 0; i < flagged->flags->size(); ++i) {
-      if (!(*flagged->flags)[i]) continue;
+    for (std::size_t n = 1; n <= flagged->flags->size(); ++n) {
+      if (!(*flagged->flags)[n]) continue;
       if (!first) out += ',';
-      appendWhole(out, i + 1);
+      appendWhole(out, n);
       first = false;
     }
     out += ']';
@@ -98,9 +98,9 @@ void appendColumn(std::string& out, const FigureResult& figure, const ResultColu
     return;
   }
   out += '[';
-  for (std::size_t i = 0; i < column.count; ++i) {
-    if (i > 0) out += ',';
-    appendValue(out, column.value(figure, column, i));
+  for (std::size_t n = 1; n <= column.count; ++n) {
+    if (n > 1) out += ',';
+    appendValue(out, column.value(figure, column, n));
   }
   out += ']';
 }

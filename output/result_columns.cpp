@@ -26,10 +26,10 @@ ResultValue checkNumber(double value) {
 std::vector<ResultColumn> adjustmentColumns() {
   constexpr auto A = ResultPart::Adjustment;
   return {
-      {A, "", "w", "w", kTriangles, 0, [](F f, C, size_t i) -> ResultValue { return f.results.w[i + 1]; }},
+      {A, "", "w", "w", kTriangles, 0, [](F f, C, size_t n) -> ResultValue { return f.results.w[n]; }},
       {A, "", "secondGroupW", "secondGroupW", kConditions, 0,
-       [](F f, C, size_t i) -> ResultValue { return f.results.secondGroupW[i + 1]; }},
-      {A, "", "k", "k", kConditions, 0, [](F f, C, size_t i) -> ResultValue { return f.results.k[i + 1]; }},
+       [](F f, C, size_t n) -> ResultValue { return f.results.secondGroupW[n]; }},
+      {A, "", "k", "k", kConditions, 0, [](F f, C, size_t n) -> ResultValue { return f.results.k[n]; }},
       {A, "", "invPb", "invPb", 0, 0, [](F f, C, size_t) -> ResultValue { return f.results.invPb; }},
       {A, "", "invPs", "invPs", 0, 0, [](F f, C, size_t) -> ResultValue { return f.results.invPs; }},
       {A, "", "mb", "mb", 0, 0, [](F f, C, size_t) -> ResultValue { return f.results.mb; }},
@@ -42,17 +42,17 @@ std::vector<ResultColumn> adjustmentColumns() {
       {A, "", "xp3", "xp3", 0, 0, [](F f, C, size_t) -> ResultValue { return f.results.xp3; }},
       {A, "", "yp3", "yp3", 0, 0, [](F f, C, size_t) -> ResultValue { return f.results.yp3; }},
       {A, "", "distanceAngle", "distanceAngle", kTriangles, 0,
-       [](F f, C, size_t i) -> ResultValue { return f.results.distanceAngle[i + 1]; }},
+       [](F f, C, size_t n) -> ResultValue { return f.results.distanceAngle[n]; }},
       {A, "", "advanceAngle", "advanceAngle", kTriangles, 0,
-       [](F f, C, size_t i) -> ResultValue { return f.results.advanceAngle[i + 1]; }},
+       [](F f, C, size_t n) -> ResultValue { return f.results.advanceAngle[n]; }},
       {A, "", "centralAngle", "centralAngle", kTriangles, 0,
-       [](F f, C, size_t i) -> ResultValue { return f.results.centralAngle[i + 1]; }},
+       [](F f, C, size_t n) -> ResultValue { return f.results.centralAngle[n]; }},
   };
 }
 
 std::vector<ResultColumn> checkColumns() {
   constexpr auto K = ResultPart::Check;
-  constexpr size_t n = kObservedAngles;
+  constexpr size_t angles = kObservedAngles;
   return {
       {K, "check", "xp", "check_xp", 0, 0, [](F f, C, size_t) -> ResultValue { return checkOf(f).p.x; }},
       {K, "check", "yp", "check_yp", 0, 0, [](F f, C, size_t) -> ResultValue { return checkOf(f).p.y; }},
@@ -66,12 +66,12 @@ std::vector<ResultColumn> checkColumns() {
        [](F f, C, size_t) -> ResultValue { return checkOf(f).ellipse.b; }},
       {K, "check.ellipse", "azimuth", "check_ellipse_azimuth", 0, 0,
        [](F f, C, size_t) -> ResultValue { return checkOf(f).ellipse.azimuth; }},
-      {K, "check", "residuals", "check_residual", n, 0,
-       [](F f, C, size_t i) -> ResultValue { return checkOf(f).residuals[i]; }},
-      {K, "check", "redundancy", "check_redundancy", n, 0,
-       [](F f, C, size_t i) -> ResultValue { return checkOf(f).redundancy[i]; }},
-      {K, "check", "standardized", "check_standardized", n, 0,
-       [](F f, C, size_t i) -> ResultValue { return checkOf(f).standardized[i]; }},
+      {K, "check", "residuals", "check_residual", angles, 0,
+       [](F f, C, size_t n) -> ResultValue { return checkOf(f).residuals[n]; }},
+      {K, "check", "redundancy", "check_redundancy", angles, 0,
+       [](F f, C, size_t n) -> ResultValue { return checkOf(f).redundancy[n]; }},
+      {K, "check", "standardized", "check_standardized", angles, 0,
+       [](F f, C, size_t n) -> ResultValue { return checkOf(f).standardized[n]; }},
       {K, "check", "flagged", "check_flagged", 0, 0,
        [](F f, C, size_t) -> ResultValue { return FlaggedAngles{&checkOf(f).flagged}; }},
       {K, "check", "iterations", "check_iterations", 0, 0,

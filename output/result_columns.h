@@ -23,7 +23,7 @@ enum class ResultPart { Adjustment, Check, Grade, GradeChecks };
 
 /// The angles the check flags, written as their 1-based numbers (a1 is 1 .. c3 is 9).
 struct FlaggedAngles {
-  const std::array<bool, kObservedAngles>* flags = nullptr;
+  const AngleArray<bool>* flags = nullptr;
 };
 
 /// A text of the program's own (a grade's name, a verdict): valid UTF-8 with
@@ -47,7 +47,7 @@ struct ResultColumn {
   std::string_view csvName;  ///< an array's columns are numbered from 1: w1 .. w3
   std::size_t count = 0;     ///< 0: one value; n: n values, a JSON array and n CSV columns
   std::size_t row = 0;       ///< a grade check's row in the assessment
-  /// The value, or the index-th of an array's values (index from 0).
+  /// The value, or the n-th of an array's values (n from 1, as the method numbers them).
   ResultValue (*value)(const FigureResult& figure, const ResultColumn& column, std::size_t index) = nullptr;
 };
 

@@ -17,10 +17,10 @@ void appendValueText(std::string& out, const ResultValue& value) {
     out += text->text;
   } else if (const FlaggedAngles* flagged = std::get_if<FlaggedAngles>(&value)) {
     bool first = true;
-    for (std::size_t i = 0; i < flagged->flags->size(); ++i) {
-      if (!(*flagged->flags)[i]) continue;
+    for (std::size_t n = 1; n <= flagged->flags->size(); ++n) {
+      if (!(*flagged->flags)[n]) continue;
       if (!first) out += ' ';
-      appendWhole(out, i + 1);
+      appendWhole(out, n);
       first = false;
     }
   }

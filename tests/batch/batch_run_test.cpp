@@ -72,12 +72,10 @@ TEST(BatchRun, RecordEqualsTheInteractiveRunDigitForDigit) {
     EXPECT_EQ(jsonNumber<float>(r, "mb"), s.mb);
     EXPECT_EQ(jsonNumber<float>(r, "md"), s.md);
     EXPECT_EQ(jsonNumber<float>(r, "m"), *s.m);
-    EXPECT_EQ(jsonArray<float>(r, "w"), std::vector<float>(s.w.begin() + 1, s.w.end()));
-    EXPECT_EQ(jsonArray<float>(r, "secondGroupW"),
-              std::vector<float>(s.secondGroupW.begin() + 1, s.secondGroupW.end()));
-    EXPECT_EQ(jsonArray<double>(r, "k"), std::vector<double>(s.k.begin() + 1, s.k.end()));
-    EXPECT_EQ(jsonArray<double>(r, "centralAngle"),
-              std::vector<double>(s.centralAngle.begin() + 1, s.centralAngle.end()));
+    EXPECT_EQ(jsonArray<float>(r, "w"), std::vector<float>(s.w.begin(), s.w.end()));
+    EXPECT_EQ(jsonArray<float>(r, "secondGroupW"), std::vector<float>(s.secondGroupW.begin(), s.secondGroupW.end()));
+    EXPECT_EQ(jsonArray<double>(r, "k"), std::vector<double>(s.k.begin(), s.k.end()));
+    EXPECT_EQ(jsonArray<double>(r, "centralAngle"), std::vector<double>(s.centralAngle.begin(), s.centralAngle.end()));
 
     // And the window's result fields, made from the batch's numbers.
     const std::pair<const char*, const char*> coordinateFields[] = {{"xp1", "Text19"}, {"yp1", "Text20"},

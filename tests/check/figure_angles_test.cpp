@@ -13,7 +13,7 @@ TEST(FigureAngles, EqualTheInteriorAnglesOfEachTriangle) {
     const figures::Figure f = figures::randomFigure(random, {}, "P");
     const FigureAngles angles =
         figureAngles({PlanePoint{f.a.x, f.a.y}, {f.b.x, f.b.y}, {f.c.x, f.c.y}}, {f.p.x, f.p.y});
-    for (std::size_t i = 0; i < 9; ++i) EXPECT_NEAR(angles.degrees[i], f.trueDegrees[i], 1e-10) << n << " " << i;
+    for (std::size_t a = 1; a <= 9; ++a) EXPECT_NEAR(angles.degrees[a], f.trueDegrees[a - 1], 1e-10) << n << " " << a;
   }
 }
 
@@ -26,11 +26,11 @@ TEST(FigureAngles, GradientsMatchCentralDifferences) {
   const FigureAngles at = figureAngles(known, p);
   const FigureAngles north = figureAngles(known, {p.x + h, p.y}), south = figureAngles(known, {p.x - h, p.y});
   const FigureAngles east = figureAngles(known, {p.x, p.y + h}), west = figureAngles(known, {p.x, p.y - h});
-  for (std::size_t i = 0; i < 9; ++i) {
-    const double dx = (north.degrees[i] - south.degrees[i]) * 3600.0 / (2 * h);
-    const double dy = (east.degrees[i] - west.degrees[i]) * 3600.0 / (2 * h);
-    EXPECT_NEAR(at.gradient[i][0], dx, 1e-4 * std::fabs(dx) + 1e-6) << i;
-    EXPECT_NEAR(at.gradient[i][1], dy, 1e-4 * std::fabs(dy) + 1e-6) << i;
+  for (std::size_t a = 1; a <= 9; ++a) {
+    const double dx = (north.degrees[a] - south.degrees[a]) * 3600.0 / (2 * h);
+    const double dy = (east.degrees[a] - west.degrees[a]) * 3600.0 / (2 * h);
+    EXPECT_NEAR(at.gradient[a][0], dx, 1e-4 * std::fabs(dx) + 1e-6) << a;
+    EXPECT_NEAR(at.gradient[a][1], dy, 1e-4 * std::fabs(dy) + 1e-6) << a;
   }
 }
 

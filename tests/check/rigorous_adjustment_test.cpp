@@ -49,8 +49,8 @@ TEST_P(GrossError, SixtySecondsAreFlaggedOnThatAngleAlone) {
   for (int n = 0; n < 10; ++n) {
     const FigureOptions options{.noiseSeconds = 1.5, .secondDecimals = 1, .grossAngle = angle, .grossSeconds = 60.0};
     const RigorousCheck check = *checkedFigure(random, options).outcome.check;
-    for (std::size_t i = 0; i < kObservedAngles; ++i) {
-      EXPECT_EQ(check.flagged[i], i + 1 == angle) << "figure " << n << ", angle " << i + 1;
+    for (std::size_t a = 1; a <= kObservedAngles; ++a) {
+      EXPECT_EQ(check.flagged[a], a == angle) << "figure " << n << ", angle " << a;
     }
   }
 }
@@ -78,16 +78,16 @@ TEST(RigorousAdjustment, StandardizedResidualIsTheStudentizedOneOnTheNormalScale
   const RigorousCheck c = *checkedFigure(random, {.noiseSeconds = 2.0}).outcome.check;
   double vv = 0.0;
   for (const double v : c.residuals) vv += v * v;
-  for (std::size_t i = 0; i < kObservedAngles; ++i) {
-    const double r = c.redundancy[i];
-    const double deleted = std::sqrt((vv - c.residuals[i] * c.residuals[i] / r) / 6.0);
-    const double t = c.residuals[i] / (deleted * std::sqrt(r));
+  for (std::size_t a = 1; a <= kObservedAngles; ++a) {
+    const double r = c.redundancy[a];
+    const double deleted = std::sqrt((vv - c.residuals[a] * c.residuals[a] / r) / 6.0);
+    const double t = c.residuals[a] / (deleted * std::sqrt(r));
     // Both tails the same: Student's t with 6 degrees of freedom in its textbook
     // closed form, and the normal one through erfc.
     const double x = std::fabs(t) / std::sqrt(6.0 + t * t), u = 6.0 / (6.0 + t * t);
     const double studentTail = 1.0 - x * (1.0 + u / 2.0 + 3.0 * u * u / 8.0);
-    EXPECT_NEAR(std::erfc(std::fabs(c.standardized[i]) / std::sqrt(2.0)), studentTail, 1e-9 * studentTail) << i;
-    EXPECT_EQ(std::signbit(c.standardized[i]), std::signbit(t)) << i;
+    EXPECT_NEAR(std::erfc(std::fabs(c.standardized[a]) / std::sqrt(2.0)), studentTail, 1e-9 * studentTail) << a;
+    EXPECT_EQ(std::signbit(c.standardized[a]), std::signbit(t)) << a;
   }
 }
 

@@ -127,8 +127,8 @@ TEST(ProvisionalDistanceStep, SineRuleAndTheLongestSide) {
   AdjustmentResults state;
   KnownSideGeometry g;
   g.sideAB = 1000.0, g.sideBC = 1000.0, g.sideCA = 1000.0;
-  state.advanceAngle = {0, 30, 30, 40};
-  state.centralAngle = {0, 120, 120, 100};
+  state.advanceAngle = {{30, 30, 40}};
+  state.centralAngle = {{120, 120, 100}};
   ProvisionalDistances d;
   ASSERT_FALSE(provisionalDistanceStep(state, g, d));
   const double k = 3.1415926535 / 180.0;
@@ -148,8 +148,8 @@ TEST(ProvisionalDistanceStep, TiedLongestSidesTakeTheFirstInOrder) {
     AdjustmentResults state;
     KnownSideGeometry g;
     g.sideAB = c.pa, g.sideBC = c.pb, g.sideCA = c.pc;
-    state.advanceAngle = {0, 90, 90, 90};
-    state.centralAngle = {0, 90, 90, 90};
+    state.advanceAngle = {{90, 90, 90}};
+    state.centralAngle = {{90, 90, 90}};
     ProvisionalDistances d;
     ASSERT_FALSE(provisionalDistanceStep(state, g, d));
     EXPECT_EQ(d.chosenTriangle, c.chosen) << c.pa << ' ' << c.pb << ' ' << c.pc;
@@ -159,8 +159,8 @@ TEST(ProvisionalDistanceStep, TiedLongestSidesTakeTheFirstInOrder) {
 TEST(ProvisionalDistanceStep, CentralAngleWithZeroSineCannotCompute) {
   AdjustmentResults state;
   KnownSideGeometry g;
-  state.advanceAngle = {0, 30, 30, 30};
-  state.centralAngle = {0, 120, 0, 120};
+  state.advanceAngle = {{30, 30, 30}};
+  state.centralAngle = {{120, 0, 120}};
   ProvisionalDistances d;
   const StageOutcome outcome = provisionalDistanceStep(state, g, d);
   ASSERT_TRUE(outcome);

@@ -138,7 +138,7 @@ TEST(WeightReciprocals, SecondEvaluationDoesNotDependOnTheFirst) {
 TEST(Correlates, CorrectionsSatisfyEveryLinearisedCondition) {
   RunValues run = realisticRun();
   AdjustmentResults state;
-  state.secondGroupW = {0.0F, 4.5F, -3.25F, 1.75F, 12.0F};
+  state.secondGroupW = {{4.5F, -3.25F, 1.75F, 12.0F}};
   formNormals(run);
   ASSERT_FALSE(weightReciprocals(state, run));
   ASSERT_FALSE(correlateStep(state, run));
@@ -170,7 +170,7 @@ TEST(Correlates, DiagonalSystemGivesMinusMisclosureOverDiagonal) {
   RunValues run;
   for (std::size_t i = 1; i <= 4; ++i) run.conditionMatrix[i][i] = static_cast<double>(i);
   AdjustmentResults state;
-  state.secondGroupW = {0.0F, 2.0F, -8.0F, 9.0F, 32.0F};
+  state.secondGroupW = {{2.0F, -8.0F, 9.0F, 32.0F}};
   formNormals(run);
   ASSERT_FALSE(correlateStep(state, run));
   for (std::size_t i = 1; i <= 4; ++i) {

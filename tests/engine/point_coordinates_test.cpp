@@ -69,7 +69,7 @@ TEST_F(CoordinateFixture, ZeroCentralAngleCannotComputeAndStoresNothing) {
 TEST(CorrectTriangleAngles, AddsTheCorrectionsInSeconds) {
   AdjustmentResults state;
   state.distanceAngle[2] = 10.0, state.advanceAngle[2] = 20.0, state.centralAngle[2] = 150.0;
-  std::array<double, 10> v{};
+  AngleArray<double> v{};
   v[4] = 3.6, v[5] = -7.2, v[6] = 36.0;
   correctTriangleAngles(state, v, 2);
   EXPECT_DOUBLE_EQ(state.distanceAngle[2], 10.001);

@@ -41,7 +41,7 @@ TEST(SurveyGrades, FirstOrderTriangleLimitIsTheTablesFifteenNotTwiceRootThreeM) 
   const SurveyGrade& first = grade("一级");
   EXPECT_EQ(first.triangleMisclosureSeconds, 15.0);
   GradeInputs inputs = cleanInputs();
-  inputs.triangleW[1] = 16.0;  // within 2·sqrt(3)·5 = 17.3, beyond the table's 15
+  inputs.triangleW[2] = 16.0;  // within 2·sqrt(3)·5 = 17.3, beyond the table's 15
   const GradeAssessment assessment = assessGrade(inputs, first);
   EXPECT_EQ(checkOf(assessment, "w2").limit, 15.0);
   EXPECT_EQ(checkOf(assessment, "w2").verdict, Verdict::Exceeds);
@@ -70,13 +70,13 @@ struct BoundaryCase {
 
 void PrintTo(const BoundaryCase& c, std::ostream* os) { *os << c.label; }
 
-void setW1(GradeInputs& in, double v) { in.triangleW[0] = v; }
-void setW3Negative(GradeInputs& in, double v) { in.triangleW[2] = -v; }
+void setW1(GradeInputs& in, double v) { in.triangleW[1] = v; }
+void setW3Negative(GradeInputs& in, double v) { in.triangleW[3] = -v; }
 void setMb(GradeInputs& in, double v) { in.mb = v; }
-void setFixedA(GradeInputs& in, double v) { in.secondGroupW[0] = -v; }
-void setFixedB(GradeInputs& in, double v) { in.secondGroupW[1] = v; }
-void setCircle(GradeInputs& in, double v) { in.secondGroupW[2] = v; }
-void setSide(GradeInputs& in, double v) { in.secondGroupW[3] = -v; }
+void setFixedA(GradeInputs& in, double v) { in.secondGroupW[1] = -v; }
+void setFixedB(GradeInputs& in, double v) { in.secondGroupW[2] = v; }
+void setCircle(GradeInputs& in, double v) { in.secondGroupW[3] = v; }
+void setSide(GradeInputs& in, double v) { in.secondGroupW[4] = -v; }
 
 class DecidingBoundary : public ::testing::TestWithParam<BoundaryCase> {};
 
@@ -133,8 +133,8 @@ class NotesNeverFail : public ::testing::TestWithParam<NoteCase> {};
 TEST_P(NotesNeverFail, VerdictAndRemark) {
   const NoteCase& c = GetParam();
   GradeInputs inputs = cleanInputs();
-  inputs.triangleW = c.triangleW;
-  inputs.adjustedAngles[0] = c.smallestAngle;
+  inputs.triangleW = {c.triangleW};
+  inputs.adjustedAngles[1] = c.smallestAngle;
   const GradeAssessment assessment = assessGrade(inputs, grade("图根"));
   const GradeCheck check = checkOf(assessment, c.key);
   EXPECT_EQ(check.verdict, c.verdict);
@@ -164,7 +164,7 @@ TEST(GradeChecks, FerreroIsTheRootOfTheMeanSquaredMisclosureOverThree) {
 
 TEST(GradeChecks, SmallestAngleIsNamedByItsVertex) {
   GradeInputs inputs = cleanInputs();
-  inputs.adjustedAngles[7] = 26.5;  // B(3)
+  inputs.adjustedAngles[8] = 26.5;  // B(3)
   const GradeCheck shape = checkOf(assessGrade(inputs, grade("四等")), "smallestAngle");
   EXPECT_EQ(shape.name, "最小角 B(3)");
   EXPECT_EQ(shape.value, 26.5);
@@ -195,14 +195,14 @@ TEST_P(HighestGrade, IsTheStrictestThatPasses) {
 INSTANTIATE_TEST_SUITE_P(
     Runs, HighestGrade,
     ::testing::Values(HighestCase{"Perfect", [](GradeInputs&) {}, "二等"},
-                      HighestCase{"TriangleOfFiveSeconds", [](GradeInputs& in) { in.triangleW[0] = 5.0; }, "三等"},
+                      HighestCase{"TriangleOfFiveSeconds", [](GradeInputs& in) { in.triangleW[1] = 5.0; }, "三等"},
                       HighestCase{"MbOfThreeSeconds", [](GradeInputs& in) { in.mb = 3.0; }, "一级"},
-                      HighestCase{"CircleOfThirtySeconds", [](GradeInputs& in) { in.secondGroupW[2] = 30.0; }, "二级"},
-                      HighestCase{"TriangleOfSixtyOneSeconds", [](GradeInputs& in) { in.triangleW[2] = 61.0; },
+                      HighestCase{"CircleOfThirtySeconds", [](GradeInputs& in) { in.secondGroupW[3] = 30.0; }, "二级"},
+                      HighestCase{"TriangleOfSixtyOneSeconds", [](GradeInputs& in) { in.triangleW[3] = 61.0; },
                                   nullptr},
                       HighestCase{"ThinAnglesAndLargeFerreroStillFirst",
                                   [](GradeInputs& in) {
-                                    in.adjustedAngles[0] = 10.0;
+                                    in.adjustedAngles[1] = 10.0;
                                     in.triangleW = {3.5, -3.5, 3.5};
                                   },
                                   "二等"}),
@@ -210,8 +210,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GradeText, OneRowPerCheckWithVerdictsAndTheHighestGrade) {
   GradeInputs inputs = cleanInputs();
-  inputs.triangleW[0] = 10.0;
-  inputs.adjustedAngles[4] = 27.0;
+  inputs.triangleW[1] = 10.0;
+  inputs.adjustedAngles[5] = 27.0;
   const std::string text = gradeText(assessGrade(inputs, grade("四等")), highestGradeMet(inputs));
   EXPECT_NE(text.find("三角形闭合差 w(1)"), std::string::npos) << text;
   EXPECT_NE(text.find("10.00 秒"), std::string::npos) << text;

@@ -76,7 +76,7 @@ TEST_P(ExampleFigureSideCondition, IndependentW4MatchesTheRunAndItsSlopesMatchTh
   // The rebuilt w4 is the run's own, so its slopes are in the run's units.
   EXPECT_NEAR(sideMisclosure(corrected), run.state.secondGroupW[4], 1e-3);
   // 2.1055 is 10^6 · (pi / 648000) / ln 10 = 2.105519 to four decimals: 9e-6 apart.
-  EXPECT_NEAR(sideConditionSpread(corrected), numericSpread(corrected), 2e-5 * numericSpread(corrected));
+  EXPECT_NEAR(sideConditionSpread({corrected}), numericSpread(corrected), 2e-5 * numericSpread(corrected));
   // The limit uses the adjusted angles, a few seconds away: the spread barely moves.
   const GradeInputs inputs = gradeInputs(run.state);
   const SurveyGrade& fourth = *findSurveyGrade("四等");

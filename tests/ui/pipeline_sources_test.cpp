@@ -46,8 +46,8 @@ std::uint64_t bits(double value) { return std::bit_cast<std::uint64_t>(value); }
 std::uint32_t bits(float value) { return std::bit_cast<std::uint32_t>(value); }
 
 template <typename Number, std::size_t N>
-void expectSameBits(const std::array<Number, N>& dialogue, const std::array<Number, N>& engine, const char* name) {
-  for (std::size_t i = 1; i < N; ++i) EXPECT_EQ(bits(dialogue[i]), bits(engine[i])) << name << i;
+void expectSameBits(const Numbered<Number, N>& dialogue, const Numbered<Number, N>& engine, const char* name) {
+  for (std::size_t n = 1; n <= N; ++n) EXPECT_EQ(bits(dialogue[n]), bits(engine[n])) << name << n;
 }
 
 void expectSameResults(const AdjustmentResults& d, const AdjustmentResults& e) {

@@ -28,7 +28,7 @@ TEST_P(ResultFieldTexts, ShowTheValueInItsFieldAndPattern) {
   EXPECT_EQ(window.lastText(GetParam().field), GetParam().text);
 }
 
-ConditionArray<float> secondGroup(float w1, float w2, float w3, float w4) { return {0.0F, w1, w2, w3, w4}; }
+ConditionArray<float> secondGroup(float w1, float w2, float w3, float w4) { return {{w1, w2, w3, w4}}; }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ResultFieldTexts,
