@@ -9,6 +9,7 @@
 #include "figure_file/figure_file_reader.h"
 #include "review/run_review.h"
 #include "texts/fault_messages.h"
+#include "worksheet/stage_tables.h"
 
 namespace velmora {
 namespace {
@@ -28,6 +29,7 @@ struct FigureSlot {
   AdjustmentResults results;
   RunReview review;
   std::optional<RecordError> fault;
+  StageTableRecorder tables;  ///< with --tables: the worksheet's tables of the figure
 };
 
 /// A block of slots filled by the reader; the slots keep their strings'
@@ -46,6 +48,10 @@ ReviewAsked reviewAsked(const BatchOptions& options) {
           .grade = options.grade};
 }
 
+const StageTables* tablesOf(const FigureSlot& slot, const BatchOptions& options) {
+  return options.tables ? &slot.tables.tables() : nullptr;
+}
+
 /// Adjusts one figure and writes its record, a result or an error record:
 /// the one place where a figure is adjusted. False for an error record.
 bool adjustAndWrite(FigureSlot& slot, const FigureHeader& header, const BatchOptions& options, RecordWriter& writer) {
@@ -53,7 +59,8 @@ bool adjustAndWrite(FigureSlot& slot, const FigureHeader& header, const BatchOpt
   const FigureTexts typed = figure.typed();
   AdjustmentResults& results = slot.results;
   slot.fault.reset();
-  if (const StageOutcome fault = adjustFigure(typed, results)) {
+  const StageOutcome fault = options.tables ? adjustFigure(typed, results, slot.tables) : adjustFigure(typed, results);
+  if (fault) {
     const std::optional<std::string_view> column =
         fault->entry ? std::optional(entryColumn(*fault->entry)) : std::nullopt;
     const RecordError& error = slot.fault.emplace(firstFault(header, figure, {column, cannotComputeMessage(*fault)}));
@@ -61,7 +68,7 @@ bool adjustAndWrite(FigureSlot& slot, const FigureHeader& header, const BatchOpt
     return false;
   }
   slot.review = reviewRun(typed, results, reviewAsked(options));
-  writer.result(slot.out, {slot.record.line, figure.name(), results, slot.review});
+  writer.result(slot.out, {slot.record.line, figure.name(), results, slot.review, tablesOf(slot, options)});
   return true;
 }
 
@@ -162,7 +169,8 @@ class Batch {
   /// The record sink is told each record as it is written: its result or its error.
   void tellSink(const FigureSlot& slot) const {
     if (!slot.failed) {
-      options_.sink->result({slot.record.line, slot.figure.name(), slot.results, slot.review});
+      options_.sink->result(
+          {slot.record.line, slot.figure.name(), slot.results, slot.review, tablesOf(slot, options_)});
     } else if (slot.record.error) {
       const RecordError& error = *slot.record.error;
       options_.sink->failure({slot.record.line, slot.record.name ? &slot.name : nullptr, error.field, error.message});
