@@ -23,7 +23,7 @@ std::string element(const char* name, std::string_view text, const char* attribu
 }
 
 std::string tableHtml(const Table& table) {
-  std::string html = "<table>\n";
+  std::string html = "<table cellspacing=\"0\" cellpadding=\"3\">\n";
   if (!table.caption.empty()) html += element("caption", table.caption) + "\n";
   html += "<thead><tr>";
   for (const std::string& cell : table.header) html += element("th", cell);
@@ -46,9 +46,9 @@ std::string inlineSvg(const std::string& svg) {
 
 std::string pictureHtml(const Picture& picture, const HtmlOptions& options) {
   if (options.pictureImage.empty()) return "<div class=\"picture\">" + inlineSvg(picture.svg) + "</div>\n";
-  const std::string size = std::to_string(options.pictureSize);
-  return "<div class=\"picture\"><img src=\"" + escapedHtml(options.pictureImage) + "\" width=\"" + size +
-         "\" height=\"" + size + "\" alt=\"" + escapedHtml(picture.textStandIn) + "\"/></div>\n";
+  return "<div class=\"picture\"><img src=\"" + escapedHtml(options.pictureImage) + "\" width=\"" +
+         std::to_string(options.pictureWidth) + "\" height=\"" + std::to_string(options.pictureHeight) + "\" alt=\"" +
+         escapedHtml(picture.textStandIn) + "\"/></div>\n";
 }
 
 std::string blockHtml(const Block& block, const HtmlOptions& options) {

@@ -13,7 +13,8 @@ namespace velmora {
 struct HtmlOptions {
   /// Empty: the picture's SVG inline. Else the picture is <img src="pictureImage"> of this size in pixels.
   std::string pictureImage;
-  int pictureSize = 480;
+  int pictureWidth = 480;
+  int pictureHeight = 480;
 };
 
 std::string worksheetHtml(const WorksheetDocument& document, const HtmlOptions& options = {});

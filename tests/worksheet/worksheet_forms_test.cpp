@@ -129,9 +129,10 @@ TEST(WorksheetHtml, TypedTextIsEscaped) {
 
 TEST(WorksheetHtml, AnImageByNameStandsForThePictureWhenAsked) {
   const WorksheetRun run = worksheetRun(exampleFigure("P7"));
-  const ParsedPage page(worksheetHtml(worksheetOf(run), {.pictureImage = "plot.png", .pictureSize = 300}));
+  const ParsedPage page(
+      worksheetHtml(worksheetOf(run), {.pictureImage = "plot.png", .pictureWidth = 300, .pictureHeight = 200}));
   ASSERT_TRUE(page.parsed());
-  EXPECT_EQ(page.count("//h:img[@src='plot.png'][@width='300']"), 1);
+  EXPECT_EQ(page.count("//h:img[@src='plot.png'][@width='300'][@height='200']"), 1);
   EXPECT_EQ(page.count("//s:svg"), 0);
 }
 

@@ -22,6 +22,9 @@ QStringList sansFaces();
 /// wide, so that a table of Chinese and figures lines up; then the system's.
 QStringList monoFaces();
 
+/// The worksheet's faces: Noto Serif CJK and Noto Sans CJK (fonts-noto-cjk), then the serif faces.
+QStringList worksheetFaces();
+
 /// The bold font of a control's font code, sized in points.
 QFont formFont(FormFont font);
 

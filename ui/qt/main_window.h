@@ -15,6 +15,7 @@
 #include "ui/qt/figure_recovery.h"
 #include "ui/qt/main_window_menus.h"
 #include "ui/qt/main_window_settings.h"
+#include "ui/qt/worksheet_commands.h"
 
 class QLabel;
 
@@ -48,6 +49,7 @@ class MainWindow final : public QMainWindow {
   FigureFileCommands& files() { return *files_; }
   FigureRecovery& recovery() { return *recovery_; }
   MainWindowSettings& settings() { return settings_; }
+  WorksheetCommands& worksheets() { return *worksheets_; }
 
   /// 编辑 › 数据表…: edits the figure in a table; true when it was accepted.
   bool editDataSheet();
@@ -97,6 +99,7 @@ class MainWindow final : public QMainWindow {
   MainWindowActions actions_;
   FigureFileCommands* files_;
   FigureRecovery* recovery_;
+  WorksheetCommands* worksheets_;
   QLabel* runStatus_;
   QLabel* verdictStatus_;
   QLabel* fileStatus_;

@@ -30,6 +30,8 @@ MainWindowActions addMainWindowMenus(QMainWindow& window) {
   file.addSeparator();
   actions.exportReport = addCommand(file, QStringLiteral("导出报告为 PDF(&E)…"));
   actions.exportFigure = addCommand(file, QStringLiteral("导出图形(&G)…"));
+  actions.exportWorksheet = addCommand(file, QStringLiteral("导出计算表(&W)…"));
+  actions.worksheet = addCommand(file, QStringLiteral("计算表(&T)"));
   actions.print = addCommand(file, QStringLiteral("打印(&P)…"), QKeySequence::Print);
   file.addSeparator();
   actions.quit = addCommand(file, QStringLiteral("退出(&X)"), QKeySequence(QStringLiteral("Ctrl+Q")));
