@@ -30,7 +30,9 @@ QStringList serifFaces() {
 }
 
 QStringList worksheetFaces() {
-  return QStringList{QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")} + serifFaces();
+  return QStringList{QStringLiteral("DejaVu Serif"), QStringLiteral("Noto Serif CJK SC"),
+                     QStringLiteral("Noto Sans CJK SC")} +
+         serifFaces();
 }
 
 QStringList sansFaces() {
