@@ -13,7 +13,7 @@ constexpr const char* kStyle =
     "caption { text-align: left; font-weight: bold; padding: 2pt 0; }\n"
     "thead { display: table-header-group; }\n"
     "tr { page-break-inside: avoid; }\n"
-    "th, td { border: 1px solid #888; padding: 1pt 4pt; }\n"
+    "th, td { border: 1px solid #888; padding: 2pt 5pt; }\n"
     "th { background: #eee; font-weight: bold; }\n"
     "td.n { text-align: right; font-family: 'Noto Sans Mono CJK SC', monospace; white-space: nowrap; }\n"
     "div.picture { page-break-inside: avoid; text-align: center; }\n";
@@ -23,7 +23,7 @@ std::string element(const char* name, std::string_view text, const char* attribu
 }
 
 std::string tableHtml(const Table& table) {
-  std::string html = "<table cellspacing=\"0\" cellpadding=\"3\">\n";
+  std::string html = "<table cellspacing=\"0\" cellpadding=\"4\">\n";
   if (!table.caption.empty()) html += element("caption", table.caption) + "\n";
   html += "<thead><tr>";
   for (const std::string& cell : table.header) html += element("th", cell);
