@@ -6,9 +6,8 @@
 namespace velmora {
 
 std::optional<std::string> worksheetRefusal(const AdjustmentState& state, const StageTables& tables) {
-  if (std::optional<std::string> refusal = reportRefusal(state)) return refusal;
-  if (!tables.complete) return reportRefusal(AdjustmentState{});
-  return std::nullopt;
+  // Tables of a run that did not complete are refused in print's own words, as a stopped run is.
+  return state.lastRunComplete && tables.complete ? std::nullopt : reportRefusal(AdjustmentState{});
 }
 
 RunReview worksheetReview(const AdjustmentState& state, const SurveyGrade* grade) {
