@@ -23,8 +23,8 @@ class PreparedReplies final : public WindowOperations {
     if (next_ >= replies_.size()) return std::nullopt;
     return replies_[next_++];
   }
-  void setFieldText(std::string_view, const std::string&) override {}
-  void setLabelCaption(std::string_view, const std::string&) override {}
+  void setFieldText(FieldId, const std::string&) override {}
+  void setLabelCaption(LabelId, const std::string&) override {}
   void rewind() { next_ = 0; }
 
  private:

@@ -2,53 +2,44 @@
 
 #include <cfloat>
 #include <cmath>
+#include <string>
 
 #include "engine/entry_rules.h"
 #include "engine/number_text.h"
-#include "input/utf8_text.h"
 
 namespace velmora {
-namespace {
 
-StageOutcome fault(std::string_view step, const ValueName& valueName, std::string_view what, std::string value = {}) {
-  return cannotCompute(std::string(step), valueName.text() + std::string(what), valueName.entry, std::move(value));
-}
-
-}  // namespace
-
-StageOutcome readTypedValue(std::string_view typed, const ValueName& valueName, std::string_view step, double& value) {
+StageOutcome readTypedValue(std::string_view typed, const FaultSubject& subject, StepAt at, double& value) {
   const CoordinateEntry entry = readCoordinateEntry(typed);
   if (!entry.broken) {
     value = entry.value;
     return done();
   }
-  return fault(step, valueName, " 的输入值 " + quotedBeginning(typed) + " " + std::string(entryRuleText(*entry.broken)),
-               std::string(typed));
+  StageOutcome fault = cannotCompute(at, FaultKind::BrokenEntry, subject, std::string(typed));
+  fault->rule = *entry.broken;
+  return fault;
 }
 
-StageOutcome notFiniteFault(double value, const ValueName& valueName, std::string_view step) {
-  return fault(step, valueName, std::isnan(value) ? " 无法计算（结果无定义）" : " 溢出（超出数值范围）");
+StageOutcome notFiniteFault(double value, const FaultSubject& subject, StepAt at) {
+  return cannotCompute(at, std::isnan(value) ? FaultKind::Undefined : FaultKind::Overflow, subject);
 }
 
-StageOutcome zeroDivisorFault(const ValueName& valueName, std::string_view step) {
-  return fault(step, valueName, " 为零，不能作除数", "0");
+StageOutcome zeroDivisorFault(const FaultSubject& subject, StepAt at) {
+  return cannotCompute(at, FaultKind::ZeroDivisor, subject, "0");
 }
 
-StageOutcome notPositiveFault(double argument, const ValueName& valueName, std::string_view step) {
-  const std::string value = plainText(argument);
-  return fault(step, valueName, " = " + value + "，不是正数，不能取对数", value);
+StageOutcome notPositiveFault(double argument, const FaultSubject& subject, StepAt at) {
+  return cannotCompute(at, FaultKind::NotPositiveForLog, subject, plainText(argument));
 }
 
-StageOutcome negativeRootFault(double argument, const ValueName& valueName, std::string_view step) {
-  const std::string value = plainText(argument);
-  return fault(step, valueName, " = " + value + "，为负数，不能开平方", value);
+StageOutcome negativeRootFault(double argument, const FaultSubject& subject, StepAt at) {
+  return cannotCompute(at, FaultKind::NegativeForRoot, subject, plainText(argument));
 }
 
-StageOutcome storeSingle(double value, float& member, const ValueName& valueName, std::string_view step) {
-  if (StageOutcome outcome = requireFinite(value, valueName, step)) return outcome;
+StageOutcome storeSingle(double value, float& member, const FaultSubject& subject, StepAt at) {
+  if (StageOutcome outcome = requireFinite(value, subject, at)) return outcome;
   if (std::fabs(value) > static_cast<double>(FLT_MAX)) {
-    const std::string text = plainText(value);
-    return fault(step, valueName, " = " + text + "，超出单精度数的范围", text);
+    return cannotCompute(at, FaultKind::BeyondSingle, subject, plainText(value));
   }
   member = static_cast<float>(value);
   return done();

@@ -4,8 +4,6 @@
 // metres). Each check returns why the run stops, or nothing.
 #pragma once
 
-#include <string_view>
-
 #include "engine/run_values.h"
 #include "engine/stage_outcome.h"
 
@@ -17,9 +15,8 @@ inline constexpr double kGrossMisclosureSeconds = 600.0;
 inline constexpr double kKnownPointToleranceMetres = 0.001;
 
 /// Stops when |misclosure| exceeds kGrossMisclosureSeconds; exactly 600" passes.
-/// `name` is the misclosure's ("闭合差 w(1)"), `cause` what to check.
-StageOutcome requireNoGrossMisclosure(float misclosureSeconds, std::string_view name, std::string_view cause,
-                                      std::string_view step);
+/// `misclosure` names it (a triangle's w(i) or w1..w3), which also tells what to check.
+StageOutcome requireNoGrossMisclosure(float misclosureSeconds, const FaultSubject& misclosure, StepAt at);
 
 /// Twice the signed area of ABC: (yb - ya)(xc - xa) - (xb - xa)(yc - ya);
 /// positive when A, B, C run counter-clockwise on the map.
@@ -27,6 +24,6 @@ double doubleSignedArea(PlanePoint a, PlanePoint b, PlanePoint c);
 
 /// Coincident points (in the order AB, BC, CA), then collinear points, then
 /// counter-clockwise numbering; the sides are those of `geometry`.
-StageOutcome requireUsableKnownPoints(const KnownSideGeometry& geometry, std::string_view step);
+StageOutcome requireUsableKnownPoints(const KnownSideGeometry& geometry, StepAt at);
 
 }  // namespace velmora

@@ -11,8 +11,12 @@
 namespace velmora {
 namespace {
 
-constexpr const char* kKnownSideStep = "已知边长与方位角计算";
-constexpr const char* kProvisionalStep = "待定点近似边长计算";
+constexpr StepAt kKnownSideStep{ComputeStep::KnownSides};
+constexpr StepAt kProvisionalStep{ComputeStep::ProvisionalDistances};
+
+FaultSubject typedCoordinate(FigureEntry entry) {
+  return {FaultQuantity::KnownCoordinate, 0, QuantityAspect::Itself, entry};
+}
 
 double azimuthOf(double dx, double dy, double length) {
   if (dx == 0.0) return dy > 0.0 ? 90.0 : 270.0;
@@ -30,16 +34,18 @@ double azimuthOf(double dx, double dy, double length) {
 /// One reduction by a full circle, as the classical method does it.
 double reducedOnce(double degrees) { return degrees >= 360.0 ? degrees - 360.0 : degrees; }
 
-StageOutcome readPoint(std::string_view typedX, std::string_view typedY, const ValueName& xName, const ValueName& yName,
+StageOutcome readPoint(std::string_view typedX, std::string_view typedY, FigureEntry x, FigureEntry y,
                        PlanePoint& point) {
-  if (StageOutcome outcome = readTypedValue(typedX, xName, kKnownSideStep, point.x)) return outcome;
-  return readTypedValue(typedY, yName, kKnownSideStep, point.y);
+  if (StageOutcome outcome = readTypedValue(typedX, typedCoordinate(x), kKnownSideStep, point.x)) return outcome;
+  return readTypedValue(typedY, typedCoordinate(y), kKnownSideStep, point.y);
 }
 
-StageOutcome sideBetween(const PlanePoint& from, const PlanePoint& to, std::string_view name, double& length,
+/// `which`: 1 AB, 2 BC, 3 CA.
+StageOutcome sideBetween(const PlanePoint& from, const PlanePoint& to, std::uint8_t which, double& length,
                          double& azimuth) {
   const DirectedSide side = directedSide(from.x, from.y, to.x, to.y);
-  if (StageOutcome outcome = requireFinite(side.length, {name, " 的边长"}, kKnownSideStep)) {
+  if (StageOutcome outcome =
+          requireFinite(side.length, {FaultQuantity::KnownSide, which, QuantityAspect::Length}, kKnownSideStep)) {
     return outcome;
   }
   length = side.length;
@@ -47,15 +53,14 @@ StageOutcome sideBetween(const PlanePoint& from, const PlanePoint& to, std::stri
   return done();
 }
 
-StageOutcome sineRuleSide(double knownSide, double advanceAngle, double centralAngle, std::string_view sideName,
-                          std::string_view centralName, FigureEntry centralEntry, double& distance) {
+/// The provisional distance of triangle t (1: PA, 2: PB, 3: PC), opposite its advance angle.
+StageOutcome sineRuleSide(double knownSide, double advanceAngle, double centralAngle, int t, double& distance) {
+  const auto which = static_cast<std::uint8_t>(t);
   const double centralSine = std::sin(centralAngle * kDegreeFactor);
-  if (StageOutcome outcome =
-          requireNonZeroDivisor(centralSine, {centralName, " 的正弦", centralEntry}, kProvisionalStep)) {
-    return outcome;
-  }
+  const FaultSubject centralSineName{FaultQuantity::CentralAngle, which, QuantityAspect::Sine, centralAngleEntry(t)};
+  if (StageOutcome outcome = requireNonZeroDivisor(centralSine, centralSineName, kProvisionalStep)) return outcome;
   distance = (knownSide * std::sin(advanceAngle * kDegreeFactor)) / centralSine;
-  return requireFinite(distance, sideName, kProvisionalStep);
+  return requireFinite(distance, {FaultQuantity::ProvisionalDistance, which}, kProvisionalStep);
 }
 
 }  // namespace
@@ -73,21 +78,18 @@ StageOutcome knownSideStep(const FigureTexts& typed, KnownSideGeometry& geometry
   PlanePoint& a = geometry.a;
   PlanePoint& b = geometry.b;
   PlanePoint& c = geometry.c;
-  if (StageOutcome outcome =
-          readPoint(typed.xa, typed.ya, {"A 点的纵座标 Xa", {}, E::xa}, {"A 点的横座标 Ya", {}, E::ya}, a)) {
+  if (StageOutcome outcome = readPoint(typed.xa, typed.ya, E::xa, E::ya, a)) {
     return outcome;
   }
-  if (StageOutcome outcome =
-          readPoint(typed.xb, typed.yb, {"B 点的纵座标 Xb", {}, E::xb}, {"B 点的横座标 Yb", {}, E::yb}, b)) {
+  if (StageOutcome outcome = readPoint(typed.xb, typed.yb, E::xb, E::yb, b)) {
     return outcome;
   }
-  if (StageOutcome outcome =
-          readPoint(typed.xc, typed.yc, {"C 点的纵座标 Xc", {}, E::xc}, {"C 点的横座标 Yc", {}, E::yc}, c)) {
+  if (StageOutcome outcome = readPoint(typed.xc, typed.yc, E::xc, E::yc, c)) {
     return outcome;
   }
-  if (StageOutcome outcome = sideBetween(a, b, "已知边 AB", geometry.sideAB, geometry.azimuthAB)) return outcome;
-  if (StageOutcome outcome = sideBetween(b, c, "已知边 BC", geometry.sideBC, geometry.azimuthBC)) return outcome;
-  if (StageOutcome outcome = sideBetween(c, a, "已知边 CA", geometry.sideCA, geometry.azimuthCA)) return outcome;
+  if (StageOutcome outcome = sideBetween(a, b, 1, geometry.sideAB, geometry.azimuthAB)) return outcome;
+  if (StageOutcome outcome = sideBetween(b, c, 2, geometry.sideBC, geometry.azimuthBC)) return outcome;
+  if (StageOutcome outcome = sideBetween(c, a, 3, geometry.sideCA, geometry.azimuthCA)) return outcome;
   if (StageOutcome outcome = requireUsableKnownPoints(geometry, kKnownSideStep)) return outcome;
 
   const double azimuthAC = reducedOnce(geometry.azimuthCA + 180.0);
@@ -99,16 +101,16 @@ StageOutcome knownSideStep(const FigureTexts& typed, KnownSideGeometry& geometry
 
 StageOutcome provisionalDistanceStep(const AdjustmentResults& results, const KnownSideGeometry& geometry,
                                      ProvisionalDistances& provisional) {
-  if (StageOutcome outcome = sineRuleSide(geometry.sideAB, results.advanceAngle[1], results.centralAngle[1],
-                                          "近似边长 PA", "中心角 C(1)", centralAngleEntry(1), provisional.distancePA)) {
+  if (StageOutcome outcome =
+          sineRuleSide(geometry.sideAB, results.advanceAngle[1], results.centralAngle[1], 1, provisional.distancePA)) {
     return outcome;
   }
-  if (StageOutcome outcome = sineRuleSide(geometry.sideBC, results.advanceAngle[2], results.centralAngle[2],
-                                          "近似边长 PB", "中心角 C(2)", centralAngleEntry(2), provisional.distancePB)) {
+  if (StageOutcome outcome =
+          sineRuleSide(geometry.sideBC, results.advanceAngle[2], results.centralAngle[2], 2, provisional.distancePB)) {
     return outcome;
   }
-  if (StageOutcome outcome = sineRuleSide(geometry.sideCA, results.advanceAngle[3], results.centralAngle[3],
-                                          "近似边长 PC", "中心角 C(3)", centralAngleEntry(3), provisional.distancePC)) {
+  if (StageOutcome outcome =
+          sineRuleSide(geometry.sideCA, results.advanceAngle[3], results.centralAngle[3], 3, provisional.distancePC)) {
     return outcome;
   }
   const double pa = provisional.distancePA;

@@ -1,8 +1,7 @@
 #include "engine/normal_equations.h"
 
 #include <array>
-#include <string>
-#include <string_view>
+#include <cstdint>
 
 #include "engine/arithmetic_checks.h"
 #include "engine/constants.h"
@@ -12,24 +11,23 @@ namespace {
 
 constexpr int kUnknowns = 4;  // correlates
 constexpr int kConstantColumn = 5;
-constexpr const char* kCorrectionStep = "改正数计算";
+constexpr StepAt kCorrectionStep{ComputeStep::Corrections};
+constexpr StepAt kReductionStep{ComputeStep::NormalReduction};
 
-constexpr std::array<std::string_view, 5> kPivotNames{"", "法方程式第 1 个主元", "法方程式第 2 个主元",
-                                                      "法方程式第 3 个主元", "法方程式第 4 个主元"};
-constexpr std::string_view kReductionStep = "法方程式约化与权倒数计算";
+FaultSubject pivot(std::size_t p) { return {FaultQuantity::Pivot, static_cast<std::uint8_t>(p)}; }
 
 /// Reduces rows 2..4 of the upper triangle of `n`, columns up to the constant column.
-StageOutcome reduceUpperTriangle(NormalMatrix& n, std::string_view step) {
+StageOutcome reduceUpperTriangle(NormalMatrix& n, StepAt step) {
   for (std::size_t i = 2; i <= kUnknowns; ++i) {
     for (std::size_t j = i; j <= kConstantColumn; ++j) {
       double t = n[i][j];
       for (std::size_t p = 1; p < i; ++p) {
-        if (StageOutcome outcome = requireNonZeroDivisor(n[p][p], kPivotNames[p], step)) {
+        if (StageOutcome outcome = requireNonZeroDivisor(n[p][p], pivot(p), step)) {
           return outcome;
         }
         t = t - n[p][i] * n[p][j] / n[p][p];
       }
-      if (StageOutcome outcome = requireFinite(t, "约化后的法方程式系数", step)) return outcome;
+      if (StageOutcome outcome = requireFinite(t, {FaultQuantity::ReducedCoefficient}, step)) return outcome;
       n[i][j] = t;
     }
   }
@@ -37,15 +35,15 @@ StageOutcome reduceUpperTriangle(NormalMatrix& n, std::string_view step) {
 }
 
 /// Back substitution of the reduced system into `x` (1..4).
-StageOutcome backSubstitute(const NormalMatrix& n, std::array<double, 5>& x, std::string_view step) {
+StageOutcome backSubstitute(const NormalMatrix& n, std::array<double, 5>& x, StepAt step) {
   for (std::size_t i = kUnknowns; i >= 1; --i) {
     double t = n[i][kConstantColumn];
     for (std::size_t j = i + 1; j <= kUnknowns; ++j) t = t + n[i][j] * x[j];
-    if (StageOutcome outcome = requireNonZeroDivisor(n[i][i], kPivotNames[i], step)) {
+    if (StageOutcome outcome = requireNonZeroDivisor(n[i][i], pivot(i), step)) {
       return outcome;
     }
     x[i] = -t / n[i][i];
-    if (StageOutcome outcome = requireFinite(x[i], "法方程式的解", step)) return outcome;
+    if (StageOutcome outcome = requireFinite(x[i], {FaultQuantity::NormalSolution}, step)) return outcome;
   }
   return done();
 }
@@ -57,7 +55,8 @@ StageOutcome weightReciprocal(RunValues& run, int column, double& reciprocal) {
   if (StageOutcome outcome = cm1(run.normalsWork, run.normals, column, r)) return outcome;
   const auto c = static_cast<std::size_t>(column);
   reciprocal = run.normals[c][c] + r;
-  return requireFinite(reciprocal, column == kAzimuthFunctionColumn ? "权倒数 1/Pb" : "权倒数 1/Ps", kReductionStep);
+  return requireFinite(reciprocal, {FaultQuantity::WeightReciprocal, static_cast<std::uint8_t>(column)},
+                       kReductionStep);
 }
 
 void refreshWorkingCopy(RunValues& run) {
@@ -92,11 +91,11 @@ StageOutcome cm1(NormalMatrix& work, const NormalMatrix& reference, int column, 
   double r = 0.0;
   for (std::size_t i = 1; i <= kUnknowns; ++i) r = r + x[i] * reference[i][static_cast<std::size_t>(column)];
   result = r;
-  return requireFinite(result, "权函数的二次项", kReductionStep);
+  return requireFinite(result, {FaultQuantity::WeightQuadraticTerm}, kReductionStep);
 }
 
 StageOutcome correlateStep(AdjustmentResults& results, RunValues& run) {
-  const std::string_view step = "法方程式联系数计算";
+  const StepAt step{ComputeStep::Correlates};
   NormalMatrix& n = run.normals;
   for (std::size_t i = 1; i <= kUnknowns; ++i) n[i][kConstantColumn] = results.secondGroupW[i];
   if (StageOutcome outcome = reduceUpperTriangle(n, step)) return outcome;
@@ -121,13 +120,13 @@ StageOutcome correctionStep(AdjustmentResults& results, RunValues& run) {
     const auto first = static_cast<std::size_t>(3 * t - 2);
     for (std::size_t c = first; c <= first + 2; ++c) {
       run.v[c] = ((k[1] * a[1][c] + k[2] * a[2][c]) + k[3] * a[3][c]) + k[4] * a[4][c];
-      if (StageOutcome outcome = requireFinite(run.v[c], "改正数 v", kCorrectionStep)) return outcome;
+      if (StageOutcome outcome = requireFinite(run.v[c], {FaultQuantity::Correction}, kCorrectionStep)) return outcome;
     }
     correctTriangleAngles(results, run.v, t);
     run.secondGroupVv = ((run.secondGroupVv + run.v[first] * run.v[first]) + run.v[first + 1] * run.v[first + 1]) +
                         run.v[first + 2] * run.v[first + 2];
   }
-  return requireFinite(run.secondGroupVv, "改正数平方和", kCorrectionStep);
+  return requireFinite(run.secondGroupVv, {FaultQuantity::CorrectionVv}, kCorrectionStep);
 }
 
 }  // namespace velmora

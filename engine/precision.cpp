@@ -7,7 +7,7 @@
 namespace velmora {
 namespace {
 
-constexpr const char* kStep = "精度评定";
+constexpr StepAt kStep{ComputeStep::Precision};
 constexpr double kConditionCount = 7.0;  // three triangle conditions and four second-group conditions
 constexpr double kMillimetresPerMetre = 1000.0;
 
@@ -15,17 +15,18 @@ constexpr double kMillimetresPerMetre = 1000.0;
 
 StageOutcome unitWeightError(AdjustmentResults& results, const RunValues& run) {
   const double vv = (run.secondGroupVv + run.firstGroupVv) / kConditionCount;
-  if (StageOutcome outcome = requireNonNegativeForRoot(vv, "[vv]/7", kStep)) return outcome;
-  return storeSingle(std::sqrt(vv), results.mb, "测角中误差 mb", kStep);
+  if (StageOutcome outcome = requireNonNegativeForRoot(vv, {FaultQuantity::VvPerCondition}, kStep)) return outcome;
+  return storeSingle(std::sqrt(vv), results.mb, {FaultQuantity::UnitWeightError}, kStep);
 }
 
 StageOutcome positionError(AdjustmentResults& results, const RunValues& run) {
   const double s = run.provisional.longestSide;
   const double a = 5.3 * results.invPs;
   const double b = 23.5 * results.invPb;
-  if (StageOutcome outcome = requireNonNegativeForRoot(a + b, "5.3/Ps + 23.5/Pb", kStep)) return outcome;
+  if (StageOutcome outcome = requireNonNegativeForRoot(a + b, {FaultQuantity::PositionWeightSum}, kStep))
+    return outcome;
   const double q = std::sqrt(a + b);
-  return storeSingle(((s * results.mb) * q) / kMillimetresPerMetre, results.md, "点位中误差 md", kStep);
+  return storeSingle(((s * results.mb) * q) / kMillimetresPerMetre, results.md, {FaultQuantity::PositionError}, kStep);
 }
 
 StageOutcome relativeError(AdjustmentResults& results, const RunValues& run) {
@@ -35,8 +36,8 @@ StageOutcome relativeError(AdjustmentResults& results, const RunValues& run) {
   }
   const double s = run.provisional.longestSide;
   float m = 0.0F;
-  if (StageOutcome outcome =
-          storeSingle(std::trunc((kMillimetresPerMetre * s) / results.md), m, "相对中误差分母 m", kStep)) {
+  if (StageOutcome outcome = storeSingle(std::trunc((kMillimetresPerMetre * s) / results.md), m,
+                                         {FaultQuantity::RelativeErrorDenominator}, kStep)) {
     return outcome;
   }
   results.m = m;

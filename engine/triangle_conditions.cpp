@@ -1,88 +1,105 @@
 #include "engine/triangle_conditions.h"
 
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "engine/arithmetic_checks.h"
 #include "engine/constants.h"
 #include "engine/entry_rules.h"
 #include "engine/figure_plausibility.h"
-#include "engine/triangle_names.h"
-#include "input/utf8_text.h"
 
 namespace velmora {
 namespace {
 
 constexpr double kTwoThirds = 2.0 / 3.0;
 constexpr double kMinusOneThird = -1.0 / 3.0;
-constexpr std::string_view kSecondGroupStep = "第二组条件闭合差";
+constexpr StepAt kSecondGroupStep{ComputeStep::SecondGroupMisclosures};
+
+std::uint8_t triangleIndex(int i) { return static_cast<std::uint8_t>(i); }
 
 /// The typed angle in decimal degrees, or why no surveyor can have observed it.
-StageOutcome convertAngle(std::string_view typed, std::string_view name, FigureEntry entry, std::string_view step,
-                          double& degrees) {
-  const ObservedAngleEntry angle = readObservedAngleEntry(typed);
-  if (!angle.broken) {
-    degrees = angle.degrees;
+StageOutcome convertAngle(std::string_view typed, const FaultSubject& angle, StepAt at, double& degrees) {
+  const ObservedAngleEntry entry = readObservedAngleEntry(typed);
+  if (!entry.broken) {
+    degrees = entry.degrees;
     return done();
   }
-  const bool notANumber = *angle.broken == EntryRule::NotANumber || *angle.broken == EntryRule::OutOfRange;
-  return cannotCompute(std::string(step),
-                       std::string(name) + " 的输入值 " + quotedBeginning(typed) + " " +
-                           (notANumber ? "" : "不是可能的观测值：") + std::string(entryRuleText(*angle.broken)),
-                       entry, std::string(typed));
+  StageOutcome fault = cannotCompute(at, FaultKind::BrokenEntry, angle, std::string(typed));
+  fault->rule = *entry.broken;
+  return fault;
 }
 
-StageOutcome logSineCoefficient(double angle, std::string_view name, FigureEntry entry, std::string_view step,
-                                double& delta) {
+FaultSubject aspectOf(FaultSubject angle, QuantityAspect aspect) {
+  angle.aspect = aspect;
+  return angle;
+}
+
+StageOutcome logSineCoefficient(double angle, const FaultSubject& name, StepAt at, double& delta) {
   const double tangent = std::tan(angle * kDegreeFactor);
-  if (StageOutcome outcome = requireNonZeroDivisor(tangent, {name, " 的正切", entry}, step)) return outcome;
+  if (StageOutcome outcome = requireNonZeroDivisor(tangent, aspectOf(name, QuantityAspect::Tangent), at)) {
+    return outcome;
+  }
   delta = kLogSineFactor / tangent;
-  return requireFinite(delta, {name, " 的对数正弦系数", entry}, step);
+  return requireFinite(delta, aspectOf(name, QuantityAspect::LogSineCoefficient), at);
 }
 
-StageOutcome logSine(double angle, std::string_view name, FigureEntry entry, std::string_view step, double& value) {
+StageOutcome logSine(double angle, const FaultSubject& name, StepAt at, double& value) {
   const double sine = std::sin(angle * kDegreeFactor);
-  if (StageOutcome outcome = requirePositiveForLogarithm(sine, {name, " 的正弦", entry}, step)) return outcome;
+  if (StageOutcome outcome = requirePositiveForLogarithm(sine, aspectOf(name, QuantityAspect::Sine), at)) {
+    return outcome;
+  }
   value = std::log(sine) / kLn10 + 10.0;
   return done();
+}
+
+FaultSubject distanceAngleOf(int i) {
+  return {FaultQuantity::DistanceAngle, triangleIndex(i), QuantityAspect::Itself, distanceAngleEntry(i)};
+}
+FaultSubject advanceAngleOf(int i) {
+  return {FaultQuantity::AdvanceAngle, triangleIndex(i), QuantityAspect::Itself, advanceAngleEntry(i)};
+}
+FaultSubject centralAngleOf(int i) {
+  return {FaultQuantity::CentralAngle, triangleIndex(i), QuantityAspect::Itself, centralAngleEntry(i)};
+}
+StepAt triangleClosureOf(int i) { return {ComputeStep::TriangleClosure, triangleIndex(i)}; }
+FaultSubject misclosureOf(int i) { return {FaultQuantity::TriangleMisclosure, triangleIndex(i)}; }
+FaultSubject secondGroupMisclosure(int j) {
+  return {FaultQuantity::SecondGroupMisclosure, static_cast<std::uint8_t>(j)};
 }
 
 }  // namespace
 
 StageOutcome convertTriangleAngles(const FigureTexts& typed, AdjustmentResults& results, int i) {
   const auto ti = static_cast<std::size_t>(i);
-  const std::string_view step = kConversionSteps[ti];
-  if (StageOutcome outcome = convertAngle(typed.distanceAngle[ti], kDistanceAngleNames[ti], distanceAngleEntry(i), step,
-                                          results.distanceAngle[ti])) {
+  const StepAt at{ComputeStep::AngleConversion, triangleIndex(i)};
+  if (StageOutcome outcome = convertAngle(typed.distanceAngle[ti], distanceAngleOf(i), at, results.distanceAngle[ti])) {
     return outcome;
   }
-  if (StageOutcome outcome = convertAngle(typed.advanceAngle[ti], kAdvanceAngleNames[ti], advanceAngleEntry(i), step,
-                                          results.advanceAngle[ti])) {
+  if (StageOutcome outcome = convertAngle(typed.advanceAngle[ti], advanceAngleOf(i), at, results.advanceAngle[ti])) {
     return outcome;
   }
-  return convertAngle(typed.centralAngle[ti], kCentralAngleNames[ti], centralAngleEntry(i), step,
-                      results.centralAngle[ti]);
+  return convertAngle(typed.centralAngle[ti], centralAngleOf(i), at, results.centralAngle[ti]);
 }
 
 StageOutcome triangleMisclosure(AdjustmentResults& results, RunValues& run, int i) {
   const auto ti = static_cast<std::size_t>(i);
-  const std::string_view step = kTriangleSteps[ti];
+  const StepAt at = triangleClosureOf(i);
   const double wd =
       ((results.distanceAngle[ti] + results.advanceAngle[ti]) + results.centralAngle[ti] - 180.0) * kSecondsPerDegree;
-  if (StageOutcome outcome = storeSingle(wd, results.w[ti], kMisclosureNames[ti], step)) return outcome;
+  if (StageOutcome outcome = storeSingle(wd, results.w[ti], misclosureOf(i), at)) return outcome;
   run.triangleMisclosure[ti] = wd;
   run.firstGroupVv = run.firstGroupVv + wd * wd / 3.0;
-  return requireFinite(run.firstGroupVv, "闭合差平方和", step);
+  return requireFinite(run.firstGroupVv, {FaultQuantity::FirstGroupVv}, at);
 }
 
 StageOutcome requireNoGrossTriangleMisclosure(const AdjustmentResults& results, int i) {
-  const auto ti = static_cast<std::size_t>(i);
-  return requireNoGrossMisclosure(results.w[ti], kMisclosureNames[ti], kTriangleAngleChecks[ti], kTriangleSteps[ti]);
+  return requireNoGrossMisclosure(results.w[static_cast<std::size_t>(i)], misclosureOf(i), triangleClosureOf(i));
 }
 
 StageOutcome firstGroupCorrection(AdjustmentResults& results, RunValues& run, int i) {
   const auto ti = static_cast<std::size_t>(i);
-  const std::string_view step = kTriangleSteps[ti];
+  const StepAt at = triangleClosureOf(i);
   double& distance = results.distanceAngle[ti];
   double& advance = results.advanceAngle[ti];
   double& central = results.centralAngle[ti];
@@ -91,20 +108,15 @@ StageOutcome firstGroupCorrection(AdjustmentResults& results, RunValues& run, in
   advance = advance - wd / kThirdsOfSecondsPerDegree;
   central = central - wd / kThirdsOfSecondsPerDegree;
 
-  const std::string_view distanceName = kDistanceAngleNames[ti];
-  const std::string_view advanceName = kAdvanceAngleNames[ti];
-  const std::string_view centralName = kCentralAngleNames[ti];
-  const FigureEntry distanceEntry = distanceAngleEntry(i);
-  const FigureEntry advanceEntry = advanceAngleEntry(i);
-  if (StageOutcome o = logSineCoefficient(distance, distanceName, distanceEntry, step, run.distanceDelta[ti])) return o;
-  if (StageOutcome o = logSineCoefficient(advance, advanceName, advanceEntry, step, run.advanceDelta[ti])) return o;
-  if (StageOutcome o = logSineCoefficient(central, centralName, centralAngleEntry(i), step, run.centralDelta[ti])) {
-    return o;
-  }
+  const FaultSubject distanceName = distanceAngleOf(i);
+  const FaultSubject advanceName = advanceAngleOf(i);
+  if (StageOutcome o = logSineCoefficient(distance, distanceName, at, run.distanceDelta[ti])) return o;
+  if (StageOutcome o = logSineCoefficient(advance, advanceName, at, run.advanceDelta[ti])) return o;
+  if (StageOutcome o = logSineCoefficient(central, centralAngleOf(i), at, run.centralDelta[ti])) return o;
   double distanceLogSine = 0.0;
   double advanceLogSine = 0.0;
-  if (StageOutcome o = logSine(distance, distanceName, distanceEntry, step, distanceLogSine)) return o;
-  if (StageOutcome o = logSine(advance, advanceName, advanceEntry, step, advanceLogSine)) return o;
+  if (StageOutcome o = logSine(distance, distanceName, at, distanceLogSine)) return o;
+  if (StageOutcome o = logSine(advance, advanceName, at, advanceLogSine)) return o;
   run.logSineSum = (run.logSineSum + distanceLogSine) - advanceLogSine;
   run.centralAngleSum = run.centralAngleSum + central;
   return done();
@@ -114,21 +126,22 @@ StageOutcome secondGroupMisclosures(AdjustmentResults& results, const RunValues&
   const KnownSideGeometry& g = run.geometry;
   ConditionArray<float>& w = results.secondGroupW;
   const double fixedAngleA = ((results.distanceAngle[1] + results.advanceAngle[3]) - g.knownAngleA) * kSecondsPerDegree;
-  if (StageOutcome o = storeSingle(fixedAngleA, w[1], "固定角闭合差 w1", kSecondGroupStep)) return o;
+  if (StageOutcome o = storeSingle(fixedAngleA, w[1], secondGroupMisclosure(1), kSecondGroupStep)) return o;
   const double fixedAngleB = ((results.distanceAngle[2] + results.advanceAngle[1]) - g.knownAngleB) * kSecondsPerDegree;
-  if (StageOutcome o = storeSingle(fixedAngleB, w[2], "固定角闭合差 w2", kSecondGroupStep)) return o;
+  if (StageOutcome o = storeSingle(fixedAngleB, w[2], secondGroupMisclosure(2), kSecondGroupStep)) return o;
   const double circle = (run.centralAngleSum - 360.0) * kSecondsPerDegree;
-  if (StageOutcome o = storeSingle(circle, w[3], "圆周角闭合差 w3", kSecondGroupStep)) return o;
+  if (StageOutcome o = storeSingle(circle, w[3], secondGroupMisclosure(3), kSecondGroupStep)) return o;
   const double side = run.logSineSum * kSixthDecimalUnits;
-  return storeSingle(side, w[4], "极条件闭合差 w4", kSecondGroupStep);
+  return storeSingle(side, w[4], secondGroupMisclosure(4), kSecondGroupStep);
 }
 
 StageOutcome requireNoGrossSecondGroupMisclosure(const AdjustmentResults& results) {
   const ConditionArray<float>& w = results.secondGroupW;
-  constexpr std::string_view kCoordinates = " A、B、C 点的座标";
-  if (StageOutcome o = requireNoGrossMisclosure(w[1], "固定角闭合差 w1", kCoordinates, kSecondGroupStep)) return o;
-  if (StageOutcome o = requireNoGrossMisclosure(w[2], "固定角闭合差 w2", kCoordinates, kSecondGroupStep)) return o;
-  return requireNoGrossMisclosure(w[3], "圆周角闭合差 w3", "三个中心角的观测值", kSecondGroupStep);
+  for (int j = 1; j <= 3; ++j) {  // w4 is in log units: the side condition has no such limit
+    const float wj = w[static_cast<std::size_t>(j)];
+    if (StageOutcome o = requireNoGrossMisclosure(wj, secondGroupMisclosure(j), kSecondGroupStep)) return o;
+  }
+  return done();
 }
 
 void secondGroupConditionRows(RunValues& run) {

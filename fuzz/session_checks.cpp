@@ -18,6 +18,7 @@
 #include "grade/grade_text.h"
 #include "input/utf8_text.h"
 #include "text_checks.h"
+#include "texts/fault_messages.h"
 #include "ui/line_reply_source.h"
 #include "ui/recording_window.h"
 
@@ -157,8 +158,8 @@ void checkStoppedRun(const RunOutcome& outcome, const AdjustmentState& state, st
     require(!repliesLeft, "a run stops for want of replies only when they are used up", outcome.message);
     return;
   }
-  require(outcome.fault && !outcome.fault->step.empty() && !outcome.fault->reason.empty(),
-          "a run that cannot compute names its step and value", outcome.message);
+  require(outcome.fault && outcome.message == cannotComputeMessage(*outcome.fault),
+          "a run that cannot compute tells its fault's step and value", outcome.message);
   requireCleanText(withoutQuotedReplies(outcome.message, typed), "a stop message");
 }
 

@@ -1,9 +1,11 @@
 #include "texts/fault_messages.h"
 
+#include "texts/fault_texts.h"
+
 namespace velmora {
 
 std::string cannotComputeMessage(const CannotCompute& fault) {
-  return "计算在「" + fault.step + "」一步中止：" + fault.reason + "。";
+  return "计算在「" + computeStepText(fault.step, fault.triangle) + "」一步中止：" + faultReasonText(fault) + "。";
 }
 
 std::string cannotCheckMessage(std::string_view failure) {

@@ -12,14 +12,14 @@ namespace {
 
 const std::string kEnterOrZero = " ?  输入正确单击 Enter 键 ;  错误输入零 ( 即:0 )";
 
-EntrySpec scalarEntry(std::size_t entry, std::string entryPrompt, std::string_view field,
-                      const std::string& confirmation, std::string correctionPrompt) {
+EntrySpec scalarEntry(std::size_t entry, std::string entryPrompt, FieldId field, const std::string& confirmation,
+                      std::string correctionPrompt) {
   return EntrySpec{std::move(entryPrompt), field,        sheetEntries()[entry].kind,  {},   {},
                    confirmation,           confirmation, std::move(correctionPrompt), entry};
 }
 
 /// An angle's row: its kind and caption are the entry table's.
-EntrySpec angleEntryRow(std::size_t entry, std::string entryPrompt, std::string_view field, std::string_view label,
+EntrySpec angleEntryRow(std::size_t entry, std::string entryPrompt, FieldId field, LabelId label,
                         std::string firstConfirmation, std::string repeatedConfirmation, std::string correctionPrompt) {
   const SheetEntry& row = sheetEntries()[entry];
   return EntrySpec{std::move(entryPrompt),
@@ -36,37 +36,38 @@ EntrySpec angleEntryRow(std::size_t entry, std::string entryPrompt, std::string_
 /// The scalar rows, each with its own texts exactly as the operator has always seen them.
 std::array<EntrySpec, 7> makeScalarEntries() {
   return {
-      scalarEntry(coordinateEntry(0), "输入三角形顶点 A 点的纵座标 :", "Text1",
+      scalarEntry(coordinateEntry(0), "输入三角形顶点 A 点的纵座标 :", FieldId::Text1,
                   "确认 A 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的纵座标 :"),
-      scalarEntry(coordinateEntry(1), "输入三角形顶点 A 点的横座标 :", "Text2",
+      scalarEntry(coordinateEntry(1), "输入三角形顶点 A 点的横座标 :", FieldId::Text2,
                   "确认 A 点的横座标输入是否正确" + kEnterOrZero, "输入正确的横座标 :"),
-      scalarEntry(coordinateEntry(2), "输入三角形顶点 B 点的纵座标 :", "Text3",
+      scalarEntry(coordinateEntry(2), "输入三角形顶点 B 点的纵座标 :", FieldId::Text3,
                   "确认 B 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的纵座标 Xb :"),
-      scalarEntry(coordinateEntry(3), "输入三角形顶点 B 点的横座标 :", "Text4",
+      scalarEntry(coordinateEntry(3), "输入三角形顶点 B 点的横座标 :", FieldId::Text4,
                   "确认 B 点的横座标输入是否正确" + kEnterOrZero, "输入三角形顶点 B 点正确的横座标 Yb :"),
-      scalarEntry(coordinateEntry(4), "输入三角形顶点 C 点的纵座标 :", "Text9",
+      scalarEntry(coordinateEntry(4), "输入三角形顶点 C 点的纵座标 :", FieldId::Text9,
                   "确认 C 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的纵座标 :"),
       // The east coordinate of C is confirmed with the north coordinate's question.
-      scalarEntry(coordinateEntry(5), "请输入三角形顶点 C 点的横座标 Yc:", "Text10",
+      scalarEntry(coordinateEntry(5), "请输入三角形顶点 C 点的横座标 Yc:", FieldId::Text10,
                   "确认 C 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的横座标 :"),
-      scalarEntry(kPointNameEntry, "请输入待定点的点名 :", "Text18", "确认待定点的点名输入是否正确" + kEnterOrZero,
-                  "请输入待定点正确的点名 :"),
+      scalarEntry(kPointNameEntry, "请输入待定点的点名 :", FieldId::Text18,
+                  "确认待定点的点名输入是否正确" + kEnterOrZero, "请输入待定点正确的点名 :"),
   };
 }
 
 EntrySpec distanceAngleRow(int i) {
   const std::string n = std::to_string(i);
   return angleEntryRow(angleEntry(i, 0),
-                       "请按三角形编号输入第 " + n + " 个三角形求距角 A(" + n + ") 的观测值:", "Text6", "Label12",
-                       "确认求距角 A(" + n + ") 的观测值输入是否正确" + kEnterOrZero,
+                       "请按三角形编号输入第 " + n + " 个三角形求距角 A(" + n + ") 的观测值:", FieldId::Text6,
+                       LabelId::Label12, "确认求距角 A(" + n + ") 的观测值输入是否正确" + kEnterOrZero,
                        "确认求距角 A( " + n + " ) 的观测值输入是否正确" + kEnterOrZero, "输入求距角正确的观测值 :");
 }
 
 EntrySpec advanceAngleRow(int i) {
   const std::string n = std::to_string(i);
   const std::string confirmation = "确认前进角 B(" + n + ") 的观测值输入是否正确" + kEnterOrZero;
-  return angleEntryRow(angleEntry(i, 1), "按三角形编号输入第 " + n + " 个三角形前进角 B(" + n + ") 的观测值 :", "Text7",
-                       "Label13", confirmation, confirmation, "输入前进角正确的观测值 :");
+  return angleEntryRow(angleEntry(i, 1),
+                       "按三角形编号输入第 " + n + " 个三角形前进角 B(" + n + ") 的观测值 :", FieldId::Text7,
+                       LabelId::Label13, confirmation, confirmation, "输入前进角正确的观测值 :");
 }
 
 EntrySpec centralAngleRow(int i) {
@@ -75,8 +76,8 @@ EntrySpec centralAngleRow(int i) {
                                    ") 的观测值输入是否正确 ?  输入正确按 Enter 键或 OK 键(  即:Enter 键或 OK 键);  "
                                    "错误输入按零 ( 即:0 )";
   return angleEntryRow(angleEntry(i, 2),
-                       "按三角形编号输入第 " + n + " 个三角形中心角的观测值 C(" + n + ") 的观测值 :", "Text8",
-                       "Label14", confirmation, confirmation, "输入中心角正确的观测值 :");
+                       "按三角形编号输入第 " + n + " 个三角形中心角的观测值 C(" + n + ") 的观测值 :", FieldId::Text8,
+                       LabelId::Label14, confirmation, confirmation, "输入中心角正确的观测值 :");
 }
 
 /// The three angle entries of one triangle.
@@ -131,7 +132,7 @@ std::string displayText(DisplayKind kind, const std::string& typed) {
 }
 
 std::string echoEntry(WindowOperations& window, const EntrySpec& entry, const std::string& typed) {
-  if (!entry.label.empty()) window.setLabelCaption(entry.label, entry.caption);
+  if (entry.label) window.setLabelCaption(*entry.label, entry.caption);
   std::string shown = displayText(entry.kind, typed);
   window.setFieldText(entry.field, shown);
   return shown;
@@ -174,9 +175,9 @@ DialogueEnd enterScalars(AdjustmentState& state, const TakeEntry& take) {
 DialogueEnd enterTriangleAngles(WindowOperations& window, AdjustmentState& state, int i, const TakeEntry& take) {
   const TriangleEntries& entries = triangleEntries(i);
   if (DialogueEnd end = take(entries.distance, state.typedText(entries.distance.entry)); !end.entered) return end;
-  window.setFieldText("Text7", "");
-  window.setFieldText("Text8", "");
-  window.setFieldText("Text11", "");
+  window.setFieldText(FieldId::Text7, "");
+  window.setFieldText(FieldId::Text8, "");
+  window.setFieldText(FieldId::Text11, "");
   if (DialogueEnd end = take(entries.advance, state.typedText(entries.advance.entry)); !end.entered) return end;
   return take(entries.central, state.typedText(entries.central.entry));
 }

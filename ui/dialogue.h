@@ -4,10 +4,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "engine/adjustment_state.h"
+#include "ui/control_ids.h"
 #include "ui/sheet_entries.h"
 #include "ui/window_operations.h"
 
@@ -16,9 +18,9 @@ namespace velmora {
 /// One entry with confirmation: its prompts, field, and (angles only) label.
 struct EntrySpec {
   std::string entryPrompt;
-  std::string_view field;
+  FieldId field;
   DisplayKind kind = DisplayKind::Coordinate;
-  std::string_view label;  ///< empty for the scalar entries
+  std::optional<LabelId> label;  ///< none for the scalar entries
   std::string caption;
   std::string firstConfirmation;
   std::string repeatedConfirmation;

@@ -1,6 +1,6 @@
 #include "ui/entry_problem.h"
 
-#include "engine/entry_rules.h"
+#include "texts/entry_rule_texts.h"
 #include "ui/window_typing.h"
 
 namespace velmora {

@@ -13,14 +13,14 @@ std::optional<std::string> RecordingWindow::askOperator(const std::string& promp
   return reply;
 }
 
-void RecordingWindow::setFieldText(std::string_view field, const std::string& text) {
-  operations_.push_back({WindowOperation::Kind::Field, std::string(field), text, ""});
-  lastTexts_.insert_or_assign(std::string(field), text);
+void RecordingWindow::setFieldText(FieldId field, const std::string& text) {
+  operations_.push_back({WindowOperation::Kind::Field, std::string(controlName(field)), text, ""});
+  lastTexts_.insert_or_assign(std::string(controlName(field)), text);
 }
 
-void RecordingWindow::setLabelCaption(std::string_view label, const std::string& text) {
-  operations_.push_back({WindowOperation::Kind::Label, std::string(label), text, ""});
-  lastTexts_.insert_or_assign(std::string(label), text);
+void RecordingWindow::setLabelCaption(LabelId label, const std::string& text) {
+  operations_.push_back({WindowOperation::Kind::Label, std::string(controlName(label)), text, ""});
+  lastTexts_.insert_or_assign(std::string(controlName(label)), text);
 }
 
 std::string RecordingWindow::lastText(const std::string& control) const {

@@ -26,8 +26,8 @@ class RecordingWindow : public WindowOperations {
   explicit RecordingWindow(std::vector<std::string> replies = {});
 
   std::optional<std::string> askOperator(const std::string& prompt) override;
-  void setFieldText(std::string_view field, const std::string& text) override;
-  void setLabelCaption(std::string_view label, const std::string& text) override;
+  void setFieldText(FieldId field, const std::string& text) override;
+  void setLabelCaption(LabelId label, const std::string& text) override;
 
   const std::vector<WindowOperation>& operations() const { return operations_; }
   /// The last text set on a control, or the empty text when it was never set.

@@ -11,8 +11,8 @@ namespace velmora {
 namespace {
 
 constexpr std::array<std::string_view, kTriangles + 1> kMisclosureCaptions{"", "w(1)", "w(2)", "w(3)"};
-constexpr std::array<std::string_view, kCoordinatesOfP> kCoordinateFields{"Text19", "Text20", "Text5",
-                                                                          "Text22", "Text23", "Text24"};
+constexpr std::array<FieldId, kCoordinatesOfP> kCoordinateFields{FieldId::Text19, FieldId::Text20, FieldId::Text5,
+                                                                 FieldId::Text22, FieldId::Text23, FieldId::Text24};
 
 /// A second-group misclosure as shown: the stored single rounded to two
 /// decimals, written at single precision.
@@ -21,36 +21,36 @@ std::string singleMisclosureText(float stored) { return plainSingleText(static_c
 }  // namespace
 
 void showTriangleMisclosure(WindowOperations& window, int i, double misclosureSeconds) {
-  window.setLabelCaption("Label17", std::string(kMisclosureCaptions[static_cast<std::size_t>(i)]));
-  window.setFieldText("Text11", "  " + plainRoundedText(misclosureSeconds, 2) + " 秒");
+  window.setLabelCaption(LabelId::Label17, std::string(kMisclosureCaptions[static_cast<std::size_t>(i)]));
+  window.setFieldText(FieldId::Text11, "  " + plainRoundedText(misclosureSeconds, 2) + " 秒");
 }
 
 void showSecondGroupMisclosures(WindowOperations& window, const ConditionArray<float>& w) {
-  window.setFieldText("Text12", "  " + singleMisclosureText(w[1]) + " 秒");
-  window.setFieldText("Text13", "  " + singleMisclosureText(w[2]) + " 秒");
-  window.setFieldText("Text21", "  " + singleMisclosureText(w[3]) + " 秒");
-  window.setFieldText("Text25", " " + singleMisclosureText(w[4]) + " 单位");
+  window.setFieldText(FieldId::Text12, "  " + singleMisclosureText(w[1]) + " 秒");
+  window.setFieldText(FieldId::Text13, "  " + singleMisclosureText(w[2]) + " 秒");
+  window.setFieldText(FieldId::Text21, "  " + singleMisclosureText(w[3]) + " 秒");
+  window.setFieldText(FieldId::Text25, " " + singleMisclosureText(w[4]) + " 单位");
 }
 
 void showWeightReciprocal(WindowOperations& window, int functionColumn, double reciprocal) {
-  window.setFieldText(functionColumn == kAzimuthFunctionColumn ? "Text15" : "Text16",
+  window.setFieldText(functionColumn == kAzimuthFunctionColumn ? FieldId::Text15 : FieldId::Text16,
                       " " + plainRoundedText(reciprocal, 6));
 }
 
 void showUnitWeightError(WindowOperations& window, float mb) {
-  window.setFieldText("Text14", "  " + fixedText(mb, 2) + " 秒");
+  window.setFieldText(FieldId::Text14, "  " + fixedText(mb, 2) + " 秒");
 }
 
 void showPositionError(WindowOperations& window, float md) {
-  window.setFieldText("Text17", "  " + fixedText(md, 2) + " 毫米");
+  window.setFieldText(FieldId::Text17, "  " + fixedText(md, 2) + " 毫米");
 }
 
 void showRelativeError(WindowOperations& window, std::optional<float> m) {
-  window.setFieldText("Text26", " 1/" + relativeErrorDenominatorText(m));
+  window.setFieldText(FieldId::Text26, " 1/" + relativeErrorDenominatorText(m));
 }
 
 void showPointNameWithResults(WindowOperations& window, const std::string& pointName) {
-  window.setFieldText("Text18", "   " + pointName);
+  window.setFieldText(FieldId::Text18, "   " + pointName);
 }
 
 void showCoordinateOfP(WindowOperations& window, std::size_t n, double metres) {

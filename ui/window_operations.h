@@ -1,6 +1,6 @@
 // The three window operations the dialogue and the compute flow use: ask the
-// operator (a modal prompt), set a field's text (Text1..Text26), set a label's
-// caption (Label1..Label60). A window, a console or a test recorder implements
+// operator (a modal prompt), set a field's text (FieldId::Text1..Text26), set a label's
+// caption (LabelId, the four the flow writes). A window, a console or a test recorder implements
 // them. Nothing is ever read back from the window.
 #pragma once
 
@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "ui/control_ids.h"
 
 namespace velmora {
 
@@ -37,8 +39,8 @@ class WindowOperations {
   /// replies ran out. A reply source has no cancel.
   virtual bool operatorCancelled() const { return false; }
 
-  virtual void setFieldText(std::string_view field, const std::string& text) = 0;
-  virtual void setLabelCaption(std::string_view label, const std::string& text) = 0;
+  virtual void setFieldText(FieldId field, const std::string& text) = 0;
+  virtual void setLabelCaption(LabelId label, const std::string& text) = 0;
 };
 
 }  // namespace velmora

@@ -1,4 +1,3 @@
-#include "engine/triangle_names.h"
 #include "worksheet/worksheet_numbers.h"
 #include "worksheet/worksheet_sections.h"
 

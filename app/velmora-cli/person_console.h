@@ -18,8 +18,8 @@ class PersonConsole : public WindowOperations {
       : replies_(replies), out_(out), echoReplies_(echoReplies) {}
 
   std::optional<std::string> askOperator(const std::string& prompt) override;
-  void setFieldText(std::string_view field, const std::string& text) override;
-  void setLabelCaption(std::string_view label, const std::string& text) override;
+  void setFieldText(FieldId field, const std::string& text) override;
+  void setLabelCaption(LabelId label, const std::string& text) override;
 
  private:
   LineReplySource& replies_;

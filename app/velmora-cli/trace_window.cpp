@@ -23,9 +23,11 @@ std::optional<std::string> TraceWindow::askOperator(const std::string& prompt) {
   return reply;
 }
 
-void TraceWindow::setFieldText(std::string_view field, const std::string& text) { writeLine("field", field, text); }
+void TraceWindow::setFieldText(FieldId field, const std::string& text) { writeLine("field", controlName(field), text); }
 
-void TraceWindow::setLabelCaption(std::string_view label, const std::string& text) { writeLine("label", label, text); }
+void TraceWindow::setLabelCaption(LabelId label, const std::string& text) {
+  writeLine("label", controlName(label), text);
+}
 
 void TraceWindow::writeStop(const std::string& message) { out_ << "stop\t" << escapeTraceText(message) << '\n'; }
 

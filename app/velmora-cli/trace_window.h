@@ -20,8 +20,8 @@ class TraceWindow : public WindowOperations {
   TraceWindow(LineReplySource& replies, std::ostream& out) : replies_(replies), out_(out) {}
 
   std::optional<std::string> askOperator(const std::string& prompt) override;
-  void setFieldText(std::string_view field, const std::string& text) override;
-  void setLabelCaption(std::string_view label, const std::string& text) override;
+  void setFieldText(FieldId field, const std::string& text) override;
+  void setLabelCaption(LabelId label, const std::string& text) override;
   void writeStop(const std::string& message);
 
  private:

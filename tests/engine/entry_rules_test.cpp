@@ -13,7 +13,7 @@ namespace {
 struct EntryCase {
   const char* name;
   const char* typed;
-  std::optional<std::string> problem;  ///< none: the entry is accepted
+  std::optional<EntryRule> broken;  ///< none: the entry is accepted
 };
 
 void PrintTo(const EntryCase& row, std::ostream* out) { *out << row.name; }
@@ -23,43 +23,46 @@ std::string rowName(const testing::TestParamInfo<EntryCase>& row) { return row.p
 class ObservedAngleRules : public testing::TestWithParam<EntryCase> {};
 
 TEST_P(ObservedAngleRules, RefusesWhatNoSurveyorObserved) {
-  EXPECT_EQ(observedAngleEntryProblem(GetParam().typed), GetParam().problem);
+  EXPECT_EQ(readObservedAngleEntry(GetParam().typed).broken, GetParam().broken);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Boundaries, ObservedAngleRules,
-    testing::Values(EntryCase{"Minutes59", "29.5900", std::nullopt}, EntryCase{"Minutes60", "29.6000", "分必须小于 60"},
-                    EntryCase{"Minutes75", "29.75491", "分必须小于 60"},
-                    EntryCase{"Seconds59Point9", "29.30599", std::nullopt},
-                    EntryCase{"Seconds60", "29.3060", "秒必须小于 60"},
-                    // 0.29 x 100 is a hair below 29: still 29 minutes and no seconds.
-                    EntryCase{"MinutesAHairBelowWhole", "0.29", std::nullopt},
-                    EntryCase{"JustBelowStraightAngle", "179.5959", std::nullopt},
-                    EntryCase{"TenthOfASecondBelowStraightAngle", "179.59599", std::nullopt},
-                    EntryCase{"StraightAngle", "180", "必须小于 180°"}, EntryCase{"FullCircle", "360", "必须小于 180°"},
-                    EntryCase{"BeyondEveryProduct", "1e306", "必须小于 180°"},
-                    EntryCase{"DecimalPartsOfAStraightAngle", "179.99999", "分必须小于 60"},
-                    EntryCase{"TenthOfASecond", "0.00001", std::nullopt}, EntryCase{"Zero", "0", "必须大于 0"},
-                    EntryCase{"NegativeZero", "-0", "必须大于 0"}, EntryCase{"Negative", "-45.3012", "必须大于 0"},
-                    EntryCase{"Letters", "abc", "不是数字"}, EntryCase{"Empty", "", "不是数字"},
-                    EntryCase{"DecimalComma", "45,3012", "不是数字"},
-                    EntryCase{"BeyondDouble", "1e400", "超出数值范围"},
-                    EntryCase{"BlanksAround", " 45.3012 ", std::nullopt}),
+    testing::Values(
+        EntryCase{"Minutes59", "29.5900", std::nullopt}, EntryCase{"Minutes60", "29.6000", EntryRule::MinutesTooLarge},
+        EntryCase{"Minutes75", "29.75491", EntryRule::MinutesTooLarge},
+        EntryCase{"Seconds59Point9", "29.30599", std::nullopt},
+        EntryCase{"Seconds60", "29.3060", EntryRule::SecondsTooLarge},
+        // 0.29 x 100 is a hair below 29: still 29 minutes and no seconds.
+        EntryCase{"MinutesAHairBelowWhole", "0.29", std::nullopt},
+        EntryCase{"JustBelowStraightAngle", "179.5959", std::nullopt},
+        EntryCase{"TenthOfASecondBelowStraightAngle", "179.59599", std::nullopt},
+        EntryCase{"StraightAngle", "180", EntryRule::NotBelow180},
+        EntryCase{"FullCircle", "360", EntryRule::NotBelow180},
+        EntryCase{"BeyondEveryProduct", "1e306", EntryRule::NotBelow180},
+        EntryCase{"DecimalPartsOfAStraightAngle", "179.99999", EntryRule::MinutesTooLarge},
+        EntryCase{"TenthOfASecond", "0.00001", std::nullopt}, EntryCase{"Zero", "0", EntryRule::NotPositive},
+        EntryCase{"NegativeZero", "-0", EntryRule::NotPositive},
+        EntryCase{"Negative", "-45.3012", EntryRule::NotPositive}, EntryCase{"Letters", "abc", EntryRule::NotANumber},
+        EntryCase{"Empty", "", EntryRule::NotANumber}, EntryCase{"DecimalComma", "45,3012", EntryRule::NotANumber},
+        EntryCase{"BeyondDouble", "1e400", EntryRule::OutOfRange},
+        EntryCase{"BlanksAround", " 45.3012 ", std::nullopt}),
     rowName);
 
 class CoordinateRules : public testing::TestWithParam<EntryCase> {};
 
 TEST_P(CoordinateRules, FollowTheNumberRules) {
-  EXPECT_EQ(coordinateEntryProblem(GetParam().typed), GetParam().problem);
+  EXPECT_EQ(readCoordinateEntry(GetParam().typed).broken, GetParam().broken);
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, CoordinateRules,
                          testing::Values(EntryCase{"Ordinary", "3146.231", std::nullopt},
                                          EntryCase{"NegativeAndZero", "-0", std::nullopt},
-                                         EntryCase{"Exponent", "1e5", std::nullopt}, EntryCase{"Empty", "", "不是数字"},
-                                         EntryCase{"FullWidthDigits", "３146.231", "不是数字"},
-                                         EntryCase{"Hexadecimal", "0x10", "不是数字"},
-                                         EntryCase{"BeyondDouble", "-1e400", "超出数值范围"}),
+                                         EntryCase{"Exponent", "1e5", std::nullopt},
+                                         EntryCase{"Empty", "", EntryRule::NotANumber},
+                                         EntryCase{"FullWidthDigits", "３146.231", EntryRule::NotANumber},
+                                         EntryCase{"Hexadecimal", "0x10", EntryRule::NotANumber},
+                                         EntryCase{"BeyondDouble", "-1e400", EntryRule::OutOfRange}),
                          rowName);
 
 // The checked angle is the one the run computes with, to the last bit: a

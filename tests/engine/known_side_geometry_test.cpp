@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace velmora {
 namespace {
@@ -67,7 +68,8 @@ TEST(KnownSideStep, KnownAnglesOfAClockwiseTriangle) {
 struct KnownPointsCase {
   const char* name;
   std::array<const char*, 6> coordinates;  ///< xa, ya, xb, yb, xc, yc
-  const char* stop;                        ///< in the reason; empty: the step goes on
+  std::optional<FaultKind> stop;           ///< none: the step goes on
+  int side = 0;                            ///< of coincident points: 1 AB, 2 BC, 3 CA
 };
 
 void PrintTo(const KnownPointsCase& row, std::ostream* out) { *out << row.name; }
@@ -79,27 +81,29 @@ TEST_P(KnownPoints, CoincidentCollinearOrCounterClockwiseStop) {
   const FigureTexts state = statePoints(c[0], c[1], c[2], c[3], c[4], c[5]);
   KnownSideGeometry g;
   const StageOutcome outcome = knownSideStep(state, g);
-  if (*GetParam().stop == '\0') {
-    EXPECT_FALSE(outcome) << outcome->reason;
+  if (!GetParam().stop) {
+    EXPECT_FALSE(outcome) << outcome->value;
   } else {
     ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->step, "已知边长与方位角计算");
-    EXPECT_NE(outcome->reason.find(GetParam().stop), std::string::npos) << outcome->reason;
+    EXPECT_EQ(outcome->step, ComputeStep::KnownSides);
+    EXPECT_EQ(outcome->kind, *GetParam().stop);
+    EXPECT_EQ(outcome->subject.index, GetParam().side);
   }
 }
 
 // C is 0.0009 m or 0.0011 m off the 100 m line AB: the height over the longest side decides.
 INSTANTIATE_TEST_SUITE_P(
     Rows, KnownPoints,
-    testing::Values(KnownPointsCase{"Clockwise", {"0", "0", "0", "100", "-100", "50"}, ""},
-                    KnownPointsCase{"CounterClockwise", {"0", "100", "0", "0", "-100", "50"}, "应按顺时针方向编号"},
-                    KnownPointsCase{"AEqualsB", {"5", "5", "5", "5", "-100", "50"}, "已知点 A 与 B 重合"},
-                    KnownPointsCase{"BNearC", {"0", "0", "0", "100", "0.0009", "100"}, "已知点 B 与 C 重合"},
-                    KnownPointsCase{"CNearA", {"0", "0", "0", "100", "0", "0.0009"}, "已知点 C 与 A 重合"},
-                    KnownPointsCase{"PairApartButFlat", {"0", "0", "0.0011", "0", "-100", "50"}, "在一条直线上"},
-                    KnownPointsCase{"CJustBelowTheLine", {"0", "0", "0", "100", "-0.0011", "50"}, ""},
-                    KnownPointsCase{"CTooCloseToTheLine", {"0", "0", "0", "100", "-0.0009", "50"}, "在一条直线上"},
-                    KnownPointsCase{"CBeyondBOnTheLine", {"0", "0", "0", "100", "0", "300"}, "在一条直线上"}),
+    testing::Values(
+        KnownPointsCase{"Clockwise", {"0", "0", "0", "100", "-100", "50"}, std::nullopt},
+        KnownPointsCase{"CounterClockwise", {"0", "100", "0", "0", "-100", "50"}, FaultKind::CounterClockwise},
+        KnownPointsCase{"AEqualsB", {"5", "5", "5", "5", "-100", "50"}, FaultKind::CoincidentPoints, 1},
+        KnownPointsCase{"BNearC", {"0", "0", "0", "100", "0.0009", "100"}, FaultKind::CoincidentPoints, 2},
+        KnownPointsCase{"CNearA", {"0", "0", "0", "100", "0", "0.0009"}, FaultKind::CoincidentPoints, 3},
+        KnownPointsCase{"PairApartButFlat", {"0", "0", "0.0011", "0", "-100", "50"}, FaultKind::CollinearPoints},
+        KnownPointsCase{"CJustBelowTheLine", {"0", "0", "0", "100", "-0.0011", "50"}, std::nullopt},
+        KnownPointsCase{"CTooCloseToTheLine", {"0", "0", "0", "100", "-0.0009", "50"}, FaultKind::CollinearPoints},
+        KnownPointsCase{"CBeyondBOnTheLine", {"0", "0", "0", "100", "0", "300"}, FaultKind::CollinearPoints}),
     [](const testing::TestParamInfo<KnownPointsCase>& row) { return std::string(row.param.name); });
 
 TEST(KnownSideStep, TypedTextThatIsNotANumberCannotCompute) {
@@ -107,8 +111,8 @@ TEST(KnownSideStep, TypedTextThatIsNotANumberCannotCompute) {
   KnownSideGeometry g;
   const StageOutcome outcome = knownSideStep(state, g);
   ASSERT_TRUE(outcome);
-  EXPECT_NE(outcome->reason.find("B 点的横座标"), std::string::npos);
-  EXPECT_NE(outcome->reason.find("1OO"), std::string::npos);
+  EXPECT_EQ(outcome->kind, FaultKind::BrokenEntry);
+  EXPECT_EQ(outcome->rule, EntryRule::NotANumber);
   EXPECT_EQ(outcome->entry, FigureEntry::yb);
   EXPECT_EQ(outcome->value, "1OO");
 }
@@ -160,7 +164,10 @@ TEST(ProvisionalDistanceStep, CentralAngleWithZeroSineCannotCompute) {
   ProvisionalDistances d;
   const StageOutcome outcome = provisionalDistanceStep(state, g, d);
   ASSERT_TRUE(outcome);
-  EXPECT_NE(outcome->reason.find("中心角 C(2)"), std::string::npos);
+  EXPECT_EQ(outcome->kind, FaultKind::ZeroDivisor);
+  EXPECT_EQ(outcome->subject.quantity, FaultQuantity::CentralAngle);
+  EXPECT_EQ(outcome->subject.aspect, QuantityAspect::Sine);
+  EXPECT_EQ(outcome->entry, FigureEntry::c2);
 }
 
 }  // namespace

@@ -68,7 +68,8 @@ TEST_F(TriangleStepFixture, ZeroAngleCannotComputeItsCoefficient) {
   setTriangle(3, 0.0, 90.0, 90.0);
   const StageOutcome outcome = triangleStep(state, run, 3);
   ASSERT_TRUE(outcome);
-  EXPECT_NE(outcome->reason.find("求距角 A(3)"), std::string::npos);
+  EXPECT_EQ(outcome->subject.quantity, FaultQuantity::DistanceAngle);
+  EXPECT_EQ(outcome->subject.aspect, QuantityAspect::Tangent);
   EXPECT_EQ(outcome->entry, FigureEntry::a3);
   EXPECT_FALSE(std::isinf(run.distanceDelta[3]));
 }
@@ -77,7 +78,7 @@ TEST_F(TriangleStepFixture, AngleBeyondHalfCircleCannotTakeTheLogarithm) {
   setTriangle(1, 200.0, -10.0, -10.0);
   const StageOutcome outcome = triangleStep(state, run, 1);
   ASSERT_TRUE(outcome);
-  EXPECT_NE(outcome->reason.find("不能取对数"), std::string::npos) << outcome->reason;
+  EXPECT_EQ(outcome->kind, FaultKind::NotPositiveForLog) << outcome->value;
 }
 
 TEST(ConvertTriangleAngles, TypedAnglesBecomeDecimalDegrees) {
@@ -185,7 +186,8 @@ TEST(SecondGroupStep, EqualDistanceAndAdvanceAnglesGiveAZeroSideCondition) {
 struct SecondGroupLimitCase {
   const char* name;
   double w1, w2, w3;  ///< planted, arc seconds
-  const char* stop;   ///< in the reason; empty: the step goes on
+  int stop;           ///< the misclosure w1..w3 that stops the step; 0: the step goes on
+  const char* shown;  ///< its value as the fault gives it
 };
 
 void PrintTo(const SecondGroupLimitCase& row, std::ostream* out) { *out << row.name; }
@@ -208,27 +210,30 @@ TEST_P(SecondGroupLimits, StopBeyondTenMinutesOnceAllAreStored) {
   run.centralAngleSum = run.centralAngleSum + row.w3 / 3600.0;
   const StageOutcome outcome = secondGroupStep(state, run);
   EXPECT_NEAR(state.secondGroupW[3], row.w3, 1e-3) << "every misclosure is stored before the limits are checked";
-  if (*row.stop == '\0') {
-    EXPECT_FALSE(outcome) << outcome->reason;
+  if (row.stop == 0) {
+    EXPECT_FALSE(outcome) << outcome->value;
   } else {
     ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->step, "第二组条件闭合差");
+    EXPECT_EQ(outcome->step, ComputeStep::SecondGroupMisclosures);
+    EXPECT_EQ(outcome->kind, FaultKind::GrossMisclosure);
+    EXPECT_EQ(outcome->subject.quantity, FaultQuantity::SecondGroupMisclosure);
+    EXPECT_EQ(outcome->subject.index, row.stop);
     EXPECT_FALSE(outcome->entry) << "a misclosure belongs to several typed values";
-    EXPECT_FALSE(outcome->value.empty());
-    EXPECT_NE(outcome->reason.find(row.stop), std::string::npos) << outcome->reason;
+    EXPECT_EQ(outcome->value, row.shown);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SecondGroupLimits,
-    testing::Values(SecondGroupLimitCase{"AllWithin", 599.9, -599.9, 599.9, ""},
-                    SecondGroupLimitCase{"ExactlyTenMinutes", 600.0, -600.0, 600.0, ""},
-                    SecondGroupLimitCase{"FixedAngleAOver", 600.1, 0.0, 0.0, "固定角闭合差 w1 = 600.1 秒"},
-                    SecondGroupLimitCase{"FixedAngleANegativeOver", -600.1, 0.0, 0.0, "固定角闭合差 w1 = -600.1 秒"},
-                    SecondGroupLimitCase{"FixedAngleBOver", 0.0, 600.1, 0.0, "固定角闭合差 w2 = 600.1 秒"},
-                    SecondGroupLimitCase{"CircleOver", 0.0, 0.0, -600.1, "圆周角闭合差 w3 = -600.1 秒"},
-                    SecondGroupLimitCase{"FirstOverNamedFirst", 700.0, 800.0, 900.0, "固定角闭合差 w1 = 700 秒"}),
-    [](const testing::TestParamInfo<SecondGroupLimitCase>& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, SecondGroupLimits,
+                         testing::Values(SecondGroupLimitCase{"AllWithin", 599.9, -599.9, 599.9, 0, ""},
+                                         SecondGroupLimitCase{"ExactlyTenMinutes", 600.0, -600.0, 600.0, 0, ""},
+                                         SecondGroupLimitCase{"FixedAngleAOver", 600.1, 0.0, 0.0, 1, "600.1"},
+                                         SecondGroupLimitCase{"FixedAngleANegativeOver", -600.1, 0.0, 0.0, 1, "-600.1"},
+                                         SecondGroupLimitCase{"FixedAngleBOver", 0.0, 600.1, 0.0, 2, "600.1"},
+                                         SecondGroupLimitCase{"CircleOver", 0.0, 0.0, -600.1, 3, "-600.1"},
+                                         SecondGroupLimitCase{"FirstOverNamedFirst", 700.0, 800.0, 900.0, 1, "700"}),
+                         [](const testing::TestParamInfo<SecondGroupLimitCase>& row) {
+                           return std::string(row.param.name);
+                         });
 
 }  // namespace
 }  // namespace velmora

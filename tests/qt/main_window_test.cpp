@@ -187,7 +187,7 @@ class MainWindowTest : public QObject {
     QFETCH(QString, text);
     QFETCH(bool, fits);
     FigureForm form(std::make_unique<DialogChannel>());
-    form.setFieldText(field.toStdString(), text.toStdString());
+    form.setFieldText(static_cast<FieldId>(field.mid(4).toInt()), text.toStdString());  // "Text19" -> FieldId::Text19
     auto* shown = form.findChild<FormField*>(field);
     QCOMPARE(shown->wholeText(), text);
     if (fits) {
@@ -208,7 +208,7 @@ class MainWindowTest : public QObject {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto* field = form.findChild<FormField*>("Text14");
-    form.setFieldText("Text14", "  5226530816.00 秒");
+    form.setFieldText(FieldId::Text14, "  5226530816.00 秒");
     field->setFocus();
     QCOMPARE(field->text(), QStringLiteral("  5226530816.00 秒"));
     form.findChild<QWidget*>("Text1")->setFocus();

@@ -66,15 +66,15 @@ std::optional<std::string> FigureForm::askOperatorAbout(const std::string& promp
 
 bool FigureForm::operatorCancelled() const { return channel_->lastPromptCancelled(); }
 
-void FigureForm::setFieldText(std::string_view field, const std::string& text) {
-  FormField& shown = controls_.field(field);
+void FigureForm::setFieldText(FieldId field, const std::string& text) {
+  FormField& shown = controls_.field(controlName(field));
   shown.showWholeText(QString::fromStdString(text));
   shown.setStale(false);
   writtenThisRun_.insert(&shown);
 }
 
-void FigureForm::setLabelCaption(std::string_view label, const std::string& text) {
-  FormControls::showCaption(controls_.label(label), QString::fromStdString(text));
+void FigureForm::setLabelCaption(LabelId label, const std::string& text) {
+  FormControls::showCaption(controls_.label(controlName(label)), QString::fromStdString(text));
 }
 
 RunOutcome FigureForm::compute() {

@@ -38,8 +38,8 @@ class FigureForm final : public QWidget, public WindowOperations {
   /// `field` is Text1..Text26, `label` Label1..Label60; another name is a
   /// programming error and throws std::out_of_range.
   bool operatorCancelled() const override;
-  void setFieldText(std::string_view field, const std::string& text) override;
-  void setLabelCaption(std::string_view label, const std::string& text) override;
+  void setFieldText(FieldId field, const std::string& text) override;
+  void setLabelCaption(LabelId label, const std::string& text) override;
 
   /// 计算 (Command1): one Compute run; a run that stops is told to the operator.
   RunOutcome compute();

@@ -52,7 +52,7 @@ QString FigureRecovery::userFolder() { return QStandardPaths::writableLocation(Q
 
 void FigureRecovery::start(const QString& folder) {
   if (!takeSlot(folder)) {
-    tellCannotKeep(folder);
+    tellCannotKeep();
     return;
   }
   if (const std::optional<RecoveredFigure> leftOver = readLeftOver(); leftOver && offer(*leftOver)) {
@@ -101,9 +101,10 @@ void FigureRecovery::setDamagedAside() {
   const QString aside = damagedFile(file_);
   QFile::remove(aside);
   if (QFile::rename(file_, aside)) {
-    emit noticed(QStringLiteral("恢复文件已损坏，无法读取，已移到「%1」。").arg(QDir::toNativeSeparators(aside)));
+    emit noticed(QStringLiteral("恢复文件已损坏，无法读取，已在用户数据文件夹中改名为「%1」。")
+                     .arg(QFileInfo(aside).fileName()));
   } else {
-    emit noticed(QStringLiteral("恢复文件「%1」已损坏，无法读取。").arg(QDir::toNativeSeparators(file_)));
+    emit noticed(QStringLiteral("用户数据文件夹中的恢复文件已损坏，无法读取。"));
   }
 }
 
@@ -154,7 +155,7 @@ void FigureRecovery::write(const QByteArray& text) {
     return;
   }
   written_.clear();
-  tellCannotKeep(QFileInfo(file_).absolutePath());
+  tellCannotKeep();
 }
 
 void FigureRecovery::remove() {
@@ -162,11 +163,10 @@ void FigureRecovery::remove() {
   QFile::remove(file_);
 }
 
-void FigureRecovery::tellCannotKeep(const QString& where) {
+void FigureRecovery::tellCannotKeep() {
   if (toldCannotKeep_) return;
   toldCannotKeep_ = true;
-  emit noticed(QStringLiteral("无法在「%1」保存恢复文件：程序意外结束时，未保存的修改会丢失。")
-                   .arg(QDir::toNativeSeparators(where)));
+  emit noticed(QStringLiteral("无法在用户数据文件夹中保存恢复文件：程序意外结束时，未保存的修改会丢失。"));
 }
 
 }  // namespace velmora

@@ -57,7 +57,7 @@ class FigureRecovery final : public QObject {
   void keep();
   void write(const QByteArray& text);
   void remove();
-  void tellCannotKeep(const QString& where);
+  void tellCannotKeep();
 
   FigureFileCommands& files_;
   FigureForm& form_;
