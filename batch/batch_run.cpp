@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <thread>
 
 #include "batch/work_pool.h"
@@ -29,7 +30,8 @@ struct FigureSlot {
   AdjustmentResults results;
   RunReview review;
   std::optional<RecordError> fault;
-  StageTableRecorder tables;  ///< with --tables: the worksheet's tables of the figure
+  /// With --tables: the worksheet's tables of the figure (made on first use, so that a batch without costs no memory).
+  std::unique_ptr<StageTableRecorder> tables;
 };
 
 /// A block of slots filled by the reader; the slots keep their strings'
@@ -49,7 +51,7 @@ ReviewAsked reviewAsked(const BatchOptions& options) {
 }
 
 const StageTables* tablesOf(const FigureSlot& slot, const BatchOptions& options) {
-  return options.tables ? &slot.tables.tables() : nullptr;
+  return options.tables ? &slot.tables->tables() : nullptr;
 }
 
 /// Adjusts one figure and writes its record, a result or an error record:
@@ -59,7 +61,8 @@ bool adjustAndWrite(FigureSlot& slot, const FigureHeader& header, const BatchOpt
   const FigureTexts typed = figure.typed();
   AdjustmentResults& results = slot.results;
   slot.fault.reset();
-  const StageOutcome fault = options.tables ? adjustFigure(typed, results, slot.tables) : adjustFigure(typed, results);
+  if (options.tables && !slot.tables) slot.tables = std::make_unique<StageTableRecorder>();
+  const StageOutcome fault = options.tables ? adjustFigure(typed, results, *slot.tables) : adjustFigure(typed, results);
   if (fault) {
     const std::optional<std::string_view> column =
         fault->entry ? std::optional(entryColumn(*fault->entry)) : std::nullopt;
