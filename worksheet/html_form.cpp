@@ -5,7 +5,7 @@ namespace {
 
 constexpr const char* kStyle =
     "@page { size: A4; margin: 15mm 12mm; }\n"
-    "body { font-family: 'DejaVu Serif', 'Noto Serif CJK SC', 'Noto Sans CJK SC', serif; font-size: 10pt; color: #000; }\n"
+    "body { font-family: 'DejaVu Serif', 'Noto Serif CJK SC', 'Noto Sans CJK SC', serif; font-size: 10pt; }\n"
     "h1 { font-size: 16pt; text-align: center; margin: 0 0 8pt 0; }\n"
     "h2 { font-size: 12pt; margin: 12pt 0 4pt 0; border-bottom: 1px solid #444; page-break-after: avoid; }\n"
     "p { margin: 2pt 0; }\n"
