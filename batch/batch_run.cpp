@@ -70,7 +70,7 @@ bool adjustAndWrite(FigureSlot& slot, const FigureHeader& header, const BatchOpt
     writer.failure(slot.out, {slot.record.line, &figure.name(), error.field, error.message});
     return false;
   }
-  slot.review = reviewRun(typed, results, reviewAsked(options));
+  slot.review = reviewRun(results, reviewAsked(options));
   writer.result(slot.out, {slot.record.line, figure.name(), results, slot.review, tablesOf(slot, options)});
   return true;
 }

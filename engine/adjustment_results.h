@@ -42,8 +42,19 @@ FigureTexts figureTextsOf(TextOfRow textOfRow) {
   return texts;
 }
 
+/// A point's numeric coordinates: x north, y east, metres.
+struct PlanePoint {
+  double x = 0.0;
+  double y = 0.0;
+};
+
 /// Every value the adjustment stores, under the method's own names.
 struct AdjustmentResults {
+  // The typed values as the run read them, each text read once: A, B, C, and
+  // the observed angles in decimal degrees before any correction.
+  std::array<PlanePoint, 3> knownPoints{};
+  TriangleArray<double> observedDistanceAngle{}, observedAdvanceAngle{}, observedCentralAngle{};
+
   // Decimal degrees: converted, then first-group corrected, then adjusted.
   TriangleArray<double> distanceAngle{}, advanceAngle{}, centralAngle{};
 

@@ -49,6 +49,7 @@ class FigurePipeline {
 
   StageOutcome secondGroup() {
     if (StageOutcome o = knownSideStep(typed_, run_.geometry)) return o;
+    results_.knownPoints = {run_.geometry.a, run_.geometry.b, run_.geometry.c};
     tell(Stage::KnownSides);
     if (StageOutcome o = secondGroupMisclosures(results_, run_)) return o;
     tell(Stage::SecondGroupMisclosures);

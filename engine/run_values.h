@@ -17,12 +17,6 @@ using ConditionMatrix = std::array<std::array<double, 10>, 7>;
 /// Bordered normal matrix, rows and columns 1..6.
 using NormalMatrix = std::array<std::array<double, 7>, 7>;
 
-/// A point's numeric coordinates: x north, y east, metres.
-struct PlanePoint {
-  double x = 0.0;
-  double y = 0.0;
-};
-
 struct KnownSideGeometry {
   PlanePoint a, b, c;                                        ///< the typed coordinates' numeric values
   double sideAB = 0.0, sideBC = 0.0, sideCA = 0.0;           ///< metres

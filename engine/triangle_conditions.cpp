@@ -79,7 +79,13 @@ StageOutcome convertTriangleAngles(const FigureTexts& typed, AdjustmentResults& 
   if (StageOutcome outcome = convertAngle(typed.advanceAngle[ti], advanceAngleOf(i), at, results.advanceAngle[ti])) {
     return outcome;
   }
-  return convertAngle(typed.centralAngle[ti], centralAngleOf(i), at, results.centralAngle[ti]);
+  if (StageOutcome outcome = convertAngle(typed.centralAngle[ti], centralAngleOf(i), at, results.centralAngle[ti])) {
+    return outcome;
+  }
+  results.observedDistanceAngle[ti] = results.distanceAngle[ti];
+  results.observedAdvanceAngle[ti] = results.advanceAngle[ti];
+  results.observedCentralAngle[ti] = results.centralAngle[ti];
+  return done();
 }
 
 StageOutcome triangleMisclosure(AdjustmentResults& results, RunValues& run, int i) {

@@ -8,8 +8,9 @@
 namespace velmora {
 namespace {
 
-constexpr std::array<std::string_view, 9> kAngleNames = {"A(1)", "B(1)", "C(1)", "A(2)", "B(2)",
-                                                         "C(2)", "A(3)", "B(3)", "C(3)"};
+constexpr std::array<std::string_view, 9> kSmallestAngleNames = {"最小角 A(1)", "最小角 B(1)", "最小角 C(1)",
+                                                                 "最小角 A(2)", "最小角 B(2)", "最小角 C(2)",
+                                                                 "最小角 A(3)", "最小角 B(3)", "最小角 C(3)"};
 constexpr std::array<std::string_view, 3> kTriangleNames = {"三角形闭合差 w(1)", "三角形闭合差 w(2)",
                                                             "三角形闭合差 w(3)"};
 constexpr std::string_view kSeconds = "秒";
@@ -17,9 +18,9 @@ constexpr std::string_view kLogUnits = "单位";
 constexpr std::string_view kDegrees = "度";
 
 /// A deciding check: passes when |value| <= limit.
-GradeCheck upperLimitCheck(std::string name, std::string_view unit, double value, double limit) {
+GradeCheck upperLimitCheck(std::string_view name, std::string_view unit, double value, double limit) {
   GradeCheck check;
-  check.name = std::move(name);
+  check.name = name;
   check.unit = unit;
   check.value = value;
   check.limit = limit;
@@ -51,7 +52,7 @@ GradeCheck shapeCheck(const std::array<double, 9>& angles) {
   }
   const double degrees = angles[smallest];
   GradeCheck check;
-  check.name = "最小角 " + std::string(kAngleNames[smallest]);
+  check.name = kSmallestAngleNames[smallest];
   check.unit = kDegrees;
   check.value = degrees;
   check.limit = kShapeNoteDegrees;
@@ -108,7 +109,7 @@ GradeAssessment assessGrade(const GradeInputs& inputs, const SurveyGrade& grade)
   std::size_t row = 0;
   for (std::size_t t = 0; t < 3; ++t) {
     result.checks[row++] =
-        upperLimitCheck(std::string(kTriangleNames[t]), kSeconds, inputs.triangleW[t], grade.triangleMisclosureSeconds);
+        upperLimitCheck(kTriangleNames[t], kSeconds, inputs.triangleW[t], grade.triangleMisclosureSeconds);
   }
   result.checks[row++] = upperLimitCheck("测角中误差 mb", kSeconds, inputs.mb, m);
   result.checks[row++] = ferreroCheck(inputs, m);
@@ -120,8 +121,7 @@ GradeAssessment assessGrade(const GradeInputs& inputs, const SurveyGrade& grade)
   constexpr std::array<std::string_view, 4> names = {"固定角闭合差 w1", "固定角闭合差 w2", "圆周角闭合差 w3",
                                                      "极条件闭合差 w4"};
   for (std::size_t j = 0; j < 4; ++j) {
-    result.checks[row++] =
-        upperLimitCheck(std::string(names[j]), j == 3 ? kLogUnits : kSeconds, inputs.secondGroupW[j], limits[j]);
+    result.checks[row++] = upperLimitCheck(names[j], j == 3 ? kLogUnits : kSeconds, inputs.secondGroupW[j], limits[j]);
   }
   result.checks[row++] = shapeCheck(inputs.adjustedAngles);
   result.passes = true;

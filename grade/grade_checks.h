@@ -36,7 +36,7 @@ std::string_view verdictText(Verdict verdict);
 /// (|value| <= limit passes); a lower limit is a least value (value >= limit).
 struct GradeCheck {
   std::string_view key;   ///< stable machine name: w1, mb, secondGroupW4, ...
-  std::string name;       ///< the operator's name of the checked value
+  std::string_view name;  ///< the operator's name of the checked value, a fixed text
   std::string_view unit;  ///< 秒, 单位 or 度
   double value = 0.0;
   double limit = 0.0;

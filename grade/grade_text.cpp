@@ -30,7 +30,7 @@ std::string headingLine(const SurveyGrade& grade) {
 
 std::string checkRow(const GradeCheck& check) {
   const std::string unit = " " + std::string(check.unit);
-  std::string row = paddedRight(check.name, 20) + paddedRight(checkValueText(check) + unit, 14) +
+  std::string row = paddedRight(std::string(check.name), 20) + paddedRight(checkValueText(check) + unit, 14) +
                     paddedRight(std::string(check.lowerLimit ? "≥ " : "≤ ") + checkLimitText(check) + unit, 16) +
                     std::string(verdictText(check.verdict));
   if (!check.remark.empty()) row += "（" + std::string(check.remark) + "）";

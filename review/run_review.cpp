@@ -6,14 +6,8 @@
 namespace velmora {
 namespace {
 
-void checkRigorously(const FigureTexts& typed, const AdjustmentResults& results, RunReview& review) {
-  const std::optional<CheckObservations> observations = checkObservations(typed, results);
-  if (!observations) {
-    review.end = ReviewEnd::NoCompleteRun;
-    review.refusal = kNoRunToCheckMessage;
-    return;
-  }
-  CheckOutcome outcome = rigorousAdjustment(*observations);
+void checkRigorously(const AdjustmentResults& results, RunReview& review) {
+  CheckOutcome outcome = rigorousAdjustment(checkObservations(results));
   if (!outcome.check) {
     review.end = ReviewEnd::CannotCheck;
     review.refusal = cannotCheckMessage(outcome.failure);
@@ -30,15 +24,15 @@ void assessGrades(const AdjustmentResults& results, const ReviewAsked& asked, Ru
 
 }  // namespace
 
-RunReview reviewRun(const FigureTexts& typed, const AdjustmentResults& results, const ReviewAsked& asked) {
+RunReview reviewRun(const AdjustmentResults& results, const ReviewAsked& asked) {
   RunReview review;
-  if (asked.rigorous) checkRigorously(typed, results, review);
+  if (asked.rigorous) checkRigorously(results, review);
   if (asked.highestGrade || asked.gradeChecks) assessGrades(results, asked, review);
   return review;
 }
 
 RunReview reviewRun(const AdjustmentState& state, const ReviewAsked& asked) {
-  if (state.lastRunComplete) return reviewRun(state.typedFigure(), state, asked);
+  if (state.lastRunComplete) return reviewRun(static_cast<const AdjustmentResults&>(state), asked);
   RunReview refused;
   refused.end = ReviewEnd::NoCompleteRun;
   refused.refusal = kNoRunToCheckMessage;

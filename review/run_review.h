@@ -37,10 +37,10 @@ struct RunReview {
   std::optional<GradeAssessment> assessment;  ///< asked for: every check against the grade
 };
 
-/// The parts asked for of the run whose typed texts are `typed` and whose
-/// complete adjustment gave `results`. The grade parts are there whatever
-/// becomes of the check.
-RunReview reviewRun(const FigureTexts& typed, const AdjustmentResults& results, const ReviewAsked& asked);
+/// The parts asked for of the run whose complete adjustment gave `results`
+/// (the check takes the typed values as the run read them). The grade parts
+/// are there whatever becomes of the check.
+RunReview reviewRun(const AdjustmentResults& results, const ReviewAsked& asked);
 
 /// The same for the window's record; NoCompleteRun, with nothing computed,
 /// when its last run did not complete.

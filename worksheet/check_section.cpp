@@ -15,7 +15,7 @@ Table gradeTable(const GradeAssessment& assessment) {
   rows.noteColumns = 2;
   for (const GradeCheck& check : assessment.checks) {
     const std::string unit = " " + std::string(check.unit);
-    rows.rows.push_back({check.name, checkValueText(check) + unit,
+    rows.rows.push_back({std::string(check.name), checkValueText(check) + unit,
                          std::string(check.lowerLimit ? "≥ " : "≤ ") + checkLimitText(check) + unit,
                          std::string(verdictText(check.verdict)), std::string(check.remark)});
   }

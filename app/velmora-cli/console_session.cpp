@@ -131,13 +131,12 @@ class ConsoleSession {
   int exportFiles() {
     const RunReview review = reviewRun(
         state_, {.rigorous = true, .highestGrade = true, .gradeChecks = cli_.grade != nullptr, .grade = cli_.grade});
-    const std::optional<CheckObservations> observations =
-        review.end != ReviewEnd::NoCompleteRun ? checkObservations(state_) : std::nullopt;
-    if (!observations) {
+    if (review.end == ReviewEnd::NoCompleteRun) {
       err_ << "velmora-cli: 没有可导出的计算结果：请先完成一次计算。\n";
       return kExitPrintRefused;
     }
-    const ExportFigure figure{state_, *observations, review, cli_.grade};
+    const CheckObservations observations = checkObservations(state_);
+    const ExportFigure figure{state_, observations, review, cli_.grade};
     const TextEncoding encoding = cli_.encoding == TextEncoding::Utf8 ? TextEncoding::Utf8 : TextEncoding::Gb18030;
     int status = kExitCompleted;
     for (const std::string& path : cli_.exportFiles) {

@@ -22,7 +22,7 @@ struct SampleRun {
 
 SampleRun sampleRun() {
   SampleRun run{sampleFigureState(), {}};
-  run.check = *rigorousAdjustment(*checkObservations(run.state)).check;
+  run.check = *rigorousAdjustment(checkObservations(run.state)).check;
   return run;
 }
 

@@ -51,6 +51,13 @@ void expectSameBits(const std::array<Number, N>& dialogue, const std::array<Numb
 }
 
 void expectSameResults(const AdjustmentResults& d, const AdjustmentResults& e) {
+  for (std::size_t p = 0; p < d.knownPoints.size(); ++p) {
+    EXPECT_EQ(bits(d.knownPoints[p].x), bits(e.knownPoints[p].x)) << "known point " << p;
+    EXPECT_EQ(bits(d.knownPoints[p].y), bits(e.knownPoints[p].y)) << "known point " << p;
+  }
+  expectSameBits(d.observedDistanceAngle, e.observedDistanceAngle, "observedDistanceAngle");
+  expectSameBits(d.observedAdvanceAngle, e.observedAdvanceAngle, "observedAdvanceAngle");
+  expectSameBits(d.observedCentralAngle, e.observedCentralAngle, "observedCentralAngle");
   expectSameBits(d.distanceAngle, e.distanceAngle, "distanceAngle");
   expectSameBits(d.advanceAngle, e.advanceAngle, "advanceAngle");
   expectSameBits(d.centralAngle, e.centralAngle, "centralAngle");

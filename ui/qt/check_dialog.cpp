@@ -176,8 +176,9 @@ void CheckDialog::fillTable() {
     const QString unit = QStringLiteral(" ") + fromView(check.unit);
     const QString limit = (check.lowerLimit ? QStringLiteral("≥ ") : QStringLiteral("≤ ")) +
                           QString::fromStdString(checkLimitText(check));
-    const QStringList cells{QString::fromStdString(check.name), QString::fromStdString(checkValueText(check)) + unit,
-                            limit + unit, fromView(verdictText(check.verdict)), fromView(check.remark)};
+    const QStringList cells{QString::fromUtf8(check.name.data(), static_cast<qsizetype>(check.name.size())),
+                            QString::fromStdString(checkValueText(check)) + unit, limit + unit,
+                            fromView(verdictText(check.verdict)), fromView(check.remark)};
     for (int column = 0; column < cells.size(); ++column) {
       auto* item = new QTableWidgetItem(cells[column]);
       if (column == 3) item->setBackground(verdictColour(check.verdict));
