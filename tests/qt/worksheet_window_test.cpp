@@ -146,6 +146,18 @@ class WorksheetWindowTest : public QObject {
     shown->close();
   }
 
+  void headerNamesTheFigureFileAndRecordLine() {
+    QuietMainWindow quiet;
+    const QString file = QStringLiteral(VELMORA_SOURCE_DIR "/examples/figures.csv");
+    QVERIFY(quiet.mainWindow->files().openPath(file, std::size_t{3}));
+    QCOMPARE(quiet.mainWindow->computeFromSheet()->end, RunEnd::Complete);
+    WorksheetWindow* shown = quiet.mainWindow->worksheets().showWorksheet();
+    QVERIFY(shown != nullptr);
+    QVERIFY(shown->browser().toPlainText().contains(file + QStringLiteral("，第 3 行")));
+    QVERIFY(shown->browser().toPlainText().contains(QStringLiteral("Q1")));
+    shown->close();
+  }
+
   void refusedLikePrintWithoutACompleteRun() {
     SampleWindow sample;
     const QString pdf = dir_.filePath(QStringLiteral("never.pdf"));
