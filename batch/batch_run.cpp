@@ -5,11 +5,10 @@
 #include <memory>
 #include <thread>
 
+#include "batch/record_adjustment.h"
 #include "batch/work_pool.h"
-#include "engine/figure_adjustment.h"
 #include "figure_file/figure_file_reader.h"
 #include "review/run_review.h"
-#include "texts/fault_messages.h"
 #include "worksheet/stage_tables.h"
 
 namespace velmora {
@@ -58,20 +57,13 @@ const StageTables* tablesOf(const FigureSlot& slot, const BatchOptions& options)
 /// the one place where a figure is adjusted. False for an error record.
 bool adjustAndWrite(FigureSlot& slot, const FigureHeader& header, const BatchOptions& options, RecordWriter& writer) {
   const FigureRecord& figure = slot.figure;
-  const FigureTexts typed = figure.typed();
-  AdjustmentResults& results = slot.results;
-  slot.fault.reset();
   if (options.tables && !slot.tables) slot.tables = std::make_unique<StageTableRecorder>();
-  const StageOutcome fault = options.tables ? adjustFigure(typed, results, *slot.tables) : adjustFigure(typed, results);
-  if (fault) {
-    const std::optional<std::string_view> column =
-        fault->entry ? std::optional(entryColumn(*fault->entry)) : std::nullopt;
-    const RecordError& error = slot.fault.emplace(firstFault(header, figure, {column, cannotComputeMessage(*fault)}));
-    writer.failure(slot.out, {slot.record.line, &figure.name(), error.field, error.message});
+  slot.fault = adjustRecord(header, figure, reviewAsked(options), slot.results, slot.review, slot.tables.get());
+  if (slot.fault) {
+    writer.failure(slot.out, {slot.record.line, &figure.name(), slot.fault->field, slot.fault->message});
     return false;
   }
-  slot.review = reviewRun(results, reviewAsked(options));
-  writer.result(slot.out, {slot.record.line, figure.name(), results, slot.review, tablesOf(slot, options)});
+  writer.result(slot.out, {slot.record.line, figure.name(), slot.results, slot.review, tablesOf(slot, options)});
   return true;
 }
 

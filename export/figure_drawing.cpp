@@ -5,11 +5,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <numbers>
 
 #include "export/atomic_file.h"
+#include "plot/ellipse_magnification.h"
 
 namespace velmora {
 namespace {
@@ -96,8 +99,11 @@ void writeTables(Drawing& d) {
 
 double distance(PlanePoint a, PlanePoint b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
-void writeEllipse(Drawing& d, PlanePoint p, const ErrorEllipse& ellipse, double shortestSide) {
-  const double factor = ellipseMagnification(ellipse.a, shortestSide);
+/// The check's ellipse at P, magnified as the plot magnifies it (over the figure of A, B, C and the check's P).
+void writeEllipse(Drawing& d, PlanePoint p, const KnownPoints& known, const RigorousCheck& check) {
+  const ErrorEllipse& ellipse = check.ellipse;
+  const std::array<PlanePoint, 4> figure{known[0], known[1], known[2], check.p};
+  const double factor = ellipseMagnification(ellipse.a, figureExtentMetres(figure));
   const double semiMajorMetres = ellipse.a / 1000.0 * factor;
   const double azimuth = ellipse.azimuth * std::numbers::pi / 180.0;
   const double ratio = ellipse.a > 0 ? std::max(ellipse.b / ellipse.a, 1e-6) : 1.0;
@@ -105,7 +111,7 @@ void writeEllipse(Drawing& d, PlanePoint p, const ErrorEllipse& ellipse, double 
                      DL_EllipseData(p.y, p.x, 0, semiMajorMetres * std::sin(azimuth),
                                     semiMajorMetres * std::cos(azimuth), 0, ratio, 0.0, 2 * std::numbers::pi),
                      d.on(kEllipseLayer));
-  d.text({p.x - semiMajorMetres - 2 * d.textHeight, p.y}, fmt::format("误差椭圆 ×{:g}", factor));
+  d.text({p.x - semiMajorMetres - 2 * d.textHeight, p.y}, ellipseFactorText(factor));
 }
 
 }  // namespace
@@ -122,12 +128,6 @@ std::string dxfText(std::string_view utf8) {
   return out;
 }
 
-double ellipseMagnification(double ellipseMillimetres, double shortestSideMetres) {
-  if (!(ellipseMillimetres > 0) || !(shortestSideMetres > 0)) return 1.0;
-  const double wanted = shortestSideMetres / 10.0 / (ellipseMillimetres / 1000.0);
-  return std::max(1.0, std::pow(10.0, std::floor(std::log10(wanted))));
-}
-
 std::string writeFigureDrawing(const std::string& path, const ExportFigure& figure) {
   AtomicFile file(path);
   if (!file.problem().empty()) return file.problem();
@@ -136,6 +136,7 @@ std::string writeFigureDrawing(const std::string& path, const ExportFigure& figu
   const double shortestSide =
       std::min({distance(known[0], known[1]), distance(known[1], known[2]), distance(known[2], known[0])});
   DL_Dxf dxf;
+  errno = 0;
   const std::unique_ptr<DL_WriterA> writer(dxf.out(file.temporaryPath().c_str(), DL_VERSION_2000));
   if (!writer || writer->openFailed()) return "不能创建临时文件";
   Drawing d{dxf, *writer, std::max(shortestSide / 100.0, 0.1)};
@@ -150,13 +151,13 @@ std::string writeFigureDrawing(const std::string& path, const ExportFigure& figu
   }
   d.point(p, kNewLayer);
   d.text(p, exportedPointName(figure.state));
-  if (figure.review.check) writeEllipse(d, p, figure.review.check->ellipse, shortestSide);
+  if (figure.review.check) writeEllipse(d, p, known, *figure.review.check);
   d.writer.sectionEnd();
   d.dxf.writeObjects(d.writer);
   d.dxf.writeObjectsEnd(d.writer);
   d.writer.dxfEOF();
   d.writer.close();
-  if (d.writer.openFailed()) return "写出出错";
+  if (d.writer.openFailed()) return errno != 0 ? std::strerror(errno) : "写出出错";
   return file.commit();
 }
 

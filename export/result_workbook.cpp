@@ -3,7 +3,9 @@
 #include <xlsxwriter.h>
 
 #include <array>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -211,9 +213,11 @@ std::string ResultWorkbook::close() {
   if (!file_.problem().empty()) return file_.problem();
   Sheets& s = *sheets_;
   if (!s.book) return "工作簿不能创建";
+  errno = 0;
   const lxw_error closed = workbook_close(s.book);
   s.book = nullptr;
-  if (closed != LXW_NO_ERROR) return lxw_strerror(closed);
+  // A write the system refused (a full disk, a size limit) is told in the system's words.
+  if (closed != LXW_NO_ERROR) return errno != 0 ? std::strerror(errno) : lxw_strerror(closed);
   return file_.commit();
 }
 

@@ -6,6 +6,7 @@
 #include "input/text_escaping.h"
 #include "output/record_writer.h"
 #include "output/result_columns.h"
+#include "output/result_value_text.h"
 #include "output/shortest_number.h"
 
 namespace velmora {
@@ -27,28 +28,10 @@ void headerColumns(std::string& out, const ResultColumn& column) {
   }
 }
 
-/// One field's text after its comma: nothing for no value, the flagged angles blank-separated.
+/// One field's text after its comma.
 void appendField(std::string& out, const ResultValue& value) {
   out += ',';
-  if (const float* single = std::get_if<float>(&value)) {
-    appendShortest(out, *single);
-  } else if (const double* wide = std::get_if<double>(&value)) {
-    appendShortest(out, *wide);
-  } else if (const std::size_t* whole = std::get_if<std::size_t>(&value)) {
-    appendWhole(out, *whole);
-  } else if (const bool* truth = std::get_if<bool>(&value)) {
-    out += *truth ? "true" : "false";
-  } else if (const ProgramText* text = std::get_if<ProgramText>(&value)) {
-    out += text->text;
-  } else if (const FlaggedAngles* flagged = std::get_if<FlaggedAngles>(&value)) {
-    bool first = true;
-    for (std::size_t i = 0; i < flagged->flags->size(); ++i) {
-      if (!(*flagged->flags)[i]) continue;
-      if (!first) out += ' ';
-      appendWhole(out, i + 1);
-      first = false;
-    }
-  }
+  appendValueText(out, value);
 }
 
 void leadingColumns(std::string& out, std::size_t line, const std::string* name) {

@@ -9,6 +9,7 @@
 #include "engine/number_text.h"
 #include "grade/grade_checks.h"
 #include "grade/grade_text.h"
+#include "plot/ellipse_magnification.h"
 #include "plot/round_numbers.h"
 #include "plot/text_boxes.h"
 
@@ -20,7 +21,6 @@ constexpr double kMargin = 90.0;         // around the figure, for names and ang
 constexpr double kTitleBand = 50.0;      // above the figure
 constexpr double kFooterBand = 40.0;     // below the figure, for the scale bar
 constexpr double kLeastWidth = 700.0;    // room for the title
-constexpr double kEllipseShare = 0.2;    // the magnified major axis over the figure's extent
 constexpr double kScaleBarShare = 0.25;  // the scale bar at most this share of the figure's extent
 
 /// Where the figure's metres land in the drawing.
@@ -62,8 +62,7 @@ FigureMapping mapFigure(const std::array<PlanePoint, 4>& points, PlotScene& scen
     leastEast = std::min(leastEast, p.y);
     greatestEast = std::max(greatestEast, p.y);
   }
-  // A figure without extent cannot be a complete run; a metre keeps the scale finite.
-  const double extent = std::max({greatestNorth - leastNorth, greatestEast - leastEast, 1.0});
+  const double extent = figureExtentMetres(points);
   FigureMapping mapping{leastEast, greatestNorth, kFigureSize / extent, {}};
   const double figureWidth = (greatestEast - leastEast) * mapping.unitsPerMetre;
   const double figureHeight = (greatestNorth - leastNorth) * mapping.unitsPerMetre;
@@ -119,8 +118,7 @@ void addAngleNames(const std::array<PlotPoint, 4>& at, double ellipseReach, Plot
 /// The check's ellipse magnified by a round factor to about a fifth of the figure.
 void addEllipse(const RigorousCheck& check, PlotPoint p, double extentMetres, PlotScene& scene) {
   if (!(check.ellipse.a > 0.0)) return;
-  const double majorAxisMetres = 2.0 * check.ellipse.a / 1000.0;
-  scene.ellipseFactor = nearestRoundNumber(kEllipseShare * extentMetres / majorAxisMetres);
+  scene.ellipseFactor = ellipseMagnification(check.ellipse.a, extentMetres);
   const double unitsPerMillimetre = scene.ellipseFactor * scene.unitsPerMetre / 1000.0;
   scene.ellipse =
       PlotEllipse{p, check.ellipse.a * unitsPerMillimetre, check.ellipse.b * unitsPerMillimetre, check.ellipse.azimuth};
@@ -140,7 +138,7 @@ int clutter(const PlotText& text, const PlotScene& scene) {
 /// texts: tried around the ellipse, to the right and left first.
 void addEllipseFactor(PlotPoint p, PlotScene& scene) {
   if (!scene.ellipse) return;
-  const std::string text = "误差椭圆 ×" + plainText(scene.ellipseFactor);
+  const std::string text = ellipseFactorText(scene.ellipseFactor);
   constexpr std::array<double, 16> kDirectionsDegrees = {0,   180, 30, 150, 330, 210, 60,  120,
                                                          300, 240, 90, 270, 15,  165, 345, 195};
   std::optional<PlotText> best;

@@ -16,4 +16,5 @@ set(VELMORA_MANUAL_PAGES
 set(VELMORA_MANUAL_PICTURES
     ${VELMORA_DOCS_DIR}/velmora-window.png
     ${VELMORA_DOCS_DIR}/velmora-check.png
+    ${VELMORA_DOCS_DIR}/velmora-batch.png
     ${VELMORA_DOCS_DIR}/sample-figure-plot.png)

@@ -1,8 +1,10 @@
-// Helpers of the export tests: velmora-cli run through the shell in a fresh
-// directory, and the exported files read back by readers of their own
-// (libxml2 for the workbook's sheets and the Gama network, dxflib for the drawing).
+// Helpers of the export tests (the console's and the window's): velmora-cli run
+// through the shell in a fresh directory, and the exported files read back by
+// readers of their own (libxml2 for the workbook's sheets and the Gama network,
+// dxflib for the drawing).
 #pragma once
 
+#include <dxflib/dl_creationadapter.h>
 #include <libxml/tree.h>
 #include <libxml/xpath.h>
 #include <libxml/xpathInternals.h>
@@ -95,6 +97,48 @@ class XmlDocument {
   };
   std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)> document_;
   std::unique_ptr<xmlXPathContext, ContextFree> context_;
+};
+
+inline std::string quoted(const std::string& text) { return "'" + text + "'"; }
+
+/// A sheet's cells by reference ("C2"): the value's text and whether it is a text cell.
+struct Cell {
+  std::string text;
+  bool isText = false;
+  int style = 0;
+};
+inline std::map<std::string, Cell> sheetCells(const std::string& workbook, const std::string& sheet) {
+  const XmlDocument xml(
+      [&] {
+        const std::string unpacked = workbook + "." + sheet + ".xml";
+        shellStatus("unzip -p " + quoted(workbook) + " xl/worksheets/" + sheet + ".xml > " + quoted(unpacked));
+        return fileText(unpacked);
+      }(),
+      "http://schemas.openxmlformats.org/spreadsheetml/2006/main");
+  std::map<std::string, Cell> cells;
+  for (const auto& cell : xml.nodes("//n:sheetData/n:row/n:c")) {
+    const auto type = cell.find("t");
+    const auto style = cell.find("s");
+    cells[cell.at("r")] = {cell.at("#text"), type != cell.end() && type->second != "n",
+                           style == cell.end() ? 0 : std::stoi(style->second)};
+  }
+  return cells;
+}
+
+/// What dxflib's reader finds in the drawing, by layer.
+struct DrawingContent : DL_CreationAdapter {
+  std::vector<std::string> layers;
+  std::map<std::string, std::vector<std::pair<double, double>>> points;
+  std::map<std::string, int> lines;
+  std::map<std::string, std::vector<std::string>> texts;
+  int ellipses = 0;
+  void addLayer(const DL_LayerData& data) override { layers.push_back(data.name); }
+  void addPoint(const DL_PointData& data) override { points[attributes.getLayer()].push_back({data.x, data.y}); }
+  void addLine(const DL_LineData&) override { ++lines[attributes.getLayer()]; }
+  void addText(const DL_TextData& data) override { texts[attributes.getLayer()].push_back(data.text); }
+  void addEllipse(const DL_EllipseData&) override {
+    ellipses += attributes.getLayer() == "\\U+8BEF\\U+5DEE\\U+692D\\U+5706";
+  }
 };
 
 }  // namespace velmora

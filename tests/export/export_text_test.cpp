@@ -37,13 +37,6 @@ TEST(DxfText, EscapesEveryCharacterBeyondAscii) {
   EXPECT_EQ(dxfText("\xFF"), "\\U+FFFD") << "a byte that is not UTF-8";
 }
 
-TEST(EllipseMagnification, DrawsTheEllipseAboutATenthOfTheShortestSide) {
-  EXPECT_EQ(ellipseMagnification(3.0, 1000.0), 10000.0);  // 3 mm x 10^4 = 30 m of a 1000 m side
-  EXPECT_EQ(ellipseMagnification(1.0, 1000.0), 100000.0);
-  EXPECT_EQ(ellipseMagnification(0.0, 1000.0), 1.0) << "a point without error";
-  EXPECT_EQ(ellipseMagnification(5000.0, 10.0), 1.0) << "never shrunk";
-}
-
 TEST(ExportFormat, TheExtensionInAnyCasePicksTheFormat) {
   EXPECT_EQ(exportFormatOf("p7.xlsx"), ExportFormat::Workbook);
   EXPECT_EQ(exportFormatOf("DIR/P7.XML"), ExportFormat::GamaLocal);

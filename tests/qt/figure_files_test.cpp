@@ -4,14 +4,11 @@
 // saving changes only the edited figure's fields and never leaves a broken
 // file, a changed figure is asked about, and the recent files follow what was
 // opened.
-#include <sys/resource.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
@@ -19,7 +16,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -91,13 +87,6 @@ std::string exactValues(char separator) {
 
 QByteArray filled(QByteArray layout, const QByteArray& field) { return layout.replace('@', field); }
 
-/// Makes `window` the active one, as a click on it would: the offscreen
-/// platform activates no window of its own when a dialog closes.
-bool activated(QWidget& window) {
-  window.activateWindow();
-  return QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; });
-}
-
 /// Key presses that give `text`, one character each, as an input method
 /// hands Chinese text over (QTest::keyClicks takes ASCII only).
 void typeText(QWidget* widget, const QString& text) {
@@ -124,40 +113,6 @@ std::function<void(QWidget&)> typeNameInSheet(const QString& name) {
     if (!QTest::qWaitFor([sheet] { return QApplication::focusWidget() == &sheet->table(); })) return sheet->reject();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // 确定
   };
-}
-
-/// Takes the text of the message shown and closes it.
-std::function<void(QWidget&)> readMessage(QString& text) {
-  return [&text](QWidget& dialog) {
-    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) text = box->text();
-    dialog.close();
-  };
-}
-
-/// Types `path` into the file dialog's name and presses Enter.
-std::function<void(QWidget&)> typePath(const QString& path) {
-  return [path](QWidget& dialog) {
-    if (qobject_cast<QFileDialog*>(&dialog) == nullptr || !activated(dialog)) {
-      dialog.close();
-      return;
-    }
-    QTest::keyClicks(QApplication::focusWidget(), path);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  };
-}
-
-/// Runs `save` while no file of this process may grow past `bytes`: a write
-/// beyond fails with EFBIG (SIGXFSZ ignored, or it would end the test).
-void withFileSizeLimit(rlim_t bytes, const std::function<void()>& save) {
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  rlimit lowered = old;
-  lowered.rlim_cur = bytes;
-  setrlimit(RLIMIT_FSIZE, &lowered);
-  save();
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
 }
 
 /// Clicks the question's button named `button`, noting the question and its default button.

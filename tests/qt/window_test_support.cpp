@@ -1,9 +1,16 @@
 #include "window_test_support.h"
 
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
 #include <fstream>
 
 #include "figure_factory.h"
@@ -71,6 +78,43 @@ void isolateSettings() {
   QSettings::setDefaultFormat(QSettings::IniFormat);
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+}
+
+bool activated(QWidget& window) {
+  window.activateWindow();
+  return QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; });
+}
+
+std::function<void(QWidget&)> typePath(const QString& path, QString* offered) {
+  return [path, offered](QWidget& dialog) {
+    auto* files = qobject_cast<QFileDialog*>(&dialog);
+    if (files == nullptr || !activated(dialog)) {
+      dialog.close();
+      return;
+    }
+    if (offered != nullptr) *offered = files->selectedNameFilter();
+    QTest::keyClicks(QApplication::focusWidget(), path);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  };
+}
+
+std::function<void(QWidget&)> readMessage(QString& text) {
+  return [&text](QWidget& dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) text = box->text();
+    dialog.close();
+  };
+}
+
+void withFileSizeLimit(unsigned long long bytes, const std::function<void()>& write) {
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  rlimit lowered = old;
+  lowered.rlim_cur = static_cast<rlim_t>(bytes);
+  setrlimit(RLIMIT_FSIZE, &lowered);
+  write();
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
 }
 
 }  // namespace velmora::qt_tests

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -14,6 +15,7 @@
 #include "ui/sheet_entries.h"
 
 class QLabel;
+class QWidget;
 
 namespace velmora::qt_tests {
 
@@ -58,5 +60,20 @@ void isolateSettings();
 
 /// The sixteen texts of the exact figure of exactFigureReplies(), as a file or the sheet holds them.
 SheetTexts exactFigureTexts();
+
+/// Makes `window` the active one, as a click on it would: the offscreen
+/// platform activates no window of its own when a dialog closes.
+bool activated(QWidget& window);
+
+/// A dialog handler that types `path` into the file dialog's name and presses
+/// Enter, noting the filter the dialog offered in `offered` when given.
+std::function<void(QWidget&)> typePath(const QString& path, QString* offered = nullptr);
+
+/// A dialog handler that takes the text of the message shown and closes it.
+std::function<void(QWidget&)> readMessage(QString& text);
+
+/// Runs `write` while no file of this process may grow past `bytes`: a write
+/// beyond fails with EFBIG (SIGXFSZ ignored, or it would end the test).
+void withFileSizeLimit(unsigned long long bytes, const std::function<void()>& write);
 
 }  // namespace velmora::qt_tests

@@ -47,11 +47,6 @@ struct SampleWindow {
   std::unique_ptr<MainWindow> window;
 };
 
-bool activated(QWidget& window) {
-  window.activateWindow();
-  return QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; });
-}
-
 int tablesWithoutHeaderRow(QTextFrame* frame) {
   int missing = 0;
   for (QTextFrame* child : frame->childFrames()) {

@@ -34,7 +34,6 @@ namespace velmora {
 namespace {
 
 constexpr int kDocumentMarginPixels = 24;
-const QString kDefaultGrade = QStringLiteral("四等");
 
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -72,11 +71,6 @@ class PlotPicture final : public QWidget {
  private:
   const PlotScene& scene_;
 };
-
-QString initialGrade(const MainWindowSettings& settings) {
-  const QString remembered = settings.grade();
-  return findSurveyGrade(remembered.toStdString()) != nullptr ? remembered : kDefaultGrade;
-}
 
 }  // namespace
 
@@ -150,7 +144,7 @@ CheckDialog::CheckDialog(const AdjustmentState& state, const CheckReport& report
 
   const SurveyGrade* highest = highestGradeMet(inputs_);
   highest_->setText(QString::fromStdString(highestGradeLine(highest)).trimmed());
-  grades_->setCurrentText(initialGrade(settings_));
+  grades_->setCurrentText(fromView(settings_.surveyGrade().name));
   chooseGrade(grades_->currentText());
   connect(grades_, &QComboBox::currentTextChanged, this, &CheckDialog::chooseGrade);
 }

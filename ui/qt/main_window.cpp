@@ -21,6 +21,7 @@
 #include <QTimer>
 
 #include "ui/entry_problem.h"
+#include "ui/qt/batch_view.h"
 #include "ui/qt/check_dialog.h"
 #include "ui/qt/data_sheet_dialog.h"
 #include "ui/qt/manual_window.h"
@@ -61,6 +62,7 @@ MainWindow::MainWindow(std::unique_ptr<OperatorChannel> channel, QWidget* parent
   actions_ = addMainWindowMenus(*this);
   files_ = new FigureFileCommands(*form_, settings_, *this);
   recovery_ = new FigureRecovery(*files_, *form_, *this);
+  exports_ = new ResultExportCommands(*form_, settings_, *this);
   worksheets_ = new WorksheetCommands(*form_, *files_, settings_, *this);
   runStatus_ = addStatusField(*statusBar(), false);
   verdictStatus_ = addStatusField(*statusBar(), true);
@@ -149,6 +151,7 @@ void MainWindow::connectActions() {
   connect(actions_.compute, &QAction::triggered, form_, [this] { form_->compute(); });
   connect(actions_.computeSheet, &QAction::triggered, this, [this] { computeFromSheet(); });
   connect(actions_.check, &QAction::triggered, this, &MainWindow::showCheck);
+  connect(actions_.batch, &QAction::triggered, this, [this] { BatchView::openFor(*files_, *form_, settings_, *this); });
   connect(actions_.manual, &QAction::triggered, this, &MainWindow::showManual);
   connect(actions_.about, &QAction::triggered, this, &MainWindow::showAbout);
   connect(files_, &FigureFileCommands::fileStateChanged, this, [this] {
@@ -156,6 +159,9 @@ void MainWindow::connectActions() {
     showFileState();
   });
   connect(files_, &FigureFileCommands::noticed, this,
+          [this](const QString& notice) { statusBar()->showMessage(notice, kNoticeMilliseconds); });
+  exports_->connectTo(actions_);
+  connect(exports_, &ResultExportCommands::exported, this,
           [this](const QString& notice) { statusBar()->showMessage(notice, kNoticeMilliseconds); });
   connect(recovery_, &FigureRecovery::noticed, this,
           [this](const QString& notice) { statusBar()->showMessage(notice); });

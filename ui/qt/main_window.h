@@ -15,6 +15,7 @@
 #include "ui/qt/figure_recovery.h"
 #include "ui/qt/main_window_menus.h"
 #include "ui/qt/main_window_settings.h"
+#include "ui/qt/result_export.h"
 #include "ui/qt/worksheet_commands.h"
 
 class QLabel;
@@ -49,6 +50,7 @@ class MainWindow final : public QMainWindow {
   FigureFileCommands& files() { return *files_; }
   FigureRecovery& recovery() { return *recovery_; }
   MainWindowSettings& settings() { return settings_; }
+  ResultExportCommands& exports() { return *exports_; }
   WorksheetCommands& worksheets() { return *worksheets_; }
 
   /// 编辑 › 数据表…: edits the figure in a table; true when it was accepted.
@@ -99,6 +101,7 @@ class MainWindow final : public QMainWindow {
   MainWindowActions actions_;
   FigureFileCommands* files_;
   FigureRecovery* recovery_;
+  ResultExportCommands* exports_;
   WorksheetCommands* worksheets_;
   QLabel* runStatus_;
   QLabel* verdictStatus_;

@@ -30,8 +30,13 @@ MainWindowActions addMainWindowMenus(QMainWindow& window) {
   file.addSeparator();
   actions.exportReport = addCommand(file, QStringLiteral("导出报告为 PDF(&E)…"));
   actions.exportFigure = addCommand(file, QStringLiteral("导出图形(&G)…"));
+  QMenu& results = *file.addMenu(QStringLiteral("导出(&T)"));
+  actions.exportXlsx = addCommand(results, QStringLiteral("成果表 (Excel)(&X)…"));
+  actions.exportGama = addCommand(results, QStringLiteral("GNU Gama(&G)…"));
+  actions.exportDxf = addCommand(results, QStringLiteral("DXF(&D)…"));
+  actions.exportCass = addCommand(results, QStringLiteral("CASS 坐标文件(&C)…"));
   actions.exportWorksheet = addCommand(file, QStringLiteral("导出计算表(&W)…"));
-  actions.worksheet = addCommand(file, QStringLiteral("计算表(&T)"));
+  actions.worksheet = addCommand(file, QStringLiteral("计算表(&K)"));
   actions.print = addCommand(file, QStringLiteral("打印(&P)…"), QKeySequence::Print);
   file.addSeparator();
   actions.quit = addCommand(file, QStringLiteral("退出(&X)"), QKeySequence(QStringLiteral("Ctrl+Q")));
@@ -42,6 +47,7 @@ MainWindowActions addMainWindowMenus(QMainWindow& window) {
   QMenu& compute = *bar.addMenu(QStringLiteral("计算(&C)"));
   actions.compute = addCommand(compute, QStringLiteral("计算(&C)"));
   actions.computeSheet = addCommand(compute, QStringLiteral("按数据表计算(&S)"), QKeySequence(Qt::Key_F5));
+  actions.batch = addCommand(compute, QStringLiteral("批量计算(&B)…"));
 
   QMenu& check = *bar.addMenu(QStringLiteral("检核(&K)"));
   actions.check = addCommand(check, QStringLiteral("严密平差与限差检核(&K)…"));

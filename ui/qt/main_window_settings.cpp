@@ -9,6 +9,7 @@ const QString kGeometryKey = QStringLiteral("window/geometry");
 const QString kRecentFilesKey = QStringLiteral("files/recent");
 const QString kLastFolderKey = QStringLiteral("files/lastFolder");
 const QString kGradeKey = QStringLiteral("check/grade");
+constexpr std::string_view kDefaultGrade = "四等";
 
 }  // namespace
 
@@ -42,5 +43,10 @@ void MainWindowSettings::setLastFolder(const QString& folder) { settings_.setVal
 QString MainWindowSettings::grade() const { return settings_.value(kGradeKey).toString(); }
 
 void MainWindowSettings::setGrade(const QString& grade) { settings_.setValue(kGradeKey, grade); }
+
+const SurveyGrade& MainWindowSettings::surveyGrade() const {
+  if (const SurveyGrade* remembered = findSurveyGrade(grade().toStdString())) return *remembered;
+  return *findSurveyGrade(kDefaultGrade);
+}
 
 }  // namespace velmora

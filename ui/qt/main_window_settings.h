@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "grade/survey_grades.h"
+
 namespace velmora {
 
 class MainWindowSettings {
@@ -29,6 +31,9 @@ class MainWindowSettings {
 
   QString grade() const;  ///< empty when none was ever chosen
   void setGrade(const QString& grade);
+  /// The grade chosen for the check and the exports: the remembered one while
+  /// it names a survey grade, else 四等.
+  const SurveyGrade& surveyGrade() const;
 
  private:
   QSettings settings_;
