@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
           libxlsxwriter-dev libdxflib-dev libxml2-dev unzip
-          qt6-base-dev fonts-arphic-uming fonts-wqy-zenhei fonts-noto-cjk poppler-utils xvfb xauth
+          qt6-base-dev fonts-arphic-uming fonts-wqy-zenhei fonts-noto-cjk fonts-dejavu-core poppler-utils xvfb xauth
           clang-14 libclang-rt-14-dev
           dpkg-dev
           file

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <thread>
 
 #include "batch/record_adjustment.h"
 #include "batch/work_pool.h"
 #include "figure_file/figure_file_reader.h"
 #include "review/run_review.h"
+#include "worksheet/stage_tables.h"
 
 namespace velmora {
 namespace {
@@ -27,6 +29,8 @@ struct FigureSlot {
   AdjustmentResults results;
   RunReview review;
   std::optional<RecordError> fault;
+  /// With --tables: the worksheet's tables of the figure (made on first use, so that a batch without costs no memory).
+  std::unique_ptr<StageTableRecorder> tables;
 };
 
 /// A block of slots filled by the reader; the slots keep their strings'
@@ -45,16 +49,21 @@ ReviewAsked reviewAsked(const BatchOptions& options) {
           .grade = options.grade};
 }
 
+const StageTables* tablesOf(const FigureSlot& slot, const BatchOptions& options) {
+  return options.tables ? &slot.tables->tables() : nullptr;
+}
+
 /// Adjusts one figure and writes its record, a result or an error record:
 /// the one place where a figure is adjusted. False for an error record.
 bool adjustAndWrite(FigureSlot& slot, const FigureHeader& header, const BatchOptions& options, RecordWriter& writer) {
   const FigureRecord& figure = slot.figure;
-  slot.fault = adjustRecord(header, figure, reviewAsked(options), slot.results, slot.review);
+  if (options.tables && !slot.tables) slot.tables = std::make_unique<StageTableRecorder>();
+  slot.fault = adjustRecord(header, figure, reviewAsked(options), slot.results, slot.review, slot.tables.get());
   if (slot.fault) {
     writer.failure(slot.out, {slot.record.line, &figure.name(), slot.fault->field, slot.fault->message});
     return false;
   }
-  writer.result(slot.out, {slot.record.line, figure.name(), slot.results, slot.review});
+  writer.result(slot.out, {slot.record.line, figure.name(), slot.results, slot.review, tablesOf(slot, options)});
   return true;
 }
 
@@ -155,7 +164,8 @@ class Batch {
   /// The record sink is told each record as it is written: its result or its error.
   void tellSink(const FigureSlot& slot) const {
     if (!slot.failed) {
-      options_.sink->result({slot.record.line, slot.figure.name(), slot.results, slot.review});
+      options_.sink->result(
+          {slot.record.line, slot.figure.name(), slot.results, slot.review, tablesOf(slot, options_)});
     } else if (slot.record.error) {
       const RecordError& error = *slot.record.error;
       options_.sink->failure({slot.record.line, slot.record.name ? &slot.name : nullptr, error.field, error.message});

@@ -37,6 +37,8 @@ struct BatchOptions {
   /// Each check for this survey grade in every result; with it or with
   /// `check`, every result also names the highest grade met.
   const SurveyGrade* grade = nullptr;
+  /// Each JSON Lines result also carries the worksheet's tables at full precision (output/tables_json.h).
+  bool tables = false;
   RecordSink* sink = nullptr;  ///< also told of every record, when set
 };
 

@@ -6,9 +6,10 @@
 namespace velmora {
 
 std::optional<RecordError> adjustRecord(const FigureHeader& header, const FigureRecord& figure,
-                                        const ReviewAsked& asked, AdjustmentResults& results, RunReview& review) {
+                                        const ReviewAsked& asked, AdjustmentResults& results, RunReview& review,
+                                        StageObserver* observer) {
   const FigureTexts typed = figure.typed();
-  if (const StageOutcome fault = adjustFigure(typed, results)) {
+  if (const StageOutcome fault = observer ? adjustFigure(typed, results, *observer) : adjustFigure(typed, results)) {
     const std::optional<std::string_view> column =
         fault->entry ? std::optional(entryColumn(*fault->entry)) : std::nullopt;
     return firstFault(header, figure, {column, cannotComputeMessage(*fault)});

@@ -7,14 +7,17 @@
 #include <optional>
 
 #include "engine/adjustment_results.h"
+#include "engine/figure_pipeline.h"
 #include "figure_file/figure_record.h"
 #include "review/run_review.h"
 
 namespace velmora {
 
 /// Adjusts `figure` into `results` and reviews it into `review`; the record's
-/// error when its run stops (`review` is then left as it was).
+/// error when its run stops (`review` is then left as it was). `observer`,
+/// when given, sees every stage's values (batch --tables keeps the worksheet's tables).
 std::optional<RecordError> adjustRecord(const FigureHeader& header, const FigureRecord& figure,
-                                        const ReviewAsked& asked, AdjustmentResults& results, RunReview& review);
+                                        const ReviewAsked& asked, AdjustmentResults& results, RunReview& review,
+                                        StageObserver* observer = nullptr);
 
 }  // namespace velmora

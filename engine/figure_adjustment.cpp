@@ -34,9 +34,13 @@ class NoObserver final : public StageObserver {
 }  // namespace
 
 StageOutcome adjustFigure(const FigureTexts& typed, AdjustmentResults& results) {
-  TypedFigure source(typed);
   NoObserver nobody;
-  return runFigurePipeline(source, results, nobody).fault;
+  return adjustFigure(typed, results, nobody);
+}
+
+StageOutcome adjustFigure(const FigureTexts& typed, AdjustmentResults& results, StageObserver& observer) {
+  TypedFigure source(typed);
+  return runFigurePipeline(source, results, observer).fault;
 }
 
 }  // namespace velmora

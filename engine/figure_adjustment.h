@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/adjustment_results.h"
+#include "engine/figure_pipeline.h"
 #include "engine/stage_outcome.h"
 
 namespace velmora {
@@ -14,5 +15,8 @@ namespace velmora {
 /// result was stored; otherwise the step that could not compute, with the
 /// entry it concerns, and `results` holds what was stored before it.
 StageOutcome adjustFigure(const FigureTexts& typed, AdjustmentResults& results);
+
+/// The same, with every stage's values told to `observer` as the stage finishes.
+StageOutcome adjustFigure(const FigureTexts& typed, AdjustmentResults& results, StageObserver& observer);
 
 }  // namespace velmora

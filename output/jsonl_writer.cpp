@@ -6,6 +6,7 @@
 #include "output/record_writer.h"
 #include "output/result_columns.h"
 #include "output/shortest_number.h"
+#include "output/tables_json.h"
 
 namespace velmora {
 namespace {
@@ -156,6 +157,7 @@ class JsonLinesWriter final : public RecordWriter {
       }
       out += group.closing;
     }
+    if (figure.tables) appendTablesMember(out, *figure.tables);
     out += "}\n";
   }
 

@@ -8,6 +8,7 @@
 //     when it cannot be computed); with a grade, grade:
 //     "grade":{"highest":"三等"|null[,"name":"四等","passes":true,
 //              "checks":{"w1":{"value":1.6,"limit":9,"verdict":"合格"},...}]}
+//     With the worksheet's tables, tables (output/tables_json.h).
 //     A failure has line, name (when there is one) and error {field, message}.
 //   CSV: a header line, then one line per figure with the same values, arrays
 //     spread over numbered columns (w1 .. w3); the check's columns (check_xp ..),
@@ -27,6 +28,7 @@
 
 #include "engine/adjustment_results.h"
 #include "review/run_review.h"
+#include "worksheet/stage_tables.h"
 
 namespace velmora {
 
@@ -38,6 +40,7 @@ struct FigureResult {
   const std::string& name;
   const AdjustmentResults& results;
   const RunReview& review;
+  const StageTables* tables = nullptr;  ///< JSON Lines: the worksheet's tables too, when given
 };
 
 /// A record that gave no result; `name` is null when the record had no fields to name it.

@@ -9,16 +9,17 @@ namespace velmora {
 
 const char* const kCliUsage =
     "用法：velmora-cli [--replies 文件] [--encoding 编码] [--trace] [--report 文件] [--grade 等级]\n"
-    "                  [--plot 文件.svg] [--export 文件 ...] [compute|print|check|export ...]\n"
+    "                  [--plot 文件.svg] [--worksheet 文件.html] [--export 文件 ...]\n"
+    "                  [compute|print|check|export|worksheet ...]\n"
     "      velmora-cli batch 文件 [--format jsonl|csv] [--check] [--grade 等级] [--encoding 编码] [--jobs N]\n"
-    "                  [--xlsx 文件.xlsx]\n"
+    "                  [--xlsx 文件.xlsx] [--tables]\n"
     "      velmora-cli --help | --version";
 
 const char* const kCliHelp =
     "用法：velmora-cli [--replies 文件] [--encoding 编码] [--trace] [--report 文件] [--grade 等级]\n"
-    "                  [--plot 文件.svg] [--export 文件 ...] [命令 ...]\n"
+    "                  [--plot 文件.svg] [--worksheet 文件.html] [--export 文件 ...] [命令 ...]\n"
     "      velmora-cli batch 文件 [--format jsonl|csv] [--check] [--grade 等级] [--encoding 编码] [--jobs N]\n"
-    "                  [--xlsx 文件.xlsx]\n"
+    "                  [--xlsx 文件.xlsx] [--tables]\n"
     "      velmora-cli --help | --version\n"
     "\n"
     "Velmora 的控制台程序：中点多边形的条件平差（已知点 A、B、C 围成的三角形内一个待定点 P，\n"
@@ -33,6 +34,8 @@ const char* const kCliHelp =
     "                 再按测量等级检核闭合差与中误差，给出满足的最高等级\n"
     "  export         把最近一次完整计算导出到每个 --export 文件，格式由扩展名决定：\n"
     "                 .xlsx Excel 工作簿、.xml GNU Gama 平差网、.dxf 图形、.dat CASS 坐标文件\n"
+    "  worksheet      把最近一次完整计算的平差计算表（各步的中间数值、检核与精度）以文本\n"
+    "                 写到标准输出，或以 HTML 写到 --worksheet 文件；检核等级同 check\n"
     "  batch 文件     批量平差 CSV 文件中的每个图形（文件为 - 时读标准输入），\n"
     "                 每个图形一条结果或一条错误记录写到标准输出\n"
     "\n"
@@ -48,10 +51,15 @@ const char* const kCliHelp =
     "                   batch：每个结果附带该等级的各项检核（数值、限差、结论）；\n"
     "                   等级：二等、三等、四等、一级、二级、图根\n"
     "  --plot 文件.svg  check 把平差图形（含误差椭圆）写成 SVG 文件；须与 check 一起使用\n"
+    "  --worksheet 文件.html  worksheet 把计算表写成 HTML 文件（整个替换）；须与 worksheet 一起使用\n"
     "  --export 文件    export 写出的文件，可给多次；.dat 按 GB18030 写出，\n"
     "                   --encoding utf-8 时按 UTF-8\n"
     "  --xlsx 文件.xlsx batch：另把每条记录写进 Excel 工作簿（与 --check、--grade 一致）\n"
     "  --check          batch：每个结果附带严密平差检核和满足的最高等级\n"
+    "  --tables         batch：每个 JSON Lines 结果附带计算表的数值（tables 对象，全精度）：\n"
+    "                   sides、azimuths、knownAngleA、knownAngleB、distances、longestSide、\n"
+    "                   chosenTriangle、firstGroupVv、conditionRows、normals、corrections、\n"
+    "                   secondGroupVv、wk；CSV 不带这些数值，--tables 与 --format csv 为用法错误\n"
     "  --jobs N         batch：用 N 个线程平差（默认：处理器核数；1 为单线程）；\n"
     "                   输出次序与输入相同，内容与 --jobs 1 逐字节一致\n"
     "  --help           显示本说明并退出\n"
@@ -65,7 +73,7 @@ const char* const kCliHelp =
     "  0   完成\n"
     "  1   有图形不能计算（batch：至少有一条错误记录）\n"
     "  2   回答在计算中途用完\n"
-    "  3   print、check 或 export 被拒绝（没有完整的计算）\n"
+    "  3   print、check、export 或 worksheet 被拒绝（没有完整的计算）\n"
     "  64  用法错误（batch：文件没有有效的表头）\n"
     "  66  输入文件不能读取或是目录\n"
     "  74  输出不能写出（包括标准输出）\n"
@@ -77,7 +85,10 @@ const char* const kCliHelp =
     "  velmora-cli --replies examples/sample-figure.txt --grade 四等 --plot p7.svg compute check\n"
     "  velmora-cli --replies examples/sample-figure.txt --export p7.xlsx --export p7.dxf compute export\n"
     "  velmora-cli batch examples/figures.csv --format csv --check > results.csv\n"
-    "  velmora-cli batch examples/figures.csv --check --xlsx results.xlsx > results.jsonl\n";
+    "  velmora-cli --replies examples/sample-figure.txt --grade 四等 compute worksheet\n"
+    "  velmora-cli --replies examples/sample-figure.txt --worksheet p7.html compute worksheet\n"
+    "  velmora-cli batch examples/figures.csv --check --xlsx results.xlsx > results.jsonl\n"
+    "  velmora-cli batch examples/figures.csv --tables > tables.jsonl\n";
 
 std::string cliVersionText() { return std::string("velmora-cli ") + VELMORA_VERSION; }
 
@@ -159,6 +170,8 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& arguments) {
       const std::optional<std::size_t> jobs = count ? jobsNamed(*count) : std::nullopt;
       if (!jobs) return usageError("--jobs 需要 1 到 256 之间的线程数");
       batch.options.jobs = *jobs;
+    } else if (argument == "--tables") {
+      batch.options.tables = true;
     } else if (argument == "--xlsx") {
       std::string path;
       if (std::string error = readExportFile(values, argument, ExportFormat::Workbook, path); !error.empty())
@@ -171,6 +184,9 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& arguments) {
     }
   }
   if (!file) return usageError("batch 需要一个文件名（- 表示标准输入）");
+  if (batch.options.tables && batch.options.format == BatchFormat::Csv) {
+    return usageError("--tables 只能用于 JSON Lines 输出：CSV 不带计算表的数值");
+  }
   batch.file = *file;
   CliArguments parsed;
   parsed.batch = batch;
@@ -212,6 +228,13 @@ ParsedArguments parseCliArguments(const std::vector<std::string>& arguments) {
       const std::optional<std::string> file = values.take();
       if (!file) return usageError("--plot 需要一个文件名");
       parsed.plotFile = *file;
+    } else if (argument == "--worksheet") {
+      const std::optional<std::string> file = values.take();
+      if (!file) return usageError("--worksheet 需要一个文件名");
+      if (!file->ends_with(".html") && !file->ends_with(".htm")) {
+        return usageError("--worksheet 的文件 " + *file + " 扩展名不对（可用 .html 或 .htm）");
+      }
+      parsed.worksheetFile = *file;
     } else if (argument == "--export") {
       std::string path;
       if (std::string error = readExportFile(values, argument, std::nullopt, path); !error.empty())
@@ -225,6 +248,8 @@ ParsedArguments parseCliArguments(const std::vector<std::string>& arguments) {
       parsed.commands.push_back(CliCommand::Print);
     } else if (argument == "check") {
       parsed.commands.push_back(CliCommand::Check);
+    } else if (argument == "worksheet") {
+      parsed.commands.push_back(CliCommand::Worksheet);
     } else {
       return usageError("不认识的参数：" + argument);
     }
@@ -232,6 +257,9 @@ ParsedArguments parseCliArguments(const std::vector<std::string>& arguments) {
   if (parsed.commands.empty()) parsed.commands.push_back(CliCommand::Compute);
   if (parsed.plotFile && std::ranges::find(parsed.commands, CliCommand::Check) == parsed.commands.end()) {
     return usageError("--plot 只能与 check 命令一起使用：图由严密平差检核绘出");
+  }
+  if (parsed.worksheetFile && std::ranges::find(parsed.commands, CliCommand::Worksheet) == parsed.commands.end()) {
+    return usageError("--worksheet 只能与 worksheet 命令一起使用");
   }
   const bool exports = std::ranges::find(parsed.commands, CliCommand::Export) != parsed.commands.end();
   if (exports != !parsed.exportFiles.empty()) {

@@ -1,11 +1,12 @@
 // The console front end's command line:
 //   velmora-cli [--replies FILE] [--encoding E] [--trace] [--report FILE] [--grade G] [--plot FILE.svg]
-//               [COMMAND ...]
+//               [--worksheet FILE.html] [COMMAND ...]
 //               [--export OUT ...] [COMMAND ...]
-// COMMAND is compute, print, check or export; no command means compute; --plot
-// needs check, --export needs export and export needs --export.
+// COMMAND is compute, print, check, export or worksheet; no command means
+// compute; --plot needs check, --worksheet needs worksheet, --export needs
+// export and export needs --export.
 //   velmora-cli batch FILE [--format jsonl|csv] [--check] [--grade G] [--encoding E] [--jobs N]
-//               [--xlsx OUT.xlsx]
+//               [--xlsx OUT.xlsx] [--tables]
 // (FILE "-": standard input). --help and --version anywhere show the help or
 // the version and nothing else runs.
 #pragma once
@@ -20,7 +21,7 @@
 
 namespace velmora {
 
-enum class CliCommand { Compute, Print, Check, Export };
+enum class CliCommand { Compute, Print, Check, Export, Worksheet };
 
 /// Batch mode: the figures of FILE adjusted one by one, results to standard output.
 struct BatchArguments {
@@ -39,10 +40,11 @@ struct CliArguments {
   TextEncoding encoding = TextEncoding::Automatic;  ///< of the replies
   bool trace = false;
   std::vector<CliCommand> commands;
-  const SurveyGrade* grade = nullptr;      ///< --grade: the grade check judges against
-  std::optional<std::string> plotFile;     ///< --plot: check writes the figure's SVG here
-  std::vector<std::string> exportFiles{};  ///< --export: export writes each, its extension picking the format
-  std::optional<BatchArguments> batch;     ///< set in batch mode, which takes no other argument
+  const SurveyGrade* grade = nullptr;        ///< --grade: the grade check judges against
+  std::optional<std::string> plotFile;       ///< --plot: check writes the figure's SVG here
+  std::optional<std::string> worksheetFile;  ///< --worksheet: worksheet writes HTML here, not text to standard output
+  std::vector<std::string> exportFiles{};    ///< --export: export writes each, its extension picking the format
+  std::optional<BatchArguments> batch;       ///< set in batch mode, which takes no other argument
   CliInformation information = CliInformation::None;
 };
 

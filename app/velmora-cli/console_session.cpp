@@ -1,11 +1,13 @@
 #include "console_session.h"
 
+#include <ctime>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
 
 #include "check/check_text.h"
+#include "export/atomic_file.h"
 #include "export/figure_export.h"
 #include "grade/grade_text.h"
 #include "person_console.h"
@@ -15,9 +17,21 @@
 #include "trace_window.h"
 #include "ui/compute_run.h"
 #include "ui/line_reply_source.h"
+#include "worksheet/html_form.h"
+#include "worksheet/text_form.h"
+#include "worksheet/worksheet.h"
 
 namespace velmora {
 namespace {
+
+/// The local date and time now, "2026-12-09 08:53:10".
+std::string localTimeNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[32];
+  return std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local) > 0 ? text : "";
+}
 
 class ConsoleSession {
  public:
@@ -48,12 +62,18 @@ class ConsoleSession {
       case CliCommand::Print: return print();
       case CliCommand::Check: return check();
       case CliCommand::Export: return exportFiles();
+      case CliCommand::Worksheet: return worksheet();
     }
     return kExitUsage;
   }
 
   int compute() {
-    RunOutcome outcome = computeRun(state_, window());
+    StageTableRecorder recorder;
+    RunOutcome outcome = computeRun(state_, window(), &recorder);
+    if (outcome.end == RunEnd::Complete) {
+      tables_ = recorder.tables();
+      worksheetContext_.computedAt = localTimeNow();
+    }
     if (outcome.end == RunEnd::RepliesRanOut && replies_.refusal()) {
       // The replies did not run out: one was too long to be taken.
       outcome.end = RunEnd::CannotCompute;
@@ -128,6 +148,27 @@ class ConsoleSession {
     return status;
   }
 
+  /// The worksheet of the last complete run as text on standard output, or as HTML in the --worksheet
+  /// file (replaced whole); refused like print without a complete run.
+  int worksheet() {
+    if (const std::optional<std::string> refusal = worksheetRefusal(state_, tables_)) {
+      err_ << "velmora-cli: " << *refusal << '\n';
+      return kExitPrintRefused;
+    }
+    const RunReview review = worksheetReview(state_, cli_.grade);
+    const WorksheetDocument document = buildWorksheet({state_, tables_, review, worksheetContext_});
+    if (!cli_.worksheetFile) {
+      out_ << worksheetText(document) << std::flush;
+      return kExitCompleted;
+    }
+    if (const std::string problem = writeFileAtomically(*cli_.worksheetFile, worksheetHtml(document));
+        !problem.empty()) {
+      err_ << "velmora-cli: 计算表不能写到 " << *cli_.worksheetFile << "：" << problem << '\n';
+      return kExitCannotWrite;
+    }
+    return kExitCompleted;
+  }
+
   /// The figure with its check as SVG in the --plot file, replaced whole.
   int writePlot(const RigorousCheck& check) {
     std::ofstream file(*cli_.plotFile, std::ios::binary | std::ios::trunc);
@@ -162,6 +203,8 @@ class ConsoleSession {
   PersonConsole person_;
   SessionWatcher* watcher_;
   AdjustmentState state_;
+  StageTables tables_;  ///< of the last complete run
+  WorksheetContext worksheetContext_{"", 0, "", VELMORA_VERSION};
 };
 
 }  // namespace

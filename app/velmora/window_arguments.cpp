@@ -10,7 +10,7 @@
 namespace velmora {
 namespace {
 
-constexpr std::array<std::string_view, 3> kFileOptions = {"--replies", "--pdf", "--screenshot"};
+constexpr std::array<std::string_view, 4> kFileOptions = {"--replies", "--pdf", "--worksheet", "--screenshot"};
 
 bool takesFile(std::string_view option) {
   for (const std::string_view fileOption : kFileOptions) {
@@ -37,6 +37,7 @@ ParsedWindowArguments parseWindowArguments(const std::vector<std::string>& argum
     const std::string& option = arguments[at];
     std::string* target = option == "--replies"      ? &script.repliesFile
                           : option == "--pdf"        ? &script.pdfFile
+                          : option == "--worksheet"  ? &script.worksheetFile
                           : option == "--screenshot" ? &script.screenshotFile
                                                      : nullptr;
     if (target == nullptr && !option.starts_with('-')) {
@@ -50,7 +51,8 @@ ParsedWindowArguments parseWindowArguments(const std::vector<std::string>& argum
     *target = arguments[++at];
     scripted = true;
   }
-  if (scripted && script.repliesFile.empty()) return usageError("--pdf 和 --screenshot 需要与 --replies 一起使用");
+  if (scripted && script.repliesFile.empty())
+    return usageError("--pdf、--worksheet 和 --screenshot 需要与 --replies 一起使用");
   if (scripted && !parsed.figureFile.empty()) return usageError("脚本方式（--replies）不打开图形文件");
   if (scripted) parsed.script = script;
   return ParsedWindowArguments{parsed, ""};
@@ -67,7 +69,8 @@ InformationRequest informationRequest(const std::vector<std::string>& arguments)
 }
 
 std::string windowUsage() {
-  return "用法：velmora [图形文件.csv] | --replies 回答文件 [--pdf 报告.pdf] [--screenshot 图片.png]";
+  return "用法：velmora [图形文件.csv] | --replies 回答文件 [--pdf 报告.pdf] [--worksheet 计算表.pdf] "
+         "[--screenshot 图片.png]";
 }
 
 std::string windowHelp() {
@@ -84,6 +87,8 @@ std::string windowHelp() {
       "  --replies 回答文件       脚本方式：不打开任何对话框，按一次“计算”，回答从文件中逐行读取\n"
       "                           （每行一个回答，与 velmora-cli 的回答文件相同）\n"
       "  --pdf 报告.pdf           脚本方式：计算之后把报告打印到这个 PDF 文件（需要 --replies）\n"
+      "  --worksheet 计算表.pdf   脚本方式：计算之后把平差计算表写到这个文件，扩展名 .pdf 为 PDF，\n"
+      "                           .html 或 .htm 为 HTML（需要 --replies）\n"
       "  --screenshot 图片.png    脚本方式：最后把窗口（连同菜单和状态栏）存为 PNG 图片（需要 --replies）\n"
       "  -h, --help               显示本帮助并退出（不需要显示器）\n"
       "  --version                显示版本并退出（不需要显示器）\n"
@@ -94,7 +99,7 @@ std::string windowHelp() {
   help += statusLine(kExitCompleted, "完成");
   help += statusLine(kExitCannotCompute, "图形无法计算（计算在某一步中止）");
   help += statusLine(kExitRepliesRanOut, "回答文件中的回答用完");
-  help += statusLine(kExitPrintRefused, "打印被拒绝（没有完整的计算结果，或无法输出）");
+  help += statusLine(kExitPrintRefused, "打印或计算表被拒绝（没有完整的计算结果，或无法输出）");
   help += statusLine(kExitUsage, "用法错误（参数不对）");
   help += statusLine(kExitCannotRead, "输入文件无法读取（不存在、无权限或是目录）");
   help += statusLine(kExitCannotWrite, "输出文件无法写入");

@@ -1,7 +1,7 @@
 // The window program's command line:
 //   velmora [FILE.csv]                           the window, for a person,
 //                                                with that figure file opened
-//   velmora --replies FILE [--pdf OUT.pdf] [--screenshot OUT.png]
+//   velmora --replies FILE [--pdf OUT.pdf] [--worksheet OUT.pdf|OUT.html] [--screenshot OUT.png]
 //                                                the scripted mode
 //   velmora --help | --version                   a text on standard output
 // Qt's own options (-platform, -style, ...) are removed before parsing; the

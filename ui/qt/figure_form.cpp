@@ -78,11 +78,11 @@ void FigureForm::setLabelCaption(LabelId label, const std::string& text) {
 }
 
 RunOutcome FigureForm::compute() {
-  return runAndTell([this] { return computeRun(state_, *this); });
+  return runAndTell([this] { return computeRun(state_, *this, &recorder_); });
 }
 
 RunOutcome FigureForm::computeSheet() {
-  return runAndTell([this] { return computeSheetRun(state_, *this, figure_); });
+  return runAndTell([this] { return computeSheetRun(state_, *this, figure_, &recorder_); });
 }
 
 void FigureForm::setFigure(const SheetTexts& figure) {
@@ -108,6 +108,10 @@ RunOutcome FigureForm::runAndTell(Run run) {
   RunOutcome outcome = run();
   if (outcome.end == RunEnd::Cancelled) setFigure(figureBefore);
   if (outcome.end != RunEnd::Complete) markFieldsNotWrittenAsStale();
+  if (outcome.end == RunEnd::Complete) {
+    tables_ = recorder_.tables();
+    computedAt_ = QDateTime::currentDateTime();
+  }
   emit computeEnded(outcome);
   if (outcome.end == RunEnd::CannotCompute || outcome.end == RunEnd::RepliesRanOut) {
     channel_->tell(*this, outcome.message);

@@ -9,6 +9,7 @@
 // left untouched are shown muted, as results of an earlier run.
 #pragma once
 
+#include <QDateTime>
 #include <QWidget>
 #include <memory>
 #include <set>
@@ -20,6 +21,7 @@
 #include "ui/run_outcome.h"
 #include "ui/sheet_entries.h"
 #include "ui/window_operations.h"
+#include "worksheet/stage_tables.h"
 
 namespace velmora {
 
@@ -53,6 +55,9 @@ class FigureForm final : public QWidget, public WindowOperations {
   QSize sizeHint() const override;
 
   const AdjustmentState& state() const { return state_; }
+  /// The worksheet's tables of the last complete run, and when it completed.
+  const StageTables& tables() const { return tables_; }
+  const QDateTime& computedAt() const { return computedAt_; }
   OperatorChannel& channel() { return *channel_; }
 
   /// The figure being worked on: the last replies, the sheet's or a file's texts.
@@ -83,6 +88,9 @@ class FigureForm final : public QWidget, public WindowOperations {
   std::unique_ptr<OperatorChannel> channel_;
   FormControls controls_;
   AdjustmentState state_;
+  StageTableRecorder recorder_;
+  StageTables tables_;
+  QDateTime computedAt_;
   SheetTexts figure_;
   std::set<const FormField*> writtenThisRun_;
 };

@@ -29,6 +29,12 @@ QStringList serifFaces() {
           QStringLiteral("AR PL UMing TW"), QStringLiteral("WenQuanYi Zen Hei")};
 }
 
+QStringList worksheetFaces() {
+  return QStringList{QStringLiteral("DejaVu Serif"), QStringLiteral("Noto Serif CJK SC"),
+                     QStringLiteral("Noto Sans CJK SC")} +
+         serifFaces();
+}
+
 QStringList sansFaces() {
   return {kMsSansSerif, kMicrosoftSansSerif, QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("AR PL UMing CN")};
 }

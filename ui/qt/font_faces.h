@@ -22,6 +22,11 @@ QStringList sansFaces();
 /// wide, so that a table of Chinese and figures lines up; then the system's.
 QStringList monoFaces();
 
+/// The worksheet's faces: DejaVu Serif (fonts-dejavu-core) for Latin letters and figures, whose text a
+/// PDF reader extracts whole (digits in Noto CJK's Latin runs come out of Qt's PDF without their text),
+/// then Noto Serif CJK and Noto Sans CJK (fonts-noto-cjk) for Chinese, then the serif faces.
+QStringList worksheetFaces();
+
 /// The bold font of a control's font code, sized in points.
 QFont formFont(FormFont font);
 

@@ -63,6 +63,7 @@ MainWindow::MainWindow(std::unique_ptr<OperatorChannel> channel, QWidget* parent
   files_ = new FigureFileCommands(*form_, settings_, *this);
   recovery_ = new FigureRecovery(*files_, *form_, *this);
   exports_ = new ResultExportCommands(*form_, settings_, *this);
+  worksheets_ = new WorksheetCommands(*form_, *files_, settings_, *this);
   runStatus_ = addStatusField(*statusBar(), false);
   verdictStatus_ = addStatusField(*statusBar(), true);
   fileStatus_ = addStatusField(*statusBar(), true);
@@ -142,6 +143,8 @@ void MainWindow::connectActions() {
   connect(actions_.saveAs, &QAction::triggered, files_, &FigureFileCommands::saveAs);
   connect(actions_.exportReport, &QAction::triggered, this, &MainWindow::exportReport);
   connect(actions_.exportFigure, &QAction::triggered, this, &MainWindow::exportFigure);
+  connect(actions_.exportWorksheet, &QAction::triggered, worksheets_, &WorksheetCommands::exportWorksheet);
+  connect(actions_.worksheet, &QAction::triggered, worksheets_, &WorksheetCommands::showWorksheet);
   connect(actions_.print, &QAction::triggered, form_, [this] { form_->print(); });
   connect(actions_.quit, &QAction::triggered, this, &MainWindow::quit);
   connect(actions_.dataSheet, &QAction::triggered, this, &MainWindow::editDataSheet);

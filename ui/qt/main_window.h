@@ -16,6 +16,7 @@
 #include "ui/qt/main_window_menus.h"
 #include "ui/qt/main_window_settings.h"
 #include "ui/qt/result_export.h"
+#include "ui/qt/worksheet_commands.h"
 
 class QLabel;
 
@@ -50,6 +51,7 @@ class MainWindow final : public QMainWindow {
   FigureRecovery& recovery() { return *recovery_; }
   MainWindowSettings& settings() { return settings_; }
   ResultExportCommands& exports() { return *exports_; }
+  WorksheetCommands& worksheets() { return *worksheets_; }
 
   /// 编辑 › 数据表…: edits the figure in a table; true when it was accepted.
   bool editDataSheet();
@@ -100,6 +102,7 @@ class MainWindow final : public QMainWindow {
   FigureFileCommands* files_;
   FigureRecovery* recovery_;
   ResultExportCommands* exports_;
+  WorksheetCommands* worksheets_;
   QLabel* runStatus_;
   QLabel* verdictStatus_;
   QLabel* fileStatus_;

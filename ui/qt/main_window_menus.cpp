@@ -35,6 +35,8 @@ MainWindowActions addMainWindowMenus(QMainWindow& window) {
   actions.exportGama = addCommand(results, QStringLiteral("GNU Gama(&G)…"));
   actions.exportDxf = addCommand(results, QStringLiteral("DXF(&D)…"));
   actions.exportCass = addCommand(results, QStringLiteral("CASS 坐标文件(&C)…"));
+  actions.exportWorksheet = addCommand(file, QStringLiteral("导出计算表(&W)…"));
+  actions.worksheet = addCommand(file, QStringLiteral("计算表(&K)"));
   actions.print = addCommand(file, QStringLiteral("打印(&P)…"), QKeySequence::Print);
   file.addSeparator();
   actions.quit = addCommand(file, QStringLiteral("退出(&X)"), QKeySequence(QStringLiteral("Ctrl+Q")));

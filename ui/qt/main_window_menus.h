@@ -30,6 +30,10 @@ struct MainWindowActions {
   QAction* check = nullptr;         ///< 严密平差与限差检核…
   QAction* manual = nullptr;        ///< 使用说明, F1
   QAction* about = nullptr;         ///< 关于 Velmora
+
+  // 文件 menu, after 导出: the worksheet's commands.
+  QAction* exportWorksheet = nullptr;  ///< 导出计算表…
+  QAction* worksheet = nullptr;        ///< 计算表: the worksheet in a window of its own
 };
 
 /// Fills the window's menu bar and returns its actions.

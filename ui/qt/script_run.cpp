@@ -10,6 +10,18 @@
 #include "ui/qt/script_channel.h"
 
 namespace velmora {
+namespace {
+
+/// The worksheet into `path`; the status after it: refused like print without a complete run, 74 when unwritable.
+int writeWorksheet(MainWindow& window, const std::string& path, std::ostream& messages, int status) {
+  const QString failure = window.worksheets().exportWorksheetTo(QString::fromStdString(path));
+  if (failure.isEmpty()) return status;
+  messages << "velmora: " << failure.toStdString() << "\n";
+  if (status != kExitCompleted) return status;
+  return window.form().state().lastRunComplete ? kExitCannotWrite : kExitPrintRefused;
+}
+
+}  // namespace
 
 int runScript(const ScriptOptions& options, std::ostream& messages) {
   std::ifstream replies(options.repliesFile, std::ios::binary);
@@ -25,6 +37,7 @@ int runScript(const ScriptOptions& options, std::ostream& messages) {
   if (!options.pdfFile.empty() && !window.form().print().printed && status == kExitCompleted) {
     status = kExitPrintRefused;
   }
+  if (!options.worksheetFile.empty()) status = writeWorksheet(window, options.worksheetFile, messages, status);
   QApplication::processEvents();
   if (!options.screenshotFile.empty() && !window.grab().save(QString::fromStdString(options.screenshotFile), "PNG")) {
     messages << "velmora: 无法写入图片「" << options.screenshotFile << "」\n";
