@@ -45,14 +45,14 @@ void appendArray(std::string& out, std::span<const double> values) {
   out += ']';
 }
 
-/// Rows 1..rows of a 1-based matrix, columns 1..columns.
+/// Rows 1..rows of a numbered matrix, columns 1..columns.
 template <typename Matrix>
 void appendRows(std::string& out, std::string_view key, const Matrix& matrix, std::size_t rows, std::size_t columns) {
   appendKey(out, key);
   out += '[';
   for (std::size_t i = 1; i <= rows; ++i) {
     if (i > 1) out += ',';
-    appendArray(out, std::span<const double>(matrix[i].data() + 1, columns));
+    appendArray(out, std::span<const double>(matrix[i].values.data(), columns));
   }
   out += ']';
 }
@@ -76,7 +76,7 @@ void appendTablesMember(std::string& out, const StageTables& tables) {
   appendRows(out, "conditionRows", tables.conditionMatrix, 6, 9);
   appendRows(out, "normals", tables.normalsAsFormed, 6, 6);
   appendKey(out, "corrections");
-  appendArray(out, std::span<const double>(tables.v.data() + 1, 9));
+  appendArray(out, std::span<const double>(tables.v.values));
   appendNumber(out, "secondGroupVv", tables.secondGroupVv);
   appendNumber(out, "wk", misclosuresTimesCorrelates(tables.results));
   out += '}';

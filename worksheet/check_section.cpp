@@ -24,8 +24,8 @@ Table gradeTable(const GradeAssessment& assessment) {
 
 std::string flaggedAngles(const RigorousCheck& check) {
   std::string flagged;
-  for (std::size_t i = 0; i < check.flagged.size(); ++i) {
-    if (check.flagged[i]) flagged += (flagged.empty() ? "" : "、") + angleNames()[i];
+  for (std::size_t n = 1; n <= check.flagged.size(); ++n) {
+    if (check.flagged[n]) flagged += (flagged.empty() ? "" : "、") + angleNames()[n];
   }
   return flagged.empty() ? "无" : flagged;
 }

@@ -10,18 +10,18 @@ struct ConditionWords {
   const char* unit;
 };
 
-constexpr std::array<ConditionWords, 4> kConditionWords{{
+constexpr ConditionArray<ConditionWords> kConditionWords{{{
     {"w1 固定角条件（A 点）", "A(1) + B(3) − ∠A", "秒"},
     {"w2 固定角条件（B 点）", "B(1) + A(2) − ∠B", "秒"},
     {"w3 圆周角条件", "C(1) + C(2) + C(3) − 360°", "秒"},
     {"w4 极条件（边长条件）", "Σ lg sin A(i) − Σ lg sin B(i)", "对数第六位"},
-}};
+}}};
 
 Table misclosureTable(const AdjustmentResults& results) {
   Table rows = table("闭合差（用第一组改正后的角计算）", {"条件", "公式", "闭合差", "单位"}, 2);
   rows.noteColumns = 1;
   for (std::size_t j = 1; j <= 4; ++j) {
-    const ConditionWords& words = kConditionWords[j - 1];
+    const ConditionWords& words = kConditionWords[j];
     rows.rows.push_back({words.name, words.formula, secondsText(results.secondGroupW[j]), words.unit});
   }
   return rows;
@@ -33,7 +33,7 @@ Table coefficientTable(const ConditionMatrix& a) {
   header.push_back("和数");
   Table rows = table("条件方程式与权函数式的系数（改正数 v1 … v9 的系数，第一组改正已化入）", header);
   for (std::size_t i = 1; i <= 6; ++i) {
-    std::vector<std::string> row{conditionRowNames()[i - 1]};
+    std::vector<std::string> row{conditionRowNames()[i]};
     double sum = 0.0;
     for (std::size_t c = 1; c <= 9; ++c) {
       row.push_back(coefficientText(a[i][c]));

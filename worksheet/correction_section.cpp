@@ -10,8 +10,7 @@ Table correctionTable(const WorksheetInputs& inputs) {
   Table rows = table("改正数 v = Aᵀ k（秒）与平差后的角", {"角", "v（秒）", "平差值（d.mmss）", "平差值"});
   for (std::size_t n = 1; n <= 9; ++n) {
     const double adjusted = angleOf(inputs.state, n);
-    rows.rows.push_back(
-        {angleNames()[n - 1], secondsText(inputs.tables.v[n]), packedDmsText(adjusted), dmsText(adjusted)});
+    rows.rows.push_back({angleNames()[n], secondsText(inputs.tables.v[n]), packedDmsText(adjusted), dmsText(adjusted)});
   }
   return rows;
 }
@@ -23,7 +22,7 @@ Table conditionCheckTable(const WorksheetInputs& inputs) {
     double av = 0.0;
     for (std::size_t c = 1; c <= 9; ++c) av += a[j][c] * inputs.tables.v[c];
     const double w = inputs.state.secondGroupW[j];
-    rows.rows.push_back({conditionRowNames()[j - 1], coefficientText(av), coefficientText(w), coefficientText(av + w)});
+    rows.rows.push_back({conditionRowNames()[j], coefficientText(av), coefficientText(w), coefficientText(av + w)});
   }
   return rows;
 }

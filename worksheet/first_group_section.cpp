@@ -13,7 +13,8 @@ std::string typedAngle(const AdjustmentState& state, std::size_t n) {
 
 double observedAngle(const StageTables& tables, std::size_t n) {
   const std::size_t t = (n - 1) / 3 + 1;
-  const TriangleArray<double>* kinds[3] = {&tables.observedDistance, &tables.observedAdvance, &tables.observedCentral};
+  const AdjustmentResults& r = tables.results;
+  const TriangleArray<double>* kinds[3] = {&r.observedDistanceAngle, &r.observedAdvanceAngle, &r.observedCentralAngle};
   return (*kinds[(n - 1) % 3])[t];
 }
 
@@ -33,7 +34,7 @@ Section firstGroupSection(const WorksheetInputs& inputs) {
   for (std::size_t n = 1; n <= 9; ++n) {
     const std::size_t t = (n - 1) / 3 + 1;
     const bool first = (n - 1) % 3 == 0;
-    angles.rows.push_back({first ? std::to_string(t) : "", angleNames()[n - 1], typedAngle(inputs.state, n),
+    angles.rows.push_back({first ? std::to_string(t) : "", angleNames()[n], typedAngle(inputs.state, n),
                            dmsText(observedAngle(tables, n)), first ? secondsText(inputs.state.w[t]) : "",
                            secondsText(-tables.triangleMisclosure[t] / 3.0), dmsText(correctedAngle(tables, n))});
   }

@@ -50,7 +50,7 @@ Table formedTable(const WorksheetInputs& inputs) {
   const std::array<double, 10> s = columnSums(a);
   const std::array<double, 7> sums = formedSums(inputs);
   for (std::size_t i = 1; i <= 6; ++i) {
-    std::vector<std::string> row{conditionRowNames()[i - 1]};
+    std::vector<std::string> row{conditionRowNames()[i]};
     for (const std::optional<double>& value : formedRow(inputs, i)) row.push_back(value ? coefficientText(*value) : "");
     double as = i <= kCorrelates ? static_cast<double>(inputs.state.secondGroupW[i]) : 0.0;
     for (std::size_t c = 1; c <= 9; ++c) as += a[i][c] * s[c];

@@ -2,13 +2,13 @@
 
 namespace velmora::sheet {
 
-const std::array<std::string, 9>& angleNames() {
-  static const std::array<std::string, 9> names{"A(1)", "B(1)", "C(1)", "A(2)", "B(2)", "C(2)", "A(3)", "B(3)", "C(3)"};
+const AngleArray<std::string>& angleNames() {
+  static const AngleArray<std::string> names{{"A(1)", "B(1)", "C(1)", "A(2)", "B(2)", "C(2)", "A(3)", "B(3)", "C(3)"}};
   return names;
 }
 
-const std::array<std::string, 6>& conditionRowNames() {
-  static const std::array<std::string, 6> names{"w1", "w2", "w3", "w4", "fb", "fs"};
+const Numbered<std::string, 6>& conditionRowNames() {
+  static const Numbered<std::string, 6> names{{"w1", "w2", "w3", "w4", "fb", "fs"}};
   return names;
 }
 

@@ -40,14 +40,10 @@ void StageTableRecorder::stageDone(const StageValues& values) {
 void StageTableRecorder::keepTriangle(const StageValues& values) {
   const auto t = static_cast<std::size_t>(values.index);
   const AdjustmentResults& r = values.results;
-  if (values.stage == Stage::TriangleAngles) {
-    tables_.observedDistance[t] = r.distanceAngle[t];
-    tables_.observedAdvance[t] = r.advanceAngle[t];
-    tables_.observedCentral[t] = r.centralAngle[t];
-  } else if (values.stage == Stage::TriangleMisclosure) {
+  if (values.stage == Stage::TriangleMisclosure) {
     tables_.triangleMisclosure[t] = values.run.triangleMisclosure[t];
     tables_.firstGroupVv = values.run.firstGroupVv;
-  } else {
+  } else if (values.stage == Stage::FirstGroupCorrection) {
     tables_.correctedDistance[t] = r.distanceAngle[t];
     tables_.correctedAdvance[t] = r.advanceAngle[t];
     tables_.correctedCentral[t] = r.centralAngle[t];

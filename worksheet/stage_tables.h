@@ -2,7 +2,7 @@
 // pipeline the moment each stage hands them over: the values a hand
 // computation writes down, from the observed angles to the coordinates of P.
 // Units as the engine stores them: decimal degrees, arc seconds (w4 and the
-// side function in sixth-decimal log units), metres; index 0 is never used.
+// side function in sixth-decimal log units), metres; indexed by number.
 #pragma once
 
 #include "engine/figure_pipeline.h"
@@ -18,8 +18,8 @@ struct ReducedNormals {
 };
 
 struct StageTables {
-  /// Triangle i's angles as converted from the typed d.mmss, then first-group corrected.
-  TriangleArray<double> observedDistance{}, observedAdvance{}, observedCentral{};
+  /// Triangle i's angles first-group corrected (as converted from the typed
+  /// d.mmss: results.observed…Angle).
   TriangleArray<double> correctedDistance{}, correctedAdvance{}, correctedCentral{};
   TriangleArray<double> triangleMisclosure{};  ///< wd before single storage, arc seconds
   double firstGroupVv = 0.0;
@@ -28,7 +28,7 @@ struct StageTables {
   ConditionMatrix conditionMatrix{};  ///< rows 1..4 the conditions, 5, 6 the weight functions
   NormalMatrix normalsAsFormed{};     ///< before any reduction
   ReducedNormals reduced;
-  std::array<double, 10> v{};  ///< second-group corrections, arc seconds
+  AngleArray<double> v{};  ///< second-group corrections, arc seconds, angle 1..9
   double secondGroupVv = 0.0;
   AdjustmentResults results;  ///< everything stored, as the last stage left it
   bool complete = false;      ///< the pipeline reached its last stage

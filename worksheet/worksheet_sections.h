@@ -20,10 +20,10 @@ Section resultSection(const WorksheetInputs& inputs);
 Section checkSection(const WorksheetInputs& inputs);
 
 /// The nine corrections' angle names in column order: A(1), B(1), C(1), A(2), ..., C(3).
-const std::array<std::string, 9>& angleNames();
+const AngleArray<std::string>& angleNames();
 
 /// The names of the condition matrix's six rows: w1..w4, then the azimuth and side functions.
-const std::array<std::string, 6>& conditionRowNames();
+const Numbered<std::string, 6>& conditionRowNames();
 
 /// A table with its caption, header and name columns.
 Table table(std::string caption, std::vector<std::string> header, std::size_t labelColumns = 1);

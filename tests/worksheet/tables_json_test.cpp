@@ -77,9 +77,9 @@ std::vector<double> expectedNumbers(const AdjustmentResults& results, const Last
                         d.longestSide,
                         static_cast<double>(d.chosenTriangle),
                         r.firstGroupVv};
-  for (std::size_t i = 1; i <= 6; ++i) n.insert(n.end(), r.conditionMatrix[i].begin() + 1, r.conditionMatrix[i].end());
-  for (std::size_t i = 1; i <= 6; ++i) n.insert(n.end(), values.normals[i].begin() + 1, values.normals[i].end());
-  n.insert(n.end(), r.v.begin() + 1, r.v.end());
+  for (std::size_t i = 1; i <= 6; ++i) n.insert(n.end(), r.conditionMatrix[i].begin(), r.conditionMatrix[i].end());
+  for (std::size_t i = 1; i <= 6; ++i) n.insert(n.end(), values.normals[i].begin(), values.normals[i].end());
+  n.insert(n.end(), r.v.begin(), r.v.end());
   n.push_back(r.secondGroupVv);
   double wk = 0.0;
   for (std::size_t j = 1; j <= 4; ++j) wk += static_cast<double>(results.secondGroupW[j]) * results.k[j];
