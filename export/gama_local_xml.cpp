@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "input/text_escaping.h"
+
 namespace velmora {
 namespace {
 
@@ -29,20 +31,6 @@ constexpr AngleArray<AngleSight> kSights{{{
     {0, kP, 2},
     {kP, 2, 0},  // triangle CAP
 }}};
-
-std::string xmlText(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
 
 }  // namespace
 

@@ -69,4 +69,31 @@ void appendCsvField(std::string& out, std::string_view text) {
   out += '"';
 }
 
+std::string xmlText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    const auto c = static_cast<unsigned char>(text[at]);
+    if (c >= 0x80) {
+      at += appendUtf8Character(out, text, at);
+      continue;
+    }
+    if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+      out += kReplacementCharacter;  // XML 1.0 holds no other control character
+    } else if (c == '&') {
+      out += "&amp;";
+    } else if (c == '<') {
+      out += "&lt;";
+    } else if (c == '>') {
+      out += "&gt;";
+    } else if (c == '"') {
+      out += "&quot;";
+    } else {
+      out += static_cast<char>(c);
+    }
+    ++at;
+  }
+  return out;
+}
+
 }  // namespace velmora

@@ -1,5 +1,7 @@
 #include "worksheet/html_form.h"
 
+#include "input/text_escaping.h"
+
 namespace velmora {
 namespace {
 
@@ -19,7 +21,7 @@ constexpr const char* kStyle =
     "div.picture { page-break-inside: avoid; text-align: center; }\n";
 
 std::string element(const char* name, std::string_view text, const char* attributes = "") {
-  return std::string("<") + name + attributes + ">" + escapedHtml(text) + "</" + name + ">";
+  return std::string("<") + name + attributes + ">" + xmlText(text) + "</" + name + ">";
 }
 
 std::string tableHtml(const Table& table) {
@@ -46,9 +48,9 @@ std::string inlineSvg(const std::string& svg) {
 
 std::string pictureHtml(const Picture& picture, const HtmlOptions& options) {
   if (options.pictureImage.empty()) return "<div class=\"picture\">" + inlineSvg(picture.svg) + "</div>\n";
-  return "<div class=\"picture\"><img src=\"" + escapedHtml(options.pictureImage) + "\" width=\"" +
+  return "<div class=\"picture\"><img src=\"" + xmlText(options.pictureImage) + "\" width=\"" +
          std::to_string(options.pictureWidth) + "\" height=\"" + std::to_string(options.pictureHeight) + "\" alt=\"" +
-         escapedHtml(picture.textStandIn) + "\"/></div>\n";
+         xmlText(picture.textStandIn) + "\"/></div>\n";
 }
 
 std::string blockHtml(const Block& block, const HtmlOptions& options) {
@@ -58,21 +60,6 @@ std::string blockHtml(const Block& block, const HtmlOptions& options) {
 }
 
 }  // namespace
-
-std::string escapedHtml(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (const char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
 
 std::string worksheetHtml(const WorksheetDocument& document, const HtmlOptions& options) {
   std::string html = "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"zh-CN\">\n<head>\n";

@@ -19,7 +19,4 @@ struct HtmlOptions {
 
 std::string worksheetHtml(const WorksheetDocument& document, const HtmlOptions& options = {});
 
-/// The text with &, <, > and " escaped for HTML and XML.
-std::string escapedHtml(std::string_view text);
-
 }  // namespace velmora

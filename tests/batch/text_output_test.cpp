@@ -88,6 +88,26 @@ TEST(TextEscaping, CsvFields) {
   }
 }
 
+// A point name or message with markup, controls or broken bytes still gives well-formed XML.
+TEST(TextEscaping, XmlTexts) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"P7", "P7"},
+      {"<a & \"b\">", "&lt;a &amp; &quot;b&quot;&gt;"},
+      {"a\tb\nc", "a\tb\nc"},
+      {std::string_view("a\x01\x1f"
+                        "b",
+                        4),
+       "a\xEF\xBF\xBD\xEF\xBF\xBD"
+       "b"},
+      {"待定点", "待定点"},
+      {"a\xFF"
+       "b",
+       "a\xEF\xBF\xBD"
+       "b"},
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(xmlText(text), expected) << text;
+}
+
 template <typename Number>
 std::string standardText(Number value) {
   if (value == 0) return "0";
