@@ -15,7 +15,7 @@ constexpr StepAt kKnownSideStep{ComputeStep::KnownSides};
 constexpr StepAt kProvisionalStep{ComputeStep::ProvisionalDistances};
 
 FaultSubject typedCoordinate(FigureEntry entry) {
-  return {FaultQuantity::KnownCoordinate, 0, QuantityAspect::Itself, entry};
+  return {FaultQuantity::KnownCoordinate, 0, QuantityFunction::Itself, entry};
 }
 
 double azimuthOf(double dx, double dy, double length) {
@@ -45,7 +45,7 @@ StageOutcome sideBetween(const PlanePoint& from, const PlanePoint& to, std::uint
                          double& azimuth) {
   const DirectedSide side = directedSide(from.x, from.y, to.x, to.y);
   if (StageOutcome outcome =
-          requireFinite(side.length, {FaultQuantity::KnownSide, which, QuantityAspect::Length}, kKnownSideStep)) {
+          requireFinite(side.length, {FaultQuantity::KnownSide, which, QuantityFunction::Length}, kKnownSideStep)) {
     return outcome;
   }
   length = side.length;
@@ -57,7 +57,7 @@ StageOutcome sideBetween(const PlanePoint& from, const PlanePoint& to, std::uint
 StageOutcome sineRuleSide(double knownSide, double advanceAngle, double centralAngle, int t, double& distance) {
   const auto which = static_cast<std::uint8_t>(t);
   const double centralSine = std::sin(centralAngle * kDegreeFactor);
-  const FaultSubject centralSineName{FaultQuantity::CentralAngle, which, QuantityAspect::Sine, centralAngleEntry(t)};
+  const FaultSubject centralSineName{FaultQuantity::CentralAngle, which, QuantityFunction::Sine, centralAngleEntry(t)};
   if (StageOutcome outcome = requireNonZeroDivisor(centralSine, centralSineName, kProvisionalStep)) return outcome;
   distance = (knownSide * std::sin(advanceAngle * kDegreeFactor)) / centralSine;
   return requireFinite(distance, {FaultQuantity::ProvisionalDistance, which}, kProvisionalStep);

@@ -15,7 +15,7 @@ constexpr StepAt kStep{ComputeStep::CoordinatesOfP};
 StageOutcome adjustedSide(double knownSide, double distanceAngle, double centralAngle, int central, std::uint8_t toP,
                           double& side) {
   const double centralSine = std::sin(centralAngle * kDegreeFactor);
-  const FaultSubject sineName{FaultQuantity::CentralAngle, static_cast<std::uint8_t>(central), QuantityAspect::Sine,
+  const FaultSubject sineName{FaultQuantity::CentralAngle, static_cast<std::uint8_t>(central), QuantityFunction::Sine,
                               centralAngleEntry(central)};
   if (StageOutcome outcome = requireNonZeroDivisor(centralSine, sineName, kStep)) return outcome;
   side = (knownSide * std::sin(distanceAngle * kDegreeFactor)) / centralSine;

@@ -61,12 +61,12 @@ enum class FaultQuantity : std::uint8_t {
 };
 
 /// What of the value is meant: the value itself or a function of it.
-enum class QuantityAspect : std::uint8_t { Itself, Tangent, LogSineCoefficient, Sine, Length };
+enum class QuantityFunction : std::uint8_t { Itself, Tangent, LogSineCoefficient, Sine, Length };
 
 struct FaultSubject {
   FaultQuantity quantity;
   std::uint8_t index = 0;
-  QuantityAspect aspect = QuantityAspect::Itself;
+  QuantityFunction function = QuantityFunction::Itself;
   std::optional<FigureEntry> entry{};  ///< the typed value it comes from, when there is one
 };
 

@@ -30,23 +30,23 @@ StageOutcome convertAngle(std::string_view typed, const FaultSubject& angle, Ste
   return fault;
 }
 
-FaultSubject aspectOf(FaultSubject angle, QuantityAspect aspect) {
-  angle.aspect = aspect;
+FaultSubject functionOf(FaultSubject angle, QuantityFunction function) {
+  angle.function = function;
   return angle;
 }
 
 StageOutcome logSineCoefficient(double angle, const FaultSubject& name, StepAt at, double& delta) {
   const double tangent = std::tan(angle * kDegreeFactor);
-  if (StageOutcome outcome = requireNonZeroDivisor(tangent, aspectOf(name, QuantityAspect::Tangent), at)) {
+  if (StageOutcome outcome = requireNonZeroDivisor(tangent, functionOf(name, QuantityFunction::Tangent), at)) {
     return outcome;
   }
   delta = kLogSineFactor / tangent;
-  return requireFinite(delta, aspectOf(name, QuantityAspect::LogSineCoefficient), at);
+  return requireFinite(delta, functionOf(name, QuantityFunction::LogSineCoefficient), at);
 }
 
 StageOutcome logSine(double angle, const FaultSubject& name, StepAt at, double& value) {
   const double sine = std::sin(angle * kDegreeFactor);
-  if (StageOutcome outcome = requirePositiveForLogarithm(sine, aspectOf(name, QuantityAspect::Sine), at)) {
+  if (StageOutcome outcome = requirePositiveForLogarithm(sine, functionOf(name, QuantityFunction::Sine), at)) {
     return outcome;
   }
   value = std::log(sine) / kLn10 + 10.0;
@@ -54,13 +54,13 @@ StageOutcome logSine(double angle, const FaultSubject& name, StepAt at, double& 
 }
 
 FaultSubject distanceAngleOf(int i) {
-  return {FaultQuantity::DistanceAngle, triangleIndex(i), QuantityAspect::Itself, distanceAngleEntry(i)};
+  return {FaultQuantity::DistanceAngle, triangleIndex(i), QuantityFunction::Itself, distanceAngleEntry(i)};
 }
 FaultSubject advanceAngleOf(int i) {
-  return {FaultQuantity::AdvanceAngle, triangleIndex(i), QuantityAspect::Itself, advanceAngleEntry(i)};
+  return {FaultQuantity::AdvanceAngle, triangleIndex(i), QuantityFunction::Itself, advanceAngleEntry(i)};
 }
 FaultSubject centralAngleOf(int i) {
-  return {FaultQuantity::CentralAngle, triangleIndex(i), QuantityAspect::Itself, centralAngleEntry(i)};
+  return {FaultQuantity::CentralAngle, triangleIndex(i), QuantityFunction::Itself, centralAngleEntry(i)};
 }
 StepAt triangleClosureOf(int i) { return {ComputeStep::TriangleClosure, triangleIndex(i)}; }
 FaultSubject misclosureOf(int i) { return {FaultQuantity::TriangleMisclosure, triangleIndex(i)}; }

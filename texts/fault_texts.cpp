@@ -63,13 +63,13 @@ std::string quantityText(const FaultSubject& subject) {
   return {};
 }
 
-std::string_view aspectText(QuantityAspect aspect) {
-  switch (aspect) {
-    case QuantityAspect::Itself: return "";
-    case QuantityAspect::Tangent: return " 的正切";
-    case QuantityAspect::LogSineCoefficient: return " 的对数正弦系数";
-    case QuantityAspect::Sine: return " 的正弦";
-    case QuantityAspect::Length: return " 的边长";
+std::string_view functionText(QuantityFunction function) {
+  switch (function) {
+    case QuantityFunction::Itself: return "";
+    case QuantityFunction::Tangent: return " 的正切";
+    case QuantityFunction::LogSineCoefficient: return " 的对数正弦系数";
+    case QuantityFunction::Sine: return " 的正弦";
+    case QuantityFunction::Length: return " 的边长";
   }
   return "";
 }
@@ -117,7 +117,7 @@ std::string computeStepText(ComputeStep step, int triangle) {
 }
 
 std::string faultSubjectText(const FaultSubject& subject) {
-  return quantityText(subject) + std::string(aspectText(subject.aspect));
+  return quantityText(subject) + std::string(functionText(subject.function));
 }
 
 std::string faultReasonText(const CannotCompute& fault) {

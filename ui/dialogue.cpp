@@ -12,29 +12,30 @@ namespace {
 
 const std::string kEnterOrZero = " ?  输入正确单击 Enter 键 ;  错误输入零 ( 即:0 )";
 
-EntrySpec scalarEntry(std::size_t entry, std::string entryPrompt, FieldId field, const std::string& confirmation,
-                      std::string correctionPrompt) {
-  return EntrySpec{std::move(entryPrompt), field,        sheetEntries()[entry].kind,  {},   {},
-                   confirmation,           confirmation, std::move(correctionPrompt), entry};
+DialogueEntry scalarEntry(std::size_t entry, std::string entryPrompt, FieldId field, const std::string& confirmation,
+                          std::string correctionPrompt) {
+  return DialogueEntry{std::move(entryPrompt), field,        sheetEntries()[entry].kind,  {},   {},
+                       confirmation,           confirmation, std::move(correctionPrompt), entry};
 }
 
 /// An angle's row: its kind and caption are the entry table's.
-EntrySpec angleEntryRow(std::size_t entry, std::string entryPrompt, FieldId field, LabelId label,
-                        std::string firstConfirmation, std::string repeatedConfirmation, std::string correctionPrompt) {
+DialogueEntry angleEntryRow(std::size_t entry, std::string entryPrompt, FieldId field, LabelId label,
+                            std::string firstConfirmation, std::string repeatedConfirmation,
+                            std::string correctionPrompt) {
   const SheetEntry& row = sheetEntries()[entry];
-  return EntrySpec{std::move(entryPrompt),
-                   field,
-                   row.kind,
-                   label,
-                   std::string(row.label),
-                   std::move(firstConfirmation),
-                   std::move(repeatedConfirmation),
-                   std::move(correctionPrompt),
-                   entry};
+  return DialogueEntry{std::move(entryPrompt),
+                       field,
+                       row.kind,
+                       label,
+                       std::string(row.label),
+                       std::move(firstConfirmation),
+                       std::move(repeatedConfirmation),
+                       std::move(correctionPrompt),
+                       entry};
 }
 
 /// The scalar rows, each with its own texts exactly as the operator has always seen them.
-std::array<EntrySpec, 7> makeScalarEntries() {
+std::array<DialogueEntry, 7> makeScalarEntries() {
   return {
       scalarEntry(coordinateEntry(0), "输入三角形顶点 A 点的纵座标 :", FieldId::Text1,
                   "确认 A 点的纵座标输入是否正确" + kEnterOrZero, "输入正确的纵座标 :"),
@@ -54,7 +55,7 @@ std::array<EntrySpec, 7> makeScalarEntries() {
   };
 }
 
-EntrySpec distanceAngleRow(int i) {
+DialogueEntry distanceAngleRow(int i) {
   const std::string n = std::to_string(i);
   return angleEntryRow(angleEntry(i, 0),
                        "请按三角形编号输入第 " + n + " 个三角形求距角 A(" + n + ") 的观测值:", FieldId::Text6,
@@ -62,7 +63,7 @@ EntrySpec distanceAngleRow(int i) {
                        "确认求距角 A( " + n + " ) 的观测值输入是否正确" + kEnterOrZero, "输入求距角正确的观测值 :");
 }
 
-EntrySpec advanceAngleRow(int i) {
+DialogueEntry advanceAngleRow(int i) {
   const std::string n = std::to_string(i);
   const std::string confirmation = "确认前进角 B(" + n + ") 的观测值输入是否正确" + kEnterOrZero;
   return angleEntryRow(angleEntry(i, 1),
@@ -70,7 +71,7 @@ EntrySpec advanceAngleRow(int i) {
                        LabelId::Label13, confirmation, confirmation, "输入前进角正确的观测值 :");
 }
 
-EntrySpec centralAngleRow(int i) {
+DialogueEntry centralAngleRow(int i) {
   const std::string n = std::to_string(i);
   const std::string confirmation = "确认中心角 C(" + n +
                                    ") 的观测值输入是否正确 ?  输入正确按 Enter 键或 OK 键(  即:Enter 键或 OK 键);  "
@@ -82,12 +83,12 @@ EntrySpec centralAngleRow(int i) {
 
 /// The three angle entries of one triangle.
 struct TriangleEntries {
-  EntrySpec distance, advance, central;
+  DialogueEntry distance, advance, central;
 };
 
 /// The prompts are fixed texts: they are made once, not at every run.
-const std::array<EntrySpec, 7>& scalarEntries() {
-  static const std::array<EntrySpec, 7> entries = makeScalarEntries();
+const std::array<DialogueEntry, 7>& scalarEntries() {
+  static const std::array<DialogueEntry, 7> entries = makeScalarEntries();
   return entries;
 }
 
@@ -131,14 +132,14 @@ std::string displayText(DisplayKind kind, const std::string& typed) {
   return afterBlank(typed);
 }
 
-std::string echoEntry(WindowOperations& window, const EntrySpec& entry, const std::string& typed) {
+std::string echoEntry(WindowOperations& window, const DialogueEntry& entry, const std::string& typed) {
   if (entry.label) window.setLabelCaption(*entry.label, entry.caption);
   std::string shown = displayText(entry.kind, typed);
   window.setFieldText(entry.field, shown);
   return shown;
 }
 
-DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std::string& member) {
+DialogueEnd confirmedEntry(WindowOperations& window, const DialogueEntry& entry, std::string& member) {
   const EntryPrompt value{entry.entry, false};
   const EntryPrompt confirming{entry.entry, true};
   std::optional<std::string> reply = window.askOperatorAbout(entry.entryPrompt, value);
@@ -165,7 +166,7 @@ DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std
 }
 
 DialogueEnd enterScalars(AdjustmentState& state, const TakeEntry& take) {
-  for (const EntrySpec& entry : scalarEntries()) {
+  for (const DialogueEntry& entry : scalarEntries()) {
     const DialogueEnd end = take(entry, state.typedText(entry.entry));
     if (!end.entered) return end;
   }
@@ -183,12 +184,13 @@ DialogueEnd enterTriangleAngles(WindowOperations& window, AdjustmentState& state
 }
 
 DialogueEnd enterScalars(WindowOperations& window, AdjustmentState& state) {
-  return enterScalars(
-      state, [&window](const EntrySpec& entry, std::string& member) { return confirmedEntry(window, entry, member); });
+  return enterScalars(state, [&window](const DialogueEntry& entry, std::string& member) {
+    return confirmedEntry(window, entry, member);
+  });
 }
 
 DialogueEnd enterTriangleAngles(WindowOperations& window, AdjustmentState& state, int i) {
-  return enterTriangleAngles(window, state, i, [&window](const EntrySpec& entry, std::string& member) {
+  return enterTriangleAngles(window, state, i, [&window](const DialogueEntry& entry, std::string& member) {
     return confirmedEntry(window, entry, member);
   });
 }

@@ -16,7 +16,7 @@
 namespace velmora {
 
 /// One entry with confirmation: its prompts, field, and (angles only) label.
-struct EntrySpec {
+struct DialogueEntry {
   std::string entryPrompt;
   FieldId field;
   DisplayKind kind = DisplayKind::Coordinate;
@@ -48,13 +48,13 @@ std::string displayText(DisplayKind kind, const std::string& typed);
 
 /// Shows a value as it is entered: an angle's caption in its label, then the
 /// value's display text in its field. Returns the text shown.
-std::string echoEntry(WindowOperations& window, const EntrySpec& entry, const std::string& typed);
+std::string echoEntry(WindowOperations& window, const DialogueEntry& entry, const std::string& typed);
 
-DialogueEnd confirmedEntry(WindowOperations& window, const EntrySpec& entry, std::string& member);
+DialogueEnd confirmedEntry(WindowOperations& window, const DialogueEntry& entry, std::string& member);
 
 /// How one entry gets its text into `member`: prompted and confirmed, or
 /// taken from the data sheet and echoed.
-using TakeEntry = std::function<DialogueEnd(const EntrySpec& entry, std::string& member)>;
+using TakeEntry = std::function<DialogueEnd(const DialogueEntry& entry, std::string& member)>;
 
 /// The seven scalar entries in their order: xa, ya, xb, yb, xc, yc, pointName.
 DialogueEnd enterScalars(AdjustmentState& state, const TakeEntry& take);

@@ -29,13 +29,13 @@ bool WindowEntrySource::entered(DialogueEnd end) {
 }
 
 WindowEntrySource dialogueSource(AdjustmentState& state, WindowOperations& window) {
-  return WindowEntrySource(state, window, [&window](const EntrySpec& entry, std::string& member) {
+  return WindowEntrySource(state, window, [&window](const DialogueEntry& entry, std::string& member) {
     return confirmedEntry(window, entry, member);
   });
 }
 
 WindowEntrySource sheetSource(AdjustmentState& state, WindowOperations& window, const SheetTexts& sheet) {
-  return WindowEntrySource(state, window, [&window, &sheet](const EntrySpec& entry, std::string& member) {
+  return WindowEntrySource(state, window, [&window, &sheet](const DialogueEntry& entry, std::string& member) {
     member = sheet.at(entry.entry);
     echoEntry(window, entry, member);
     return DialogueEnd{};

@@ -166,7 +166,7 @@ TEST(ProvisionalDistanceStep, CentralAngleWithZeroSineCannotCompute) {
   ASSERT_TRUE(outcome);
   EXPECT_EQ(outcome->kind, FaultKind::ZeroDivisor);
   EXPECT_EQ(outcome->subject.quantity, FaultQuantity::CentralAngle);
-  EXPECT_EQ(outcome->subject.aspect, QuantityAspect::Sine);
+  EXPECT_EQ(outcome->subject.function, QuantityFunction::Sine);
   EXPECT_EQ(outcome->entry, FigureEntry::c2);
 }
 

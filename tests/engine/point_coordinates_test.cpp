@@ -61,7 +61,7 @@ TEST_F(CoordinateFixture, ZeroCentralAngleCannotComputeAndStoresNothing) {
   const StageOutcome outcome = coordinates();
   ASSERT_TRUE(outcome);
   EXPECT_EQ(outcome->kind, FaultKind::ZeroDivisor);
-  EXPECT_EQ(outcome->subject.aspect, QuantityAspect::Sine);
+  EXPECT_EQ(outcome->subject.function, QuantityFunction::Sine);
   EXPECT_EQ(outcome->entry, FigureEntry::c1);
   EXPECT_EQ(state.xp1, 0.0);
 }

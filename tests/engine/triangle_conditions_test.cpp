@@ -69,7 +69,7 @@ TEST_F(TriangleStepFixture, ZeroAngleCannotComputeItsCoefficient) {
   const StageOutcome outcome = triangleStep(state, run, 3);
   ASSERT_TRUE(outcome);
   EXPECT_EQ(outcome->subject.quantity, FaultQuantity::DistanceAngle);
-  EXPECT_EQ(outcome->subject.aspect, QuantityAspect::Tangent);
+  EXPECT_EQ(outcome->subject.function, QuantityFunction::Tangent);
   EXPECT_EQ(outcome->entry, FigureEntry::a3);
   EXPECT_FALSE(std::isinf(run.distanceDelta[3]));
 }

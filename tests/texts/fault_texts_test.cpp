@@ -23,7 +23,7 @@ CannotCompute fault(ComputeStep step, std::uint8_t triangle, FaultKind kind, Fau
 }
 
 using Q = FaultQuantity;
-using A = QuantityAspect;
+using A = QuantityFunction;
 using S = ComputeStep;
 using K = FaultKind;
 

@@ -148,7 +148,7 @@ TEST(Confirmation, ZeroRejectsEmptyOrNonZeroAcceptsAnythingElseAsksAgain) {
 TEST(Confirmation, UnclearReplyAsksTheSameQuestionWithNothingInBetween) {
   RecordingWindow window({"12", "y", "yes", ""});
   AdjustmentState state;
-  const EntrySpec entry{"entry", FieldId::Text1, DisplayKind::Coordinate, {}, {}, "first", "again", "correct"};
+  const DialogueEntry entry{"entry", FieldId::Text1, DisplayKind::Coordinate, {}, {}, "first", "again", "correct"};
   ASSERT_TRUE(confirmedEntry(window, entry, state.xa).entered);
   const std::vector<WindowOperation> expected{ask("entry", "12"), field("Text1", " 12.000"),
                                               ask("first", "y"),  ask("first", "yes"),
@@ -159,7 +159,7 @@ TEST(Confirmation, UnclearReplyAsksTheSameQuestionWithNothingInBetween) {
 TEST(Confirmation, RepliesRunningOutNameTheUnansweredPrompt) {
   RecordingWindow window({"12", "0"});
   AdjustmentState state;
-  const EntrySpec entry{"entry", FieldId::Text1, DisplayKind::Coordinate, {}, {}, "first", "again", "correct"};
+  const DialogueEntry entry{"entry", FieldId::Text1, DisplayKind::Coordinate, {}, {}, "first", "again", "correct"};
   const DialogueEnd end = confirmedEntry(window, entry, state.xa);
   EXPECT_FALSE(end.entered);
   EXPECT_EQ(end.unansweredPrompt, "correct");
