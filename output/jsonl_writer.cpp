@@ -5,6 +5,7 @@
 #include "input/text_escaping.h"
 #include "output/record_writer.h"
 #include "output/result_columns.h"
+#include "output/result_value_text.h"
 #include "output/shortest_number.h"
 #include "output/tables_json.h"
 
@@ -66,30 +67,18 @@ class JsonNesting {
 
 /// One value: null for none, the flagged angles as an array of their numbers.
 void appendValue(std::string& out, const ResultValue& value) {
-  if (const float* single = std::get_if<float>(&value)) {
-    appendShortest(out, *single);
-  } else if (const double* wide = std::get_if<double>(&value)) {
-    appendShortest(out, *wide);
-  } else if (const std::size_t* whole = std::get_if<std::size_t>(&value)) {
-    appendWhole(out, *whole);
-  } else if (const bool* truth = std::get_if<bool>(&value)) {
-    out += *truth ? "true" : "false";
+  if (std::holds_alternative<std::monostate>(value)) {
+    out += "null";
   } else if (const ProgramText* text = std::get_if<ProgramText>(&value)) {
     out += '"';
     out += text->text;
     out += '"';
   } else if (const FlaggedAngles* flagged = std::get_if<FlaggedAngles>(&value)) {
     out += '[';
-    bool first = true;
-    for (std::size_t n = 1; n <= flagged->flags->size(); ++n) {
-      if (!(*flagged->flags)[n]) continue;
-      if (!first) out += ',';
-      appendWhole(out, n);
-      first = false;
-    }
+    appendFlaggedNumbers(out, *flagged, ',');
     out += ']';
   } else {
-    out += "null";
+    appendValueText(out, value);  // a number, true or false
   }
 }
 

@@ -16,13 +16,17 @@ void appendValueText(std::string& out, const ResultValue& value) {
   } else if (const ProgramText* text = std::get_if<ProgramText>(&value)) {
     out += text->text;
   } else if (const FlaggedAngles* flagged = std::get_if<FlaggedAngles>(&value)) {
-    bool first = true;
-    for (std::size_t n = 1; n <= flagged->flags->size(); ++n) {
-      if (!(*flagged->flags)[n]) continue;
-      if (!first) out += ' ';
-      appendWhole(out, n);
-      first = false;
-    }
+    appendFlaggedNumbers(out, *flagged, ' ');
+  }
+}
+
+void appendFlaggedNumbers(std::string& out, const FlaggedAngles& flagged, char separator) {
+  bool first = true;
+  for (std::size_t n = 1; n <= flagged.flags->size(); ++n) {
+    if (!(*flagged.flags)[n]) continue;
+    if (!first) out += separator;
+    appendWhole(out, n);
+    first = false;
   }
 }
 

@@ -12,4 +12,7 @@ namespace velmora {
 
 void appendValueText(std::string& out, const ResultValue& value);
 
+/// The numbers (1..9) of the flagged angles, `separator` between them.
+void appendFlaggedNumbers(std::string& out, const FlaggedAngles& flagged, char separator);
+
 }  // namespace velmora
