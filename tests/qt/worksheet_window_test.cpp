@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -138,7 +139,11 @@ class WorksheetWindowTest : public QObject {
     QVERIFY(text.contains(QStringLiteral("k4")));
     QVERIFY(shown->findChild<QPushButton*>(QStringLiteral("printWorksheet")) != nullptr);
     QCOMPARE(tablesWithoutHeaderRow(shown->document().rootFrame()), 0);  // each repeats its header on a new page
-    shown->close();
+    QPointer<WorksheetWindow> open(shown);
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);  // as a reader closes it
+    QTRY_VERIFY(open.isNull() || !open->isVisible());
   }
 
   void headerNamesTheFigureFileAndRecordLine() {

@@ -4,6 +4,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -25,6 +26,8 @@ WorksheetWindow::WorksheetWindow(std::unique_ptr<QTextDocument> document, const 
   print->setObjectName(QStringLiteral("printWorksheet"));
   connect(print, &QPushButton::clicked, this, &WorksheetWindow::printDocument);
   connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+  // Escape closes it as it closes a dialog: the window reads like one.
+  new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close, Qt::WindowShortcut);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(browser_, 1);
   layout->addWidget(buttons);
