@@ -18,6 +18,7 @@ packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
           desktop-file-utils
           appstream
           libfmt-dev
+          libfontconfig-dev
           qt6-translations-l10n
           qt6-svg-dev
           cups

@@ -3,14 +3,17 @@
 // back at the next start; with --replies it runs the scripted mode (which keeps
 // nothing) and exits with the console program's statuses. --help and --version
 // are answered before Qt starts.
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
-#include <QIcon>
 #include <QStringList>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "ui/qt/after_first_frame.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/dialog_channel.h"
 #include "ui/qt/main_window.h"
@@ -42,21 +45,31 @@ bool answerInformation(int argc, char** argv) {
 int main(int argc, char** argv) {
   if (answerInformation(argc, argv)) return std::cout ? velmora::kExitCompleted : velmora::kExitCannotWrite;
 
+  // Fontconfig reads its configuration and its font caches, some ten
+  // milliseconds, while Qt connects to the display; the window's fonts need it next.
+  std::thread fontConfiguration([] { FcInit(); });
   QApplication application(argc, argv);
+  fontConfiguration.join();
   velmora::setUpApplication();
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora.png")));
 
   const velmora::ParsedWindowArguments parsed = velmora::parseWindowArguments(programArguments());
   if (!parsed.arguments) {
     std::cerr << "velmora: " << parsed.error << '\n' << velmora::windowUsage() << '\n';
     return velmora::kExitUsage;
   }
-  if (parsed.arguments->script) return velmora::runScript(*parsed.arguments->script, std::cerr);
+  if (parsed.arguments->script) {
+    velmora::setProgramIcon();
+    return velmora::runScript(*parsed.arguments->script, std::cerr);
+  }
 
   velmora::MainWindow window(std::make_unique<velmora::DialogChannel>());
   window.restoreSavedGeometry();
   window.show();
-  window.keepRecoveryIn(velmora::FigureRecovery::userFolder());
-  if (!parsed.arguments->figureFile.empty()) window.openOnStart(QString::fromStdString(parsed.arguments->figureFile));
+  const QString figureFile = QString::fromStdString(parsed.arguments->figureFile);
+  velmora::runAfterFirstFrame(window, [&window, figureFile] {
+    velmora::setProgramIcon();
+    window.keepRecoveryIn(velmora::FigureRecovery::userFolder());
+    if (!figureFile.isEmpty()) window.openOnStart(figureFile);
+  });
   return QApplication::exec();
 }

@@ -1,7 +1,7 @@
 // The window behaves as desktop programs do: a figure file given on the
 // command line or dropped onto the window opens; an exported picture without
 // an extension takes the chosen filter's; a file that is no figure file is
-// named in its message.
+// named in its message; work the first frame does not need waits for it.
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -12,6 +12,7 @@
 #include "modal_watchdog.h"
 #include "report/report_writer.h"
 #include "ui/dialogue.h"
+#include "ui/qt/after_first_frame.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form_field.h"
 #include "ui/qt/picture_export.h"
@@ -139,7 +140,47 @@ class DesktopHabitsTest : public QObject {
     QCOMPARE(withChosenSuffix(typed, filter), path);
   }
 
+  // Work put off until the first frame runs once, after that frame was painted.
+  void workAfterTheFirstFrameRunsOnceAfterItsPaint() {
+    PaintCounter window;
+    window.show();
+    int runs = 0;
+    int paintsBeforeRun = -1;
+    runAfterFirstFrame(window, [&] {
+      ++runs;
+      paintsBeforeRun = window.paints;
+    });
+    QCOMPARE(runs, 0);
+    QTRY_COMPARE(runs, 1);
+    QVERIFY(paintsBeforeRun > 0);
+    window.update();
+    QTest::qWait(kFirstFrameWaitMilliseconds + 200);
+    QCOMPARE(runs, 1);
+  }
+
+  // A window that never shows a frame still gets its work done, and a closed
+  // window takes its pending work with it.
+  void workWaitsNoLongerThanItsLimitAndDiesWithItsWindow() {
+    QWidget hidden;
+    bool ran = false;
+    runAfterFirstFrame(hidden, [&ran] { ran = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(ran, kFirstFrameWaitMilliseconds * 3);
+
+    bool ranForGone = false;
+    {
+      QWidget gone;
+      runAfterFirstFrame(gone, [&ranForGone] { ranForGone = true; });
+    }
+    QTest::qWait(kFirstFrameWaitMilliseconds + 200);
+    QVERIFY(!ranForGone);
+  }
+
  private:
+  struct PaintCounter : QWidget {
+    int paints = 0;
+    void paintEvent(QPaintEvent* /*event*/) override { ++paints; }
+  };
+
   QTemporaryDir folder_;
   ModalWatchdog watchdog_;
 };

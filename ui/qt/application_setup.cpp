@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
@@ -42,5 +43,7 @@ void setUpApplication() {
   font.setFamilies(sansFaces());
   QApplication::setFont(font);
 }
+
+void setProgramIcon() { QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora.png"))); }
 
 }  // namespace velmora

@@ -10,4 +10,8 @@ namespace velmora {
 /// Call once after the QApplication exists and before the window is made.
 void setUpApplication();
 
+/// Gives every window the program's icon. Reading the icon looks up Qt's image
+/// plug-ins, some milliseconds that the window's first frame need not wait for.
+void setProgramIcon();
+
 }  // namespace velmora
