@@ -1,7 +1,5 @@
 #include "export/result_workbook.h"
 
-#include <xlsxwriter.h>
-
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -10,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "export/xlsxwriter_library.h"
 #include "output/shortest_number.h"
 
 namespace velmora {
@@ -96,6 +95,7 @@ double displayWidth(std::string_view text) {
 
 /// The workbook and its sheets, with the row each writes next.
 struct ResultWorkbook::Sheets {
+  const XlsxWriter* lxw = nullptr;
   lxw_workbook* book = nullptr;
   lxw_worksheet* results = nullptr;
   lxw_worksheet* check = nullptr;
@@ -108,18 +108,18 @@ struct ResultWorkbook::Sheets {
 
   void text(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t& column, std::string_view value) const {
     const std::string owned(value);
-    worksheet_write_string(sheet, row, column++, owned.c_str(), nullptr);
+    lxw->worksheet_write_string(sheet, row, column++, owned.c_str(), nullptr);
   }
   void number(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t& column, std::optional<double> value, Shown kind) const {
-    if (value) worksheet_write_number(sheet, row, column, *value, formatOf(kind));
+    if (value) lxw->worksheet_write_number(sheet, row, column, *value, formatOf(kind));
     ++column;
   }
   void titles(lxw_worksheet* sheet, std::span<const std::string_view> names, lxw_col_t first) const {
     for (std::size_t i = 0; i < names.size(); ++i) {
       const auto column = static_cast<lxw_col_t>(first + i);
       const std::string owned(names[i]);
-      worksheet_write_string(sheet, 0, column, owned.c_str(), title);
-      worksheet_set_column(sheet, column, column, std::max(10.0, displayWidth(names[i]) + 2), nullptr);
+      lxw->worksheet_write_string(sheet, 0, column, owned.c_str(), title);
+      lxw->worksheet_set_column(sheet, column, column, std::max(10.0, displayWidth(names[i]) + 2), nullptr);
     }
   }
   void lineAndName(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t& column, std::optional<std::size_t> line,
@@ -135,44 +135,51 @@ struct ResultWorkbook::Sheets {
 ResultWorkbook::ResultWorkbook(const std::string& path, WorkbookParts parts)
     : file_(path), parts_(parts), sheets_(std::make_unique<Sheets>()) {
   if (!file_.problem().empty()) return;
+  const LoadedXlsxWriter& library = xlsxWriter();
+  if (library.functions == nullptr) {
+    libraryProblem_ = library.problem;
+    return;
+  }
+  const XlsxWriter& lxw = *library.functions;
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
   Sheets& s = *sheets_;
-  s.book = workbook_new_opt(file_.temporaryPath().c_str(), &options);
+  s.lxw = &lxw;
+  s.book = lxw.workbook_new_opt(file_.temporaryPath().c_str(), &options);
   if (!s.book) return;
-  s.title = workbook_add_format(s.book);
-  format_set_bold(s.title);
+  s.title = lxw.workbook_add_format(s.book);
+  lxw.format_set_bold(s.title);
   constexpr std::array<const char*, 5> kFormats{"0.000", "0.00", "0.00", "0", "General"};
   for (std::size_t i = 0; i < kFormats.size(); ++i) {
-    s.shown[i] = workbook_add_format(s.book);
-    format_set_num_format(s.shown[i], kFormats[i]);
+    s.shown[i] = lxw.workbook_add_format(s.book);
+    lxw.format_set_num_format(s.shown[i], kFormats[i]);
   }
-  s.results = workbook_add_worksheet(s.book, "成果");
+  s.results = lxw.workbook_add_worksheet(s.book, "成果");
   std::vector<std::string_view> titles{kLineTitle, kNameTitle};
   for (const NumberColumn& column : kResultColumns) titles.push_back(column.title);
   titles.push_back(kHighestTitle);
   if (parts_.gradeVerdict) titles.insert(titles.end(), kGradeTitles.begin(), kGradeTitles.end());
   titles.insert(titles.end(), kErrorTitles.begin(), kErrorTitles.end());
   s.titles(s.results, titles, 0);
-  worksheet_set_column(s.results, 1, 1, 16, nullptr);
-  worksheet_set_column(s.results, static_cast<lxw_col_t>(titles.size() - 1), static_cast<lxw_col_t>(titles.size() - 1),
-                       60, nullptr);
-  worksheet_freeze_panes(s.results, 1, 0);
+  lxw.worksheet_set_column(s.results, 1, 1, 16, nullptr);
+  lxw.worksheet_set_column(s.results, static_cast<lxw_col_t>(titles.size() - 1),
+                           static_cast<lxw_col_t>(titles.size() - 1), 60, nullptr);
+  lxw.worksheet_freeze_panes(s.results, 1, 0);
   s.resultRow = 1;
   if (parts_.check) {
-    s.check = workbook_add_worksheet(s.book, "检核");
+    s.check = lxw.workbook_add_worksheet(s.book, "检核");
     std::vector<std::string_view> checkTitles{kLineTitle, kNameTitle};
     for (const CheckColumn& column : kCheckColumns) checkTitles.push_back(column.title);
     s.titles(s.check, checkTitles, 0);
-    worksheet_set_column(s.check, 1, 1, 16, nullptr);
-    worksheet_freeze_panes(s.check, 1, 0);
+    lxw.worksheet_set_column(s.check, 1, 1, 16, nullptr);
+    lxw.worksheet_freeze_panes(s.check, 1, 0);
     s.checkRow = 1;
   }
 }
 
 ResultWorkbook::~ResultWorkbook() {
   // A workbook never closed is abandoned: its temporary file goes with `file_`.
-  if (sheets_->book) lxw_workbook_free(sheets_->book);
+  if (sheets_->book) sheets_->lxw->lxw_workbook_free(sheets_->book);
 }
 
 void ResultWorkbook::addResult(const WorkbookResult& record) {
@@ -211,13 +218,14 @@ void ResultWorkbook::addFailure(std::size_t line, const std::string* name, std::
 
 std::string ResultWorkbook::close() {
   if (!file_.problem().empty()) return file_.problem();
+  if (!libraryProblem_.empty()) return libraryProblem_;
   Sheets& s = *sheets_;
   if (!s.book) return "工作簿不能创建";
   errno = 0;
-  const lxw_error closed = workbook_close(s.book);
+  const lxw_error closed = s.lxw->workbook_close(s.book);
   s.book = nullptr;
   // A write the system refused (a full disk, a size limit) is told in the system's words.
-  if (closed != LXW_NO_ERROR) return errno != 0 ? std::strerror(errno) : lxw_strerror(closed);
+  if (closed != LXW_NO_ERROR) return errno != 0 ? std::strerror(errno) : s.lxw->lxw_strerror(closed);
   return file_.commit();
 }
 

@@ -53,6 +53,7 @@ class ResultWorkbook {
  private:
   struct Sheets;
   AtomicFile file_;
+  std::string libraryProblem_;
   WorkbookParts parts_;
   std::unique_ptr<Sheets> sheets_;
 };

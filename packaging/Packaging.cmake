@@ -99,6 +99,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded when the first workbook is begun, so the programs do not link it and
+# dpkg-shlibdeps cannot see it.
+set(VELMORA_LOADED_LIBRARIES "libxlsxwriter4")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_VELMORA_STRIP "${CMAKE_STRIP}")
@@ -109,7 +112,9 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 if(VELMORA_BUILD_WINDOW)
   # The window's Chinese captions need the CJK faces it falls back to; Qt's own
   # buttons and dialogs speak Chinese with Qt's translations, English without.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, fonts-wqy-zenhei")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${VELMORA_LOADED_LIBRARIES}, fonts-arphic-uming, fonts-wqy-zenhei")
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-cjk")
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${VELMORA_LOADED_LIBRARIES}")
 endif()
 include(CPack)

@@ -114,6 +114,13 @@ expect_text "$run/console.txt" "由A点推算 Xp1 : 3560.413" "velmora-cli's res
 expect_text "$run/report.txt" "由 A 点推算待定点 : xp1= 3560.413" "velmora-cli's report lines"
 expect_text "$run/report.txt" "1/m= 1/245461" "velmora-cli's report lines"
 
+say "velmora-cli writes a workbook (libxlsxwriter, loaded when a workbook is begun)"
+status=0
+run_installed /usr/bin/velmora-cli batch "$examples/figures.csv" --xlsx figures.xlsx \
+  >"$run/batch.jsonl" 2>"$run/batch-errors.txt" || status=$?
+[ "$status" -eq 0 ] || fail "velmora-cli batch --xlsx exited with $status: $(tail -n 5 "$run/batch-errors.txt")"
+unzip -p "$run/figures.xlsx" xl/workbook.xml | grep -q "成果" || fail "the workbook velmora-cli wrote has no sheet 成果"
+
 say "velmora on the sample figure, offscreen, into a PDF"
 status=0
 run_installed /usr/bin/velmora --replies "$examples/sample-figure.txt" --pdf report.pdf \
