@@ -75,6 +75,9 @@ if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then fail "cpack made no sing
 deb=${debs[0]}
 say "$(basename "$deb"): $(stat -c %s "$deb") bytes"
 
+# libxlsxwriter is loaded when a workbook is begun, so no linked library names it.
+dpkg-deb -f "$deb" Depends | grep -q "libxlsxwriter4" || fail "the package does not depend on libxlsxwriter4"
+
 say "lintian"
 lintian --fail-on error,warning --display-info "$deb" 2> >(grep -v "root privileges" >&2) ||
   fail "lintian found errors or warnings in $(basename "$deb")"
