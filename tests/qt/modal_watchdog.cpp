@@ -41,6 +41,13 @@ void ModalWatchdog::reset() {
   unexpected_.clear();
 }
 
+QString ModalWatchdog::takeFaults() {
+  QStringList faults = unexpected_;
+  if (!handlers_.empty()) faults.append(QStringLiteral("%1 announced dialog(s) never opened").arg(handlers_.size()));
+  reset();
+  return faults.join('\n');
+}
+
 void ModalWatchdog::inspect() {
   QWidget* dialog = QApplication::activeModalWidget();
   // A handled dialog may take a moment to close; it must not count twice.

@@ -24,10 +24,11 @@ class ModalWatchdog final : public QObject {
 
   /// Dialogs that opened without an announced handler, by title and text.
   const QStringList& unexpectedDialogs() const { return unexpected_; }
-  /// Announced dialogs that never opened.
-  std::size_t pendingHandlers() const { return handlers_.size(); }
-  /// Forgets both, for the next test.
+  /// Forgets them and the announced dialogs that never opened, for the next test.
   void reset();
+  /// Those dialogs and the announced ones that never opened, as one text (empty when the test met every dialog it
+  /// announced and no other), forgotten for the next test.
+  QString takeFaults();
 
  private:
   void inspect();
